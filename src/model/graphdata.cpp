@@ -1,0 +1,79 @@
+#include "graphdata.h"
+
+#include "numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace stagepath {
+
+GraphShape::GraphShape(std::vector<qint64> boxCounts)
+    : m_counts(std::move(boxCounts))
+{
+    m_firstBox.resize(m_counts.size() + 1, 0);
+    for (size_t c = 0; c < m_counts.size(); ++c)
+        m_firstBox[c + 1] = m_firstBox[c] + m_counts[c];
+    const size_t stages = m_counts.empty() ? 0 : m_counts.size() - 1;
+    m_stageStart.resize(stages + 1, 0);
+    for (size_t s = 0; s < stages; ++s)
+        m_stageStart[s + 1] = m_stageStart[s] + m_counts[s] * m_counts[s + 1];
+}
+
+qint64 GraphShape::largestColumn() const
+{
+    return m_counts.empty() ? 0 : *std::max_element(m_counts.begin(), m_counts.end());
+}
+
+GraphShape::Edge GraphShape::edgeAt(qint64 row) const
+{
+    // The first stage whose end lies beyond the row; empty stages are skipped
+    // because their start equals their end.
+    const auto it = std::upper_bound(m_stageStart.begin(), m_stageStart.end(), row);
+    const int stage = int(it - m_stageStart.begin()) - 1;
+    const qint64 offset = row - m_stageStart[size_t(stage)];
+    const qint64 right = m_counts[size_t(stage) + 1];
+    return Edge{stage, offset / right, offset % right};
+}
+
+qint64 GraphShape::pathCount(qint64 cap) const
+{
+    if (m_counts.empty())
+        return 0;
+    qint64 product = 1;
+    for (qint64 n : m_counts) {
+        if (n == 0)
+            return 0;
+    }
+    for (qint64 n : m_counts) {
+        if (product > cap / n)
+            return cap;
+        product *= n;
+    }
+    return std::min(product, cap);
+}
+
+QString EdgeData::text(qint64 row) const
+{
+    const auto it = texts.constFind(row);
+    if (it != texts.constEnd())
+        return *it;
+    return formatNumber(values[size_t(row)]);
+}
+
+bool EdgeData::isNumber(qint64 row) const
+{
+    return !std::isnan(values[size_t(row)]);
+}
+
+std::optional<qint64> EdgeData::firstNonNumber() const
+{
+    // Every text that is not a number is kept in texts, so only they are looked at.
+    std::optional<qint64> first;
+    for (auto it = texts.constBegin(); it != texts.constEnd(); ++it) {
+        if (std::isnan(values[size_t(it.key())]) && (!first || it.key() < *first))
+            first = it.key();
+    }
+    return first;
+}
+
+} // namespace stagepath

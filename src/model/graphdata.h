@@ -1,0 +1,81 @@
+#pragma once
+// The staged graph as the tables hold it: box counts per column and one value
+// per edge, edges ordered by stage, then by left box, then by right box.
+// Only what is not derivable from the row number is stored: the value of each
+// edge as a double and, sparsely, the text of the values that the user typed
+// differently from the number's general form ("07", "abc", "4,50").
+
+#include <QHash>
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace stagepath {
+
+// Shape of the graph: columns of boxes and the edge rows they imply.
+class GraphShape
+{
+public:
+    GraphShape() = default;
+    explicit GraphShape(std::vector<qint64> boxCounts);
+
+    int columnCount() const { return int(m_counts.size()); }    // N + 1
+    int stageCount() const { return qMax(0, columnCount() - 1); } // N
+    qint64 boxCount(int column) const { return m_counts[size_t(column)]; } // 0-based column
+    const std::vector<qint64> &boxCounts() const { return m_counts; }
+
+    // Global box number (1-based) of the box at 0-based position j of 0-based column c.
+    qint64 globalBox(int column, qint64 position) const { return m_firstBox[size_t(column)] + position + 1; }
+    qint64 totalBoxes() const { return m_firstBox.empty() ? 0 : m_firstBox.back(); }
+    qint64 largestColumn() const;
+
+    qint64 edgeCount() const { return m_stageStart.empty() ? 0 : m_stageStart.back(); }
+    // First edge row (0-based) of 0-based stage s; stageStart(stageCount()) == edgeCount().
+    qint64 stageStart(int stage) const { return m_stageStart[size_t(stage)]; }
+    qint64 stageEdgeCount(int stage) const { return m_stageStart[size_t(stage) + 1] - m_stageStart[size_t(stage)]; }
+    // Edge row (0-based) from box j of column s to box k of column s + 1 (all 0-based).
+    qint64 edgeRow(int stage, qint64 j, qint64 k) const
+    {
+        return m_stageStart[size_t(stage)] + j * m_counts[size_t(stage) + 1] + k;
+    }
+
+    struct Edge {
+        int stage;      // 0-based stage, also the left column
+        qint64 from;    // 0-based position in the left column
+        qint64 to;      // 0-based position in the right column
+    };
+    // Which edge a row (0-based) is; the row must be < edgeCount().
+    Edge edgeAt(qint64 row) const;
+
+    // Number of paths through the graph, saturated at the given cap (so that a
+    // graph with more paths than fit in 64 bits still compares correctly).
+    qint64 pathCount(qint64 cap = std::numeric_limits<qint64>::max()) const;
+
+private:
+    std::vector<qint64> m_counts;
+    std::vector<qint64> m_firstBox;    // size columnCount() + 1: boxes before column c
+    std::vector<qint64> m_stageStart;  // size stageCount() + 1
+};
+
+// The edge values, shared copy-on-write between the edge table and the
+// snapshots taken by the result table and the drawing.
+struct EdgeData {
+    GraphShape shape;
+    // Value of each edge as read from its text; NaN where the text is not a number.
+    std::vector<double> values;
+    // Edge row -> text, only where the text is not formatNumber(value).
+    QHash<qint64, QString> texts;
+
+    QString text(qint64 row) const;
+    double value(qint64 row) const { return values[size_t(row)]; }
+    bool isNumber(qint64 row) const;
+    // First row (0-based) whose text is not a number, if any.
+    std::optional<qint64> firstNonNumber() const;
+};
+
+using EdgeDataPtr = std::shared_ptr<const EdgeData>;
+
+} // namespace stagepath
