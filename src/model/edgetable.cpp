@@ -1,0 +1,112 @@
+#include "edgetable.h"
+
+#include "numbers.h"
+
+namespace stagepath {
+
+EdgeTable::EdgeTable(QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_data(std::make_shared<EdgeData>())
+{
+}
+
+void EdgeTable::regenerate(const std::vector<qint64> &boxCounts, RandomSource &random)
+{
+    auto data = std::make_shared<EdgeData>();
+    data->shape = GraphShape(boxCounts);
+    const qint64 count = data->shape.edgeCount();
+    data->values.resize(size_t(count));
+    for (qint64 row = 0; row < count; ++row)
+        data->values[size_t(row)] = edgeValueFrom(random.next());
+    beginResetModel();
+    m_data = std::move(data);
+    endResetModel();
+}
+
+EdgeData &EdgeTable::writable()
+{
+    // Snapshots handed out keep the old values: copy before the first write.
+    if (m_data.use_count() > 1)
+        m_data = std::make_shared<EdgeData>(*m_data);
+    return *m_data;
+}
+
+int EdgeTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_data->shape.edgeCount());
+}
+
+int EdgeTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant EdgeTable::cell(const EdgeData &edges, qint64 row, int column)
+{
+    if (column == ValueColumn)
+        return edges.text(row);
+    const GraphShape::Edge e = edges.shape.edgeAt(row);
+    switch (column) {
+    case FromColumn: return QString::number(edges.shape.globalBox(e.stage, e.from));
+    case ToColumn: return QString::number(edges.shape.globalBox(e.stage + 1, e.to));
+    case StageColumn: return QString::number(e.stage + 1);
+    default: return {};
+    }
+}
+
+QVariant EdgeTable::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return cell(*m_data, index.row(), index.column());
+    return {};
+}
+
+QString EdgeTable::headerText(int column)
+{
+    switch (column) {
+    case ValueColumn: return QStringLiteral("Değer");
+    case FromColumn: return QStringLiteral("Kutu No");
+    case ToColumn: return QStringLiteral("Diğer Kutu");
+    case StageColumn: return QStringLiteral("Vorta");
+    default: return {};
+    }
+}
+
+QVariant EdgeTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    const QString text = headerText(section);
+    return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+Qt::ItemFlags EdgeTable::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == ValueColumn)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid)
+        || index.column() != ValueColumn)
+        return false;
+    const QString text = value.toString();
+    const qint64 row = index.row();
+    EdgeData &data = writable();
+    const auto number = parseNumber(text);
+    data.values[size_t(row)] = number ? *number : std::numeric_limits<double>::quiet_NaN();
+    if (number && formatNumber(*number) == text)
+        data.texts.remove(row);
+    else
+        data.texts.insert(row, text);
+    Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    Q_EMIT valueEdited(row);
+    return true;
+}
+
+} // namespace stagepath

@@ -1,0 +1,55 @@
+#pragma once
+// The edge table: one row per edge, ordered by stage, then by left box, then
+// by right box. Columns: "Değer" (the value, editable), "Kutu No" (global
+// number of the left box), "Diğer Kutu" (global number of the right box) and
+// "Vorta" (the stage). Only the values are stored; the other cells follow from
+// the row number and the box counts.
+
+#include "graphdata.h"
+#include "randomsource.h"
+
+#include <QAbstractTableModel>
+
+namespace stagepath {
+
+class EdgeTable : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { ValueColumn, FromColumn, ToColumn, StageColumn, ColumnCount };
+
+    explicit EdgeTable(QObject *parent = nullptr);
+
+    // Replaces every row: one edge between every box of a column and every
+    // box of the next, each with a fresh value from the source.
+    void regenerate(const std::vector<qint64> &boxCounts, RandomSource &random);
+
+    const GraphShape &shape() const { return m_data->shape; }
+    const EdgeData &edges() const { return *m_data; }
+    // An immutable view of the current values; later edits do not change it.
+    EdgeDataPtr snapshot() const { return m_data; }
+    QString valueText(qint64 row) const { return m_data->text(row); }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Every text is accepted as a value; one that is not a number is reported
+    // by the commands that need the number.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+    static QString headerText(int column);
+    static QVariant cell(const EdgeData &edges, qint64 row, int column);
+
+Q_SIGNALS:
+    // A value was edited in place (the after-edit event).
+    void valueEdited(qint64 row);
+
+private:
+    EdgeData &writable();
+
+    std::shared_ptr<EdgeData> m_data;
+};
+
+} // namespace stagepath

@@ -1,0 +1,143 @@
+#include "stagetable.h"
+
+#include "limits.h"
+#include "numbers.h"
+
+#include <cmath>
+
+namespace stagepath {
+
+QString stageLabel(qint64 number)
+{
+    return QString::number(number) + QStringLiteral(".Vorta");
+}
+
+QStringList stageTabCaptions(int stageCount)
+{
+    QStringList tabs{QStringLiteral("Tümü")};
+    for (int i = 1; i <= stageCount; ++i)
+        tabs << stageLabel(i);
+    return tabs;
+}
+
+std::optional<int> readStageCount(const QString &text, QString *message)
+{
+    const auto n = parseWhole(text, 0, limits::maxStageCount);
+    if (!n) {
+        const auto number = parseNumber(text);
+        if (number && *number == std::floor(*number) && *number > limits::maxStageCount)
+            *message = QStringLiteral("Vorta sayısı en çok %1 olabilir.").arg(limits::maxStageCount);
+        else
+            *message = QStringLiteral("Vorta sayısı 0 ya da daha büyük bir tam sayı olmalı.");
+        return std::nullopt;
+    }
+    return int(*n);
+}
+
+QString graphSizeProblem(const std::vector<qint64> &counts)
+{
+    qint64 boxes = 0;
+    qint64 edges = 0;
+    for (size_t i = 0; i < counts.size(); ++i) {
+        boxes += counts[i];
+        if (i + 1 < counts.size())
+            edges += counts[i] * counts[i + 1];
+    }
+    if (boxes > limits::maxBoxes)
+        return QStringLiteral("Kutuların toplamı en çok %1 olabilir (istenen: %2).")
+            .arg(limits::maxBoxes).arg(boxes);
+    if (edges > limits::maxEdges)
+        return QStringLiteral("Kenar sayısı en çok %1 olabilir (istenen: %2).")
+            .arg(limits::maxEdges).arg(edges);
+    return {};
+}
+
+StageTable::StageTable(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void StageTable::rebuild(int stageCount)
+{
+    beginResetModel();
+    m_counts = QStringList(qMax(0, stageCount + 1), QStringLiteral("3"));
+    endResetModel();
+}
+
+std::vector<qint64> StageTable::boxCounts() const
+{
+    std::vector<qint64> counts;
+    counts.reserve(size_t(m_counts.size()));
+    for (const QString &text : m_counts)
+        counts.push_back(parseWhole(text, 0, limits::maxBoxesPerColumn).value_or(0));
+    return counts;
+}
+
+int StageTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_counts.size());
+}
+
+int StageTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant StageTable::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return index.column() == 0 ? m_counts.at(index.row()) : stageLabel(index.row() + 1);
+    return {};
+}
+
+QVariant StageTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case 0: return QStringLiteral("Vorta");
+    case 1: return QStringLiteral("Sayı");
+    default: return {};
+    }
+}
+
+Qt::ItemFlags StageTable::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == 0)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool StageTable::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid) || index.column() != 0)
+        return false;
+    const QString text = value.toString();
+    const auto count = parseWhole(text, 0, limits::maxBoxesPerColumn);
+    if (!count) {
+        const auto number = parseNumber(text);
+        Q_EMIT editRefused(number && *number == std::floor(*number) && *number > 0
+                               ? QStringLiteral("%1 için kutu sayısı en çok %2 olabilir: \"%3\" kabul edilmedi.")
+                                     .arg(stageLabel(index.row() + 1)).arg(limits::maxBoxesPerColumn).arg(text)
+                               : QStringLiteral("%1 için kutu sayısı 0 ya da daha büyük bir tam sayı olmalı: \"%2\" kabul edilmedi.")
+                                     .arg(stageLabel(index.row() + 1), text));
+        return false;
+    }
+    std::vector<qint64> counts = boxCounts();
+    counts[size_t(index.row())] = *count;
+    const QString problem = graphSizeProblem(counts);
+    if (!problem.isEmpty()) {
+        Q_EMIT editRefused(QStringLiteral("%1 için kutu sayısı \"%2\" kabul edilmedi. %3")
+                               .arg(stageLabel(index.row() + 1), text, problem));
+        return false;
+    }
+    m_counts[index.row()] = text;
+    Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    Q_EMIT countEdited(index.row());
+    return true;
+}
+
+} // namespace stagepath
