@@ -1,0 +1,24 @@
+#pragma once
+// Picture1: the drawing surface. It keeps no pixels of its own; every exposed
+// part is painted again from the record of what was drawn.
+
+#include <QWidget>
+
+namespace stagepath {
+
+class DrawingRecord;
+
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(const DrawingRecord *record, QWidget *parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const DrawingRecord *m_record;
+};
+
+} // namespace stagepath
