@@ -1,0 +1,306 @@
+#include "bestpath.h"
+
+#include "model/numbers.h"
+#include "paths.h"
+
+#include <bit>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+
+namespace stagepath {
+
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+// Both modes run as "least total": the longest mode negates every value.
+// Rounding to nearest is symmetric, so fl(-a + -b) == -fl(a + b) and the
+// negated totals are exactly the negated listed totals; the 15-digit text of
+// -x is the text of x with a minus sign, so ties in the written totals are
+// kept too.
+template <bool Negate>
+inline double signedValue(double x)
+{
+    if constexpr (Negate)
+        return -x;
+    else
+        return x;
+}
+
+struct Shape {
+    explicit Shape(const EdgeData &data)
+        : values(data.values.data())
+        , stages(data.shape.stageCount())
+    {
+        const GraphShape &s = data.shape;
+        for (int c = 0; c < s.columnCount(); ++c) {
+            counts.push_back(s.boxCount(c));
+            columnStart.push_back(s.globalBox(c, 0) - 1);
+        }
+        for (int st = 0; st <= stages; ++st)
+            stageStart.push_back(st < stages ? s.stageStart(st) : s.edgeCount());
+        totalBoxes = s.totalBoxes();
+    }
+    // First value of the row of edges leaving box j of column s.
+    const double *edges(int s, qint64 j) const { return values + stageStart[size_t(s)] + j * counts[size_t(s) + 1]; }
+
+    const double *values;
+    int stages;
+    std::vector<qint64> counts;
+    std::vector<qint64> columnStart; // index of a column's first box in per-box arrays
+    std::vector<qint64> stageStart;
+    qint64 totalBoxes = 0;
+};
+
+// Whole numbers whose path sums all stay below 10^15 in magnitude add up
+// exactly in any order, and their totals are written with every digit, so the
+// first listed row with the best total is the lexicographically first optimal
+// path. One backward pass computes the best suffix sum of every box; it also
+// checks that the values qualify, and gives up (false) if they do not.
+template <bool Negate>
+bool solveWhole(const Shape &g, std::vector<qint64> &positions)
+{
+    constexpr double roundingShift = 0x1.8p52; // (x + shift) - shift rounds |x| < 2^51 to a whole number
+    std::vector<double> suffix(size_t(g.totalBoxes), 0.0);
+    double bound = 0;
+    for (int s = g.stages - 1; s >= 0; --s) {
+        const qint64 left = g.counts[size_t(s)];
+        const qint64 right = g.counts[size_t(s) + 1];
+        const double *next = suffix.data() + g.columnStart[size_t(s) + 1];
+        double *out = suffix.data() + g.columnStart[size_t(s)];
+        double stageMax = 0;
+        int fractional = 0;
+        for (qint64 j = 0; j < left; ++j) {
+            const double *row = g.edges(s, j);
+            double best = inf;
+            double rowMax = 0;
+            for (qint64 k = 0; k < right; ++k) {
+                const double x = row[k];
+                const double a = signedValue<Negate>(x) + next[k];
+                best = a < best ? a : best;
+                const double ax = std::fabs(x);
+                rowMax = ax > rowMax ? ax : rowMax;
+                fractional |= int((x + roundingShift) - roundingShift != x);
+            }
+            out[j] = best;
+            stageMax = rowMax > stageMax ? rowMax : stageMax;
+        }
+        bound += stageMax;
+        if (fractional || !(bound < 1e15))
+            return false;
+    }
+
+    const double *first = suffix.data();
+    qint64 start = 0;
+    for (qint64 j = 1; j < g.counts[0]; ++j) {
+        if (first[j] < first[start])
+            start = j;
+    }
+    const double best = first[start];
+    positions.assign(size_t(g.stages) + 1, 0);
+    positions[0] = start;
+    double prefix = 0;
+    for (int s = 0; s < g.stages; ++s) {
+        const double *row = g.edges(s, positions[size_t(s)]);
+        const double *next = suffix.data() + g.columnStart[size_t(s) + 1];
+        const double need = best - prefix;
+        const qint64 right = g.counts[size_t(s) + 1];
+        qint64 k = 0;
+        while (k < right && signedValue<Negate>(row[k]) + next[k] != need)
+            ++k;
+        if (k == right)
+            return false; // cannot happen with exact sums; the general method decides then
+        positions[size_t(s) + 1] = k;
+        prefix += signedValue<Negate>(row[k]);
+    }
+    return true;
+}
+
+// Doubles in order as 64-bit integers: consecutive doubles have consecutive
+// keys (-0 and +0 share key 0).
+inline qint64 orderKey(double x)
+{
+    const qint64 bits = std::bit_cast<qint64>(x);
+    return bits < 0 ? -(bits & std::numeric_limits<qint64>::max()) : bits;
+}
+
+inline double fromOrderKey(qint64 key)
+{
+    return std::bit_cast<double>(key < 0 ? (-key) | std::numeric_limits<qint64>::min() : key);
+}
+
+const qint64 maxKey = orderKey(DBL_MAX);
+
+// Largest key in [from, maxKey] (from satisfying pred) such that pred holds,
+// for a predicate that holds on a prefix of the keys: gallop, then bisect.
+// Returns maxKey + 1 when pred holds up to maxKey.
+template <typename Pred>
+qint64 lastKeyUpward(qint64 from, Pred pred)
+{
+    qint64 lo = from;
+    qint64 hi;
+    qint64 step = 1;
+    for (;;) {
+        if (lo == maxKey)
+            return maxKey + 1;
+        const qint64 next = maxKey - lo < step ? maxKey : lo + step;
+        if (!pred(next)) {
+            hi = next;
+            break;
+        }
+        lo = next;
+        step *= 2;
+    }
+    while (hi - lo > 1) {
+        const qint64 mid = lo + (hi - lo) / 2;
+        (pred(mid) ? lo : hi) = mid;
+    }
+    return lo;
+}
+
+// The largest P with fl(P + v) <= t; fl(P + v) grows with P, so the P that
+// satisfy it are all the doubles up to that one. -inf when none does, +inf
+// when every finite P does.
+double largestAddend(double v, double t)
+{
+    if (t == inf)
+        return inf;
+    if (t == -inf)
+        return -inf;
+    const auto fits = [v, t](qint64 key) { return fromOrderKey(key) + v <= t; };
+    double guess = t - v;
+    guess = guess > DBL_MAX ? DBL_MAX : guess < -DBL_MAX ? -DBL_MAX : guess;
+    qint64 key = orderKey(guess);
+    if (fits(key)) {
+        const qint64 last = lastKeyUpward(key, fits);
+        return last > maxKey ? inf : fromOrderKey(last);
+    }
+    // Search downward: mirror the keys.
+    const auto fitsMirrored = [&fits](qint64 k) { return !fits(-k); };
+    // The mirrored predicate holds on a prefix starting at -key.
+    const qint64 last = lastKeyUpward(-key, fitsMirrored);
+    if (last > maxKey)
+        return -inf;
+    return fromOrderKey(-(last + 1));
+}
+
+// The largest double whose written total is the same text as that of x,
+// x itself included: every total in [x, result] reads back as the same number.
+double lastWithSameText(double x)
+{
+    if (x == 0)
+        return 0; // any nonzero total is written with nonzero digits
+    const QString text = formatNumber(x);
+    const qint64 last = lastKeyUpward(orderKey(x), [&text](qint64 key) {
+        return formatNumber(fromOrderKey(key)) == text;
+    });
+    return last > maxKey ? DBL_MAX : fromOrderKey(last);
+}
+
+// Any values. The forward pass gives every box's least left-to-right double
+// sum; since fl(P + v) never decreases as P grows, the least total T is exact.
+// Totals whose text equals that of T tie with it: they fill [T, H]. A
+// backward pass gives for every box the largest prefix sum from which some
+// completion still ends in [T, H]; the first row is then read off greedily.
+template <bool Negate>
+bool solveGeneral(const Shape &g, std::vector<qint64> &positions)
+{
+    std::vector<double> reach(size_t(g.counts[0]), 0.0);
+    std::vector<double> nextReach;
+    for (int s = 0; s < g.stages; ++s) {
+        const qint64 left = g.counts[size_t(s)];
+        const qint64 right = g.counts[size_t(s) + 1];
+        nextReach.assign(size_t(right), inf);
+        double *out = nextReach.data();
+        for (qint64 j = 0; j < left; ++j) {
+            const double *row = g.edges(s, j);
+            const double prefix = reach[size_t(j)];
+            for (qint64 k = 0; k < right; ++k) {
+                const double a = prefix + signedValue<Negate>(row[k]);
+                out[k] = a < out[k] ? a : out[k];
+            }
+        }
+        reach.swap(nextReach);
+    }
+    double best = inf;
+    for (double r : reach) {
+        if (!std::isfinite(r))
+            return false; // a total beyond the double range
+        best = r < best ? r : best;
+    }
+    const double limit = lastWithSameText(best);
+
+    std::vector<double> room(size_t(g.totalBoxes), limit);
+    for (int s = g.stages - 1; s >= 0; --s) {
+        const qint64 left = g.counts[size_t(s)];
+        const qint64 right = g.counts[size_t(s) + 1];
+        const double *next = room.data() + g.columnStart[size_t(s) + 1];
+        double *out = room.data() + g.columnStart[size_t(s)];
+        for (qint64 j = 0; j < left; ++j) {
+            const double *row = g.edges(s, j);
+            double most = -inf;
+            for (qint64 k = 0; k < right; ++k) {
+                const double v = signedValue<Negate>(row[k]);
+                // Cheap test first: the exact edge sum is usually within reach.
+                if (most + v > next[k] && most != -inf)
+                    continue;
+                const double p = largestAddend(v, next[k]);
+                most = p > most ? p : most;
+            }
+            out[j] = most;
+        }
+    }
+
+    positions.assign(size_t(g.stages) + 1, 0);
+    qint64 start = 0;
+    while (start < g.counts[0] && !(0 <= room[size_t(start)]))
+        ++start;
+    if (start == g.counts[0])
+        return false;
+    positions[0] = start;
+    double prefix = 0;
+    for (int s = 0; s < g.stages; ++s) {
+        const double *row = g.edges(s, positions[size_t(s)]);
+        const double *next = room.data() + g.columnStart[size_t(s) + 1];
+        const qint64 right = g.counts[size_t(s) + 1];
+        qint64 k = 0;
+        while (k < right && !(prefix + signedValue<Negate>(row[k]) <= next[k]))
+            ++k;
+        if (k == right)
+            return false;
+        positions[size_t(s) + 1] = k;
+        prefix = prefix + signedValue<Negate>(row[k]);
+    }
+    return true;
+}
+
+template <bool Negate>
+bool solve(const EdgeData &data, std::vector<qint64> &positions)
+{
+    const Shape g(data);
+    return solveWhole<Negate>(g, positions) || solveGeneral<Negate>(g, positions);
+}
+
+} // namespace
+
+std::optional<BestPath> findBestPath(const EdgeData &data, PathMode mode)
+{
+    const GraphShape &shape = data.shape;
+    if (shape.stageCount() < 1 || shape.pathCount(1) == 0 || data.firstNonNumber())
+        return std::nullopt;
+    BestPath best;
+    const bool found = mode == PathMode::Shortest ? solve<false>(data, best.positions)
+                                                  : solve<true>(data, best.positions);
+    if (!found)
+        return std::nullopt;
+    best.total = pathTotal(data, best.positions);
+    if (!std::isfinite(best.total))
+        return std::nullopt;
+    best.row = rowOfPath(shape, best.positions).value_or(-1);
+    best.pathText = pathText(data, best.positions);
+    best.totalText = formatNumber(best.total);
+    return best;
+}
+
+} // namespace stagepath

@@ -1,0 +1,234 @@
+#include "resulttable.h"
+
+#include "model/limits.h"
+#include "model/numbers.h"
+
+namespace stagepath {
+
+ResultTable::ResultTable(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+    m_headers << QStringLiteral("Toplam");
+}
+
+void ResultTable::setStageColumns(int stageCount)
+{
+    beginResetModel();
+    m_headers.clear();
+    for (int i = 1; i <= stageCount; ++i)
+        m_headers << QString::number(i) + QLatin1String(".Vorta");
+    m_headers << QStringLiteral("Toplam");
+    m_hasPathColumn = false;
+    m_snapshot.reset();
+    m_index = PathIndex();
+    m_rows = 0;
+    m_edits.clear();
+    m_cacheRow = -1;
+    endResetModel();
+}
+
+bool ResultTable::setPaths(EdgeDataPtr snapshot)
+{
+    const qint64 count = snapshot ? snapshot->shape.pathCount(limits::maxListedPaths + 1) : 0;
+    const int stages = snapshot ? snapshot->shape.stageCount() : 0;
+    const bool listed = count <= limits::maxListedPaths;
+    beginResetModel();
+    if (listed && snapshot && !m_hasPathColumn && stages == int(m_headers.size()) - 1) {
+        m_headers << QStringLiteral("Yol");
+        m_hasPathColumn = true;
+    }
+    m_edits.clear();
+    m_cacheRow = -1;
+    if (listed && stages > 0 && count > 0) {
+        m_snapshot = std::move(snapshot);
+        m_index = PathIndex(m_snapshot->shape);
+        m_rows = count;
+    } else {
+        m_snapshot = listed ? std::move(snapshot) : EdgeDataPtr();
+        m_index = PathIndex();
+        m_rows = 0;
+    }
+    endResetModel();
+    return listed;
+}
+
+void ResultTable::clearRows()
+{
+    beginResetModel();
+    m_snapshot.reset();
+    m_index = PathIndex();
+    m_rows = 0;
+    m_edits.clear();
+    m_cacheRow = -1;
+    endResetModel();
+}
+
+const std::vector<qint64> &ResultTable::cachedPositions(qint64 row) const
+{
+    if (row != m_cacheRow) {
+        m_index.positions(row, m_cachePositions);
+        m_cacheRow = row;
+    }
+    return m_cachePositions;
+}
+
+std::vector<qint64> ResultTable::positionsOfRow(qint64 row) const
+{
+    if (row < 0 || row >= m_rows)
+        return {};
+    return m_index.positions(row);
+}
+
+qint64 ResultTable::rowOfPositions(std::span<const qint64> positions) const
+{
+    if (!m_snapshot || m_rows == 0)
+        return -1;
+    const auto row = rowOfPath(m_snapshot->shape, positions);
+    return row && *row < m_rows ? *row : -1;
+}
+
+QString ResultTable::valueText(qint64 row, int stage) const
+{
+    const auto &pos = cachedPositions(row);
+    return m_snapshot->text(m_snapshot->shape.edgeRow(stage, pos[size_t(stage)], pos[size_t(stage) + 1]));
+}
+
+QString ResultTable::boxText(qint64 row, int column) const
+{
+    return QString::number(m_snapshot->shape.globalBox(column, cachedPositions(row)[size_t(column)]));
+}
+
+QString ResultTable::pathText(qint64 row) const
+{
+    if (row < 0 || row >= m_rows)
+        return QString();
+    return stagepath::pathText(*m_snapshot, cachedPositions(row));
+}
+
+double ResultTable::total(qint64 row) const
+{
+    if (row < 0 || row >= m_rows)
+        return 0;
+    return pathTotal(*m_snapshot, cachedPositions(row));
+}
+
+QString ResultTable::cellText(qint64 row, int column) const
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= int(m_headers.size()))
+        return QString();
+    const int n = m_snapshot->shape.stageCount();
+    if (column == 0) {
+        const auto it = m_edits.constFind(row);
+        if (it != m_edits.constEnd())
+            return *it;
+    }
+    if (column < n)
+        return valueText(row, column);
+    if (column == n)
+        return formatNumber(total(row));
+    if (column == n + 1)
+        return pathText(row);
+    return QString();
+}
+
+QString ResultTable::tag(qint64 row) const
+{
+    if (row < 0 || row >= m_rows)
+        return QString();
+    return boxText(row, 0);
+}
+
+QString ResultTable::toolTip(qint64 row, int column) const
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= int(m_headers.size()))
+        return QString();
+    if (column < m_snapshot->shape.stageCount())
+        return boxText(row, column + 1);
+    return QString();
+}
+
+int ResultTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows);
+}
+
+int ResultTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_headers.size());
+}
+
+QVariant ResultTable::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    const qint64 row = index.row();
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return cellText(row, column);
+    case Qt::ToolTipRole: {
+        const QString tip = toolTip(row, column);
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
+    case Qt::UserRole:
+        return column == 0 ? QVariant(tag(row)) : QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+QVariant ResultTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal) {
+        if (section < 0 || section >= int(m_headers.size()))
+            return QVariant();
+        if (role == Qt::DisplayRole)
+            return m_headers[section];
+        return QVariant();
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+Qt::ItemFlags ResultTable::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == 0)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ResultTable::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole
+        || !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)
+        || index.column() != 0)
+        return false;
+    m_edits.insert(index.row(), value.toString());
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+PathTextList::PathTextList(const ResultTable *table, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_table(table)
+{
+    connect(table, &QAbstractItemModel::modelAboutToBeReset, this, &PathTextList::beginResetModel);
+    connect(table, &QAbstractItemModel::modelReset, this, &PathTextList::endResetModel);
+}
+
+int PathTextList::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_table->pathCount());
+}
+
+QVariant PathTextList::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return QVariant();
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return m_table->pathText(index.row());
+    return QVariant();
+}
+
+} // namespace stagepath

@@ -1,0 +1,32 @@
+#pragma once
+// What stops "Hesaplama Yap" and "Çiz" before anything is listed or chosen,
+// as Turkish messages that name the input at fault.
+
+#include "model/graphdata.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace stagepath {
+
+// A column without boxes (only when there is at least one stage): no path
+// can be listed.
+std::optional<QString> emptyColumnMessage(const GraphShape &shape);
+
+// The first edge-table row (1-based, as the user counts) whose value is not
+// a number.
+std::optional<QString> nonNumberMessage(const EdgeData &data);
+
+// Some path's total, added up left to right, goes beyond the double range;
+// the message shows such a path. Requires every value to be a number.
+std::optional<QString> overflowMessage(const EdgeData &data);
+
+// The checks above in the order in which the listing meets them.
+std::optional<QString> checkComputable(const EdgeData &data);
+
+// More paths than the result table lists (limits::maxListedPaths); nullopt
+// when the count is within the limit.
+std::optional<QString> tooManyPathsMessage(const GraphShape &shape);
+
+} // namespace stagepath
