@@ -12,6 +12,7 @@
 #include "model/stagetable.h"
 #include "solver/bestpath.h"
 #include "solver/resulttable.h"
+#include "solver/validation.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,6 +29,7 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <exception>
 #include <new>
 
@@ -55,38 +57,16 @@ W *place(QWidget *parent, const char *name, QRect twips, const QString &accessib
     return w;
 }
 
-// The number of paths of a graph, in words, even when it does not fit in 64 bits.
-QString pathCountText(const GraphShape &shape)
-{
-    const qint64 exact = shape.pathCount();
-    if (exact < std::numeric_limits<qint64>::max())
-        return QString::number(exact);
-    double approx = 1;
-    for (qint64 n : shape.boxCounts())
-        approx *= double(n);
-    return QStringLiteral("yaklaşık ") + formatNumber(approx);
-}
-
-QString pathsTooManyText(const GraphShape &shape)
-{
-    return QStringLiteral("Yollar listelenemeyecek kadar çok: %1 yol var, sonuç tablosu en çok %2 yol gösterebilir.")
-        .arg(pathCountText(shape)).arg(limits::maxListedPaths);
-}
-
 QString noPathText(const GraphShape &shape)
 {
     if (shape.stageCount() == 0)
         return QStringLiteral("Çizilecek yol yok: vorta sayısı 0, grafikte kenar yok.");
-    for (int c = 0; c < shape.columnCount(); ++c) {
-        if (shape.boxCount(c) == 0)
-            return QStringLiteral("Çizilecek yol yok: %1 sütununda hiç kutu yok.").arg(stageLabel(c + 1));
-    }
-    return QStringLiteral("Çizilecek yol yok.");
+    return emptyColumnMessage(shape).value_or(QStringLiteral("Çizilecek yol yok."));
 }
 
 int clampToInt(qint64 v)
 {
-    return int(qBound<qint64>(0, v, std::numeric_limits<int>::max()));
+    return int(std::clamp<qint64>(v, 0, std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -434,7 +414,11 @@ void Form1::Ciz()
 Form1::Listing Form1::listPaths()
 {
     const EdgeDataPtr snapshot = m_edges->snapshot();
-    if (const auto problem = checkComputable(*snapshot)) {
+    // A column without boxes is no error: there is simply no path to list.
+    auto problem = nonNumberMessage(*snapshot);
+    if (!problem)
+        problem = overflowMessage(*snapshot);
+    if (problem) {
         showMessage(*problem + QStringLiteral(" Sonuç tablosu değiştirilmedi."));
         return Listing::Failed;
     }
@@ -447,7 +431,7 @@ Form1::Listing Form1::listPaths()
 void Form1::Command4_Click()
 {
     if (listPaths() == Listing::TooMany)
-        showMessage(pathsTooManyText(m_edges->shape()));
+        showMessage(tooManyPathsMessage(m_edges->shape()).value_or(QString()));
 }
 
 void Form1::Command5_Click()
@@ -475,7 +459,7 @@ void Form1::Command5_Click()
         ListView5->scrollTo(index, QAbstractItemView::PositionAtCenter);
         ListView5->setFocus(Qt::OtherFocusReason);
     } else {
-        showMessage(pathsTooManyText(snapshot->shape) + QStringLiteral("\n%1: %2\nToplam: %3")
+        showMessage(tooManyPathsMessage(snapshot->shape).value_or(QString()) + QStringLiteral("\n%1: %2\nToplam: %3")
                         .arg(name, best->pathText, best->totalText),
                     false);
     }

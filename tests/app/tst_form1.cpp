@@ -1,0 +1,412 @@
+// The window driven through its controls by object name, as a person would.
+
+#include "app/form1.h"
+#include "model/edgetable.h"
+#include "model/randomsource.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+using namespace stagepath;
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+
+    template <typename T> T *child(const char *name)
+    {
+        auto *w = form->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QAbstractItemModel *model(const char *view) { return child<QAbstractItemView>(view)->model(); }
+    QString cell(const char *view, int row, int column)
+    {
+        return model(view)->index(row, column).data().toString();
+    }
+    QStringList headers(const char *view)
+    {
+        QStringList h;
+        auto *m = model(view);
+        for (int c = 0; c < m->columnCount(); ++c)
+            h << m->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        return h;
+    }
+    QStringList tabs()
+    {
+        QStringList t;
+        auto *bar = child<QTabBar>("TabStrip1");
+        for (int i = 0; i < bar->count(); ++i)
+            t << bar->tabText(i);
+        return t;
+    }
+    QStringList column(const char *view, int c)
+    {
+        QStringList values;
+        auto *m = model(view);
+        for (int r = 0; r < m->rowCount(); ++r)
+            values << m->index(r, c).data().toString();
+        return values;
+    }
+    QMessageBox *visibleMessage()
+    {
+        for (auto *box : form->findChildren<QMessageBox *>())
+            if (box->isVisible())
+                return box;
+        return nullptr;
+    }
+    void closeMessages()
+    {
+        for (auto *box : form->findChildren<QMessageBox *>())
+            box->hide();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { form.reset(); }
+
+    void controlsArePlacedInPixels_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("geometry");
+        const auto row = [](const char *name, int l, int t, int w, int h) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QRect(l / 15, t / 15, w / 15, h / 15);
+        };
+        row("Label1", 240, 7080, 1035, 180);
+        row("Text1", 1440, 7080, 1095, 270);
+        row("ListView1", 240, 7440, 2295, 2055);
+        row("Command1", 2760, 9120, 1095, 375);
+        row("Text2", 3000, 7080, 975, 270);
+        row("Text3", 3000, 7440, 975, 270);
+        row("Text4", 4200, 7920, 1215, 270);
+        row("Combo1", 4200, 8280, 1215, 300);
+        row("Check1", 2880, 8760, 1935, 255);
+        row("TabStrip1", 5640, 7080, 9495, 2295);
+        row("ListView2", 5760, 7440, 9255, 1815);
+        row("ListView3", 5760, 7440, 9255, 1815);
+        row("Command4", 4200, 10200, 1335, 375);
+        row("ListView5", 5640, 9480, 9495, 1095);
+        row("Option1", 240, 9600, 1335, 255);
+        row("Option2", 240, 9960, 1335, 255);
+        row("Command5", 1680, 9720, 855, 375);
+        row("HScroll1", 0, 6720, 9135, 255);
+    }
+    void controlsArePlacedInPixels()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, geometry);
+        auto *w = form->findChild<QWidget *>(name);
+        QVERIFY(w);
+        if (name == QLatin1String("HScroll1")) // follows the window's width
+            geometry.setWidth(form->width() - 17);
+        QCOMPARE(w->geometry(), geometry);
+        QCOMPARE(w->parentWidget(), form.get());
+    }
+
+    void startsAsLoaded()
+    {
+        QCOMPARE(form->objectName(), QStringLiteral("Form1"));
+        QCOMPARE(form->size(), QSize(1016, 734));
+        QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("220"));
+        QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("120"));
+        QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("1"));
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("20"));
+        QCOMPARE(child<QComboBox>("Combo1")->count(), 11);
+        QVERIFY(child<QRadioButton>("Option1")->isChecked());
+        QVERIFY(!child<QCheckBox>("Check1")->isChecked());
+        QCOMPARE(tabs(), QStringList({"Tümü", "1.Vorta", "2.Vorta", "3.Vorta", "4.Vorta"}));
+        QCOMPARE(column("ListView1", 0), QStringList(5, "3"));
+        QCOMPARE(column("ListView1", 1), QStringList({"1.Vorta", "2.Vorta", "3.Vorta", "4.Vorta", "5.Vorta"}));
+        QCOMPARE(model("ListView2")->rowCount(), 36);
+        QCOMPARE(headers("ListView2"), QStringList({"Değer", "Kutu No", "Diğer Kutu", "Vorta"}));
+        QCOMPARE(headers("ListView5"), QStringList({"1.Vorta", "2.Vorta", "3.Vorta", "4.Vorta", "Toplam"}));
+        QCOMPARE(model("ListView5")->rowCount(), 0);
+        QVERIFY(!child<QWidget>("ListView3")->isVisible());
+        QVERIFY(!child<QWidget>("List1")->isVisible());
+        QCOMPARE(child<QTimer>("Timer1")->interval(), 200);
+        QVERIFY(!child<QTimer>("Timer1")->isActive());
+        QVERIFY(!child<QTimer>("Timer2")->isActive());
+        QCOMPARE(form->largestStageSize(), 3.0);
+        for (const QString &v : column("ListView2", 0)) {
+            bool ok = false;
+            const int value = v.toInt(&ok);
+            QVERIFY2(ok && value >= 0 && value <= 1000, qPrintable(v));
+        }
+    }
+
+    void stageCountRebuildsEverything_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("stages");
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("one") << "1" << 1;
+        QTest::newRow("same number, leading zero") << "04" << 4;
+        QTest::newRow("ten") << "10" << 10;
+    }
+    void stageCountRebuildsEverything()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, stages);
+        const QStringList before = column("ListView2", 0);
+        child<QLineEdit>("Text1")->setText(text);
+        QCOMPARE(model("ListView1")->rowCount(), stages + 1);
+        QCOMPARE(tabs().size(), stages + 1);
+        QCOMPARE(model("ListView2")->rowCount(), 9 * stages);
+        QCOMPARE(headers("ListView5").size(), stages + 1);
+        QCOMPARE(headers("ListView5").last(), QStringLiteral("Toplam"));
+        QVERIFY(!child<QLineEdit>("Text1")->property("invalid").toBool());
+        if (stages == 4)
+            QVERIFY(column("ListView2", 0) != before); // fresh values
+    }
+
+    void badStageCountKeepsTables_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "";
+        QTest::newRow("letters") << "abc";
+        QTest::newRow("negative") << "-1";
+        QTest::newRow("fraction") << "2.5";
+        QTest::newRow("over the limit") << "1001";
+        QTest::newRow("huge") << "1e308";
+    }
+    void badStageCountKeepsTables()
+    {
+        QFETCH(QString, text);
+        const QStringList values = column("ListView2", 0);
+        child<QLineEdit>("Text1")->setText(text);
+        QCOMPARE(model("ListView1")->rowCount(), 5);
+        QCOMPARE(tabs().size(), 5);
+        QCOMPARE(column("ListView2", 0), values);
+        QVERIFY(child<QLineEdit>("Text1")->property("invalid").toBool());
+        QVERIFY(!child<QLineEdit>("Text1")->toolTip().isEmpty());
+        QVERIFY(!visibleMessage());
+        child<QLineEdit>("Text1")->setText(QStringLiteral("2"));
+        QVERIFY(!child<QLineEdit>("Text1")->property("invalid").toBool());
+        QCOMPARE(model("ListView1")->rowCount(), 3);
+    }
+
+    void boxCountEditRegeneratesAfterTimer()
+    {
+        auto *stages = model("ListView1");
+        const QStringList values = column("ListView2", 0);
+        QVERIFY(stages->setData(stages->index(1, 0), QStringLiteral("5"), Qt::EditRole));
+        QVERIFY(child<QTimer>("Timer1")->isActive());
+        QCOMPARE(model("ListView2")->rowCount(), 36); // not before the tick
+        QTRY_VERIFY(!child<QTimer>("Timer1")->isActive());
+        QCOMPARE(model("ListView2")->rowCount(), 3 * 5 + 5 * 3 + 9 + 9);
+        QCOMPARE(cell("ListView2", 15, 1), QStringLiteral("4")); // stage 2 starts at box 4
+        QCOMPARE(cell("ListView2", 15, 2), QStringLiteral("9"));
+        QCOMPARE(tabs().size(), 5);
+        QCOMPARE(cell("ListView1", 1, 0), QStringLiteral("5"));
+        QCOMPARE(form->largestStageSize(), 5.0);
+        Q_UNUSED(values);
+    }
+
+    void badBoxCountIsRefused_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("letters") << "beş";
+        QTest::newRow("negative") << "-2";
+        QTest::newRow("fraction") << "2.5";
+        QTest::newRow("empty") << "";
+        QTest::newRow("too many edges") << "100000";
+    }
+    void badBoxCountIsRefused()
+    {
+        QFETCH(QString, text);
+        auto *stages = model("ListView1");
+        QVERIFY(!stages->setData(stages->index(2, 0), text, Qt::EditRole));
+        QCOMPARE(cell("ListView1", 2, 0), QStringLiteral("3"));
+        QVERIFY(!child<QTimer>("Timer1")->isActive());
+        QMessageBox *box = visibleMessage();
+        QVERIFY(box);
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QVERIFY(box->text().contains(QStringLiteral("3.Vorta")));
+        closeMessages();
+    }
+
+    void stageTabShowsOneStageAndFollowsTheEdgeTable()
+    {
+        auto *bar = child<QTabBar>("TabStrip1");
+        bar->setCurrentIndex(1);
+        QVERIFY(child<QWidget>("ListView3")->isVisible());
+        QCOMPARE(model("ListView3")->rowCount(), 9);
+        QCOMPARE(cell("ListView3", 0, 1), QStringLiteral("1"));
+        QCOMPARE(cell("ListView3", 0, 2), QStringLiteral("4"));
+        QCOMPARE(cell("ListView3", 8, 1), QStringLiteral("3"));
+        QCOMPARE(cell("ListView3", 8, 2), QStringLiteral("6"));
+        bar->setCurrentIndex(4);
+        QCOMPARE(cell("ListView3", 0, 1), QStringLiteral("10"));
+        QCOMPARE(cell("ListView3", 8, 2), QStringLiteral("15"));
+
+        // An edit in the filtered view is an edit of the edge table.
+        auto *filtered = model("ListView3");
+        QVERIFY(filtered->setData(filtered->index(2, 0), QStringLiteral("777"), Qt::EditRole));
+        QCOMPARE(cell("ListView2", 27 + 2, 0), QStringLiteral("777"));
+        QVERIFY(child<QTimer>("Timer2")->isActive());
+
+        // A regeneration shows at once in the filtered view.
+        auto *stages = model("ListView1");
+        QVERIFY(stages->setData(stages->index(4, 0), QStringLiteral("1"), Qt::EditRole));
+        QTRY_COMPARE(model("ListView3")->rowCount(), 3);
+        QCOMPARE(cell("ListView3", 2, 2), QStringLiteral("13"));
+
+        bar->setCurrentIndex(0);
+        QVERIFY(!child<QWidget>("ListView3")->isVisible());
+    }
+
+    void resizeMovesOnlyTheViewport()
+    {
+        auto *text1 = child<QWidget>("Text1");
+        const QRect textBefore = text1->geometry();
+        const int frameHeight = child<QWidget>("Frame1")->height();
+        form->resize(1200, 800);
+        QCOMPARE(child<QWidget>("Picture1")->width(), 1200);
+        QCOMPARE(child<QWidget>("Frame1")->width(), 1200);
+        QCOMPARE(child<QWidget>("Frame1")->height(), frameHeight);
+        QCOMPARE(child<QWidget>("HScroll1")->width(), 1200 - 17);
+        QCOMPARE(child<QWidget>("VScroll1")->x(), 1200 - 17);
+        QCOMPARE(text1->geometry(), textBefore);
+    }
+
+    void scrollBarsMoveThePicture()
+    {
+        child<QLineEdit>("Text1")->setText(QStringLiteral("12"));
+        auto *h = child<QScrollBar>("HScroll1");
+        QVERIFY(h->maximum() > 0);
+        QCOMPARE(h->singleStep(), 100);
+        QCOMPARE(h->pageStep(), 500);
+        h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(h->value(), 100);
+        QCOMPARE(child<QWidget>("Picture1")->x(), -100 / 15);
+        h->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(child<QWidget>("Picture1")->x(), -600 / 15);
+        // A wide graph scrolls to its very end: the range is not cut to 16 bits.
+        child<QLineEdit>("Text1")->setText(QStringLiteral("200"));
+        QVERIFY(h->maximum() > 32767);
+        h->setValue(h->maximum());
+        QCOMPARE(child<QWidget>("Picture1")->x(), -(h->maximum() / 15));
+    }
+
+    void badSettingsKeepThePreviousOne_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("X letters") << "Text2" << "abc";
+        QTest::newRow("Y empty") << "Text3" << "";
+        QTest::newRow("pen zero") << "Text4" << "0";
+        QTest::newRow("pen too wide") << "Text4" << "32768";
+        QTest::newRow("pen letters") << "Text4" << "kalın";
+    }
+    void badSettingsKeepThePreviousOne()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        auto *edit = form->findChild<QLineEdit *>(box);
+        edit->setText(text);
+        QVERIFY(edit->property("invalid").toBool());
+        QCOMPARE(form->xSpacing(), 220.0);
+        QCOMPARE(form->ySpacing(), 120.0);
+        QCOMPARE(form->penWidth(), 1);
+        QVERIFY(!visibleMessage());
+    }
+
+    void settingsRedraw()
+    {
+        child<QLineEdit>("Text2")->setText(QStringLiteral("300"));
+        QCOMPARE(form->xSpacing(), 300.0);
+        child<QLineEdit>("Text4")->setText(QStringLiteral("3"));
+        QCOMPARE(form->penWidth(), 3);
+        child<QComboBox>("Combo1")->setCurrentIndex(5);
+        QCOMPARE(form->circleSize(), 15.0);
+    }
+
+    void listingAndBestPath()
+    {
+        child<QPushButton>("Command4")->click();
+        QCOMPARE(model("ListView5")->rowCount(), 243);
+        QCOMPARE(headers("ListView5").last(), QStringLiteral("Yol"));
+        child<QPushButton>("Command4")->click();
+        QCOMPARE(headers("ListView5").count(QStringLiteral("Yol")), 1);
+        QCOMPARE(model("List1")->rowCount(), 243);
+
+        for (bool longest : {false, true}) {
+            (longest ? child<QRadioButton>("Option2") : child<QRadioButton>("Option1"))->setChecked(true);
+            child<QPushButton>("Command5")->click();
+            auto *view = child<QTableView>("ListView5");
+            const QStringList totals = column("ListView5", 5);
+            int best = 0;
+            for (int r = 1; r < totals.size(); ++r) {
+                const double v = totals[r].toDouble(), b = totals[best].toDouble();
+                if (longest ? v > b : v < b)
+                    best = r;
+            }
+            QCOMPARE(view->currentIndex().row(), best);
+            QVERIFY(view->selectionModel()->isRowSelected(best, {}));
+            QVERIFY(view->hasFocus());
+        }
+    }
+
+    void badValueStopsTheListing()
+    {
+        child<QPushButton>("Command4")->click();
+        const QString firstTotal = cell("ListView5", 0, 5);
+        auto *edges = model("ListView2");
+        QVERIFY(edges->setData(edges->index(4, 0), QStringLiteral("abc"), Qt::EditRole));
+        QCOMPARE(cell("ListView2", 4, 0), QStringLiteral("abc"));
+        child<QPushButton>("Command5")->click();
+        QMessageBox *box = visibleMessage();
+        QVERIFY(box);
+        QVERIFY2(box->text().contains(QStringLiteral("5")), qPrintable(box->text()));
+        QCOMPARE(model("ListView5")->rowCount(), 243);
+        QCOMPARE(cell("ListView5", 0, 5), firstTotal);
+        closeMessages();
+    }
+
+    void emptyColumnMeansNoPath()
+    {
+        auto *stages = model("ListView1");
+        QVERIFY(stages->setData(stages->index(2, 0), QStringLiteral("0"), Qt::EditRole));
+        QTRY_VERIFY(!child<QTimer>("Timer1")->isActive());
+        QCOMPARE(model("ListView2")->rowCount(), 18);
+        child<QPushButton>("Command5")->click();
+        QCOMPARE(model("ListView5")->rowCount(), 0);
+        QMessageBox *box = visibleMessage();
+        QVERIFY(box);
+        QVERIFY(box->text().contains(QStringLiteral("3.Vorta")));
+        closeMessages();
+    }
+
+    void stageCountZero()
+    {
+        child<QLineEdit>("Text1")->setText(QStringLiteral("0"));
+        child<QPushButton>("Command4")->click();
+        QCOMPARE(headers("ListView5"), QStringList({"Toplam", "Yol"}));
+        QCOMPARE(model("ListView5")->rowCount(), 0);
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
