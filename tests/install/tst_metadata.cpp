@@ -1,0 +1,159 @@
+// The launcher, icon and AppStream files in data/: they pass the freedesktop
+// validators, agree on one id, and carry the Turkish and English texts.
+#include "process.h"
+
+#include <QFile>
+#include <QHash>
+#include <QMultiHash>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace installtest;
+
+namespace {
+
+const QString appId = QStringLiteral("io.github.stagepath.StagePath");
+
+QString dataFile(const QString &suffix)
+{
+    return QStringLiteral(STAGEPATH_DATA_DIR "/") + appId + suffix;
+}
+
+// Keys and values of the [Desktop Entry] group, e.g. "Comment[tr]" -> "...".
+QHash<QString, QString> desktopEntry(const QString &path)
+{
+    QHash<QString, QString> entry;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return entry;
+    bool inGroup = false;
+    for (const QByteArray &raw : f.readAll().split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith(u'['))
+            inGroup = line == QLatin1String("[Desktop Entry]");
+        else if (inGroup && line.contains(u'=') && !line.startsWith(u'#'))
+            entry.insert(line.section(u'=', 0, 0).trimmed(), line.section(u'=', 1).trimmed());
+    }
+    return entry;
+}
+
+// Text of the metainfo elements that matter here, keyed by "element" or
+// "element[lang]"; description paragraphs count under "p" / "p[lang]".
+struct Metainfo {
+    QMultiHash<QString, QString> text;
+    QString launchableType;
+    bool contentRating = false;
+    QString error;
+};
+
+Metainfo readMetainfo(const QString &path)
+{
+    Metainfo m;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        m.error = f.errorString();
+        return m;
+    }
+    QXmlStreamReader xml(&f);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString name = xml.name().toString();
+        const QString lang = xml.attributes().value(QLatin1String("xml:lang")).toString();
+        if (name == QLatin1String("content_rating"))
+            m.contentRating = true;
+        if (name == QLatin1String("launchable"))
+            m.launchableType = xml.attributes().value(QLatin1String("type")).toString();
+        if (name == QLatin1String("component") || name == QLatin1String("description")
+            || name == QLatin1String("provides") || name == QLatin1String("categories")
+            || name == QLatin1String("keywords"))
+            continue; // containers: descend into them
+        const QString key = lang.isEmpty() ? name : name + u'[' + lang + u']';
+        m.text.insert(key, xml.readElementText(QXmlStreamReader::IncludeChildElements).simplified());
+    }
+    if (xml.hasError())
+        m.error = xml.errorString();
+    return m;
+}
+
+} // namespace
+
+class TestMetadata : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void validators_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("desktop-file-validate")
+            << "desktop-file-validate" << QStringList{dataFile(".desktop")};
+        QTest::newRow("appstreamcli")
+            << "appstreamcli" << QStringList{"validate", "--no-net", dataFile(".metainfo.xml")};
+    }
+    void validators()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, args);
+        QVERIFY2(haveTool(tool), qPrintable(tool + " is missing (tools/install-deps installs it)"));
+        const Run r = run(tool, args);
+        QVERIFY2(r.code == 0, qPrintable(r.output));
+        // desktop-file-validate exits 0 on warnings; a hint is fine, a warning is not.
+        QVERIFY2(!r.output.contains(QLatin1String("warning:")), qPrintable(r.output));
+    }
+
+    void launcher()
+    {
+        const auto entry = desktopEntry(dataFile(".desktop"));
+        QCOMPARE(entry.value("Type"), QStringLiteral("Application"));
+        QCOMPARE(entry.value("Name"), QStringLiteral("En Kısa Yol"));
+        QCOMPARE(entry.value("Exec").section(u' ', 0, 0), QStringLiteral("stagepath"));
+        QCOMPARE(entry.value("Icon"), appId);
+        const QString comment = entry.value("Comment"), commentTr = entry.value("Comment[tr]");
+        QVERIFY(!comment.isEmpty());
+        QVERIFY(!commentTr.isEmpty());
+        QVERIFY2(comment != commentTr, "Comment[tr] should be the Turkish text, Comment the English one");
+        const QStringList categories = entry.value("Categories").split(u';', Qt::SkipEmptyParts);
+        for (const char *c : {"Education", "Science", "Math"})
+            QVERIFY2(categories.contains(QLatin1String(c)), c);
+    }
+
+    void metainfo()
+    {
+        const Metainfo m = readMetainfo(dataFile(".metainfo.xml"));
+        QVERIFY2(m.error.isEmpty(), qPrintable(m.error));
+        QCOMPARE(m.text.value("id"), appId);
+        QCOMPARE(m.launchableType, QStringLiteral("desktop-id"));
+        QCOMPARE(m.text.value("launchable"), appId + ".desktop");
+        QCOMPARE(m.text.value("binary"), QStringLiteral("stagepath"));
+        QVERIFY(m.contentRating);
+        // Both languages for what a software centre shows.
+        QCOMPARE(m.text.value("name"), QStringLiteral("En Kısa Yol"));
+        QVERIFY(!m.text.value("name[en]").isEmpty());
+        QVERIFY(!m.text.value("summary").isEmpty());
+        QVERIFY(!m.text.value("summary[tr]").isEmpty());
+        QCOMPARE(m.text.values("p").size(), m.text.values("p[tr]").size());
+        QVERIFY(m.text.values("p").size() > 0);
+    }
+
+    void icon()
+    {
+        QFile f(dataFile(".svg"));
+        QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(f.fileName()));
+        QXmlStreamReader xml(&f);
+        QVERIFY(xml.readNextStartElement());
+        QCOMPARE(xml.name(), QLatin1String("svg"));
+        QCOMPARE(xml.namespaceUri(), QLatin1String("http://www.w3.org/2000/svg"));
+        const QStringList box = xml.attributes().value(QLatin1String("viewBox")).toString()
+                                    .split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(box.size(), 4);
+        QVERIFY2(box[2].toDouble() > 0 && box[2] == box[3], "the icon should be square");
+        while (!xml.atEnd())
+            xml.readNext();
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMetadata)
+#include "tst_metadata.moc"
