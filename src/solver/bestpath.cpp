@@ -138,14 +138,16 @@ const qint64 maxKey = orderKey(DBL_MAX);
 template <typename Pred>
 qint64 lastKeyUpward(qint64 from, Pred pred)
 {
-    qint64 lo = from;
-    qint64 hi;
-    qint64 step = 1;
+    // Keys span nearly all of 64 bits, so distances between them are 128-bit.
+    using Wide = __int128;
+    Wide lo = from;
+    Wide hi;
+    Wide step = 1;
     for (;;) {
         if (lo == maxKey)
             return maxKey + 1;
-        const qint64 next = maxKey - lo < step ? maxKey : lo + step;
-        if (!pred(next)) {
+        const Wide next = maxKey - lo < step ? Wide(maxKey) : lo + step;
+        if (!pred(qint64(next))) {
             hi = next;
             break;
         }
@@ -153,10 +155,10 @@ qint64 lastKeyUpward(qint64 from, Pred pred)
         step *= 2;
     }
     while (hi - lo > 1) {
-        const qint64 mid = lo + (hi - lo) / 2;
-        (pred(mid) ? lo : hi) = mid;
+        const Wide mid = lo + (hi - lo) / 2;
+        (pred(qint64(mid)) ? lo : hi) = mid;
     }
-    return lo;
+    return qint64(lo);
 }
 
 // The largest P with fl(P + v) <= t; fl(P + v) grows with P, so the P that

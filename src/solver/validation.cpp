@@ -34,7 +34,7 @@ std::optional<QString> nonNumberMessage(const EdgeData &data)
 namespace {
 
 // Follows the greatest (or least) left-to-right sums forward and, when one
-// goes beyond the double range, returns a path that gets there.
+// goes beyond the double range, returns a whole path through that point.
 std::optional<std::vector<qint64>> overflowingPath(const EdgeData &data, double sign)
 {
     const GraphShape &shape = data.shape;
@@ -61,7 +61,8 @@ std::optional<std::vector<qint64>> overflowingPath(const EdgeData &data, double 
         // An infinite sum stays infinite: values are finite.
         for (qint64 k = 0; k < right; ++k) {
             if (std::isinf(reach[size_t(k)])) {
-                std::vector<qint64> path(size_t(s) + 2);
+                // Any way on from there keeps the sum infinite: take the first boxes.
+                std::vector<qint64> path(size_t(stages) + 1, 0);
                 path[size_t(s) + 1] = k;
                 for (int c = s + 1; c > 0; --c)
                     path[size_t(c) - 1] = from[size_t(c)][size_t(path[size_t(c)])];
