@@ -23,7 +23,8 @@ std::optional<qint64> parseWhole(QStringView text, qint64 minimum, qint64 maximu
     const auto value = parseNumber(text, locale);
     if (!value || *value != std::floor(*value))
         return std::nullopt;
-    if (*value < double(minimum) || *value > double(maximum))
+    // double(maximum) may round up to 2^63, which no qint64 holds.
+    if (*value < double(minimum) || *value > double(maximum) || *value >= 0x1p63)
         return std::nullopt;
     return qint64(*value);
 }

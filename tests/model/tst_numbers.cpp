@@ -166,6 +166,7 @@ void TestNumbers::parseWhole_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("maximum");
     QTest::addColumn<qint64>("expected"); // -1: refused
+    const qint64 top = std::numeric_limits<qint64>::max();
     QTest::newRow("plain") << false << "5" << qint64(10) << qint64(5);
     QTest::newRow("leading zero") << true << "05" << qint64(10) << qint64(5);
     QTest::newRow("tr: zero decimals") << true << "5,0" << qint64(10) << qint64(5);
@@ -175,6 +176,11 @@ void TestNumbers::parseWhole_data()
     QTest::newRow("fraction") << false << "2.5" << qint64(10) << qint64(-1);
     QTest::newRow("tr: fraction") << true << "2,5" << qint64(10) << qint64(-1);
     QTest::newRow("not a number") << true << "x" << qint64(10) << qint64(-1);
+    // Near the top of 64 bits the double is 2^63, which no qint64 holds.
+    QTest::newRow("2^63 - 1 reads as 2^63") << false << "9223372036854775807" << top << qint64(-1);
+    QTest::newRow("2^63") << false << "9223372036854775808" << top << qint64(-1);
+    QTest::newRow("largest double below 2^63") << false << "9223372036854774784" << top
+                                               << qint64(9223372036854774784);
 }
 
 void TestNumbers::parseWhole()
