@@ -188,7 +188,9 @@ void Form1::createControls()
     HScroll1->raise();
     VScroll1->raise();
 
-    const QList<QWidget *> tabOrder{Text1, ListView1, Command1, Text2, Text3, Text4, Combo1, Check1,
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    VScroll1->setFocusPolicy(Qt::StrongFocus);
+    const QList<QWidget *> tabOrder{Text1, ListView1, Command1, Text2, Text3, HScroll1, VScroll1, Text4, Combo1, Check1,
                                     TabStrip1, ListView2, ListView3, Command4, ListView5, Option1,
                                     Option2, Command5};
     for (int i = 0; i + 1 < tabOrder.size(); ++i)

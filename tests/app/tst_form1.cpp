@@ -182,6 +182,20 @@ private Q_SLOTS:
             QVERIFY(column("ListView2", 0) != before); // fresh values
     }
 
+    void largestStageCountStaysResponsive()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        child<QLineEdit>("Text1")->setText(QStringLiteral("1000"));
+        QCOMPARE(model("ListView1")->rowCount(), 1001);
+        QCOMPARE(tabs().size(), 1001);
+        child<QPushButton>("Command5")->click();
+        QVERIFY(child<QTableView>("ListView5")->currentIndex().isValid() || visibleMessage());
+        QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+        qInfo("stage count 1000 rebuilt and solved in %lld ms", qint64(timer.elapsed()));
+        closeMessages();
+    }
+
     void badStageCountKeepsTables_data()
     {
         QTest::addColumn<QString>("text");
