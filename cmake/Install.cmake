@@ -1,7 +1,10 @@
 # Installation layout and the Debian package.
 #   cmake --install build            (DESTDIR=... and --prefix work as usual)
 #   cd build && cpack -G DEB         -> stagepath_<version>_<arch>.deb
+# Both take what is already built: build first (make install / make package
+# do). Otherwise cpack would rebuild the whole tree, tests included, each time.
 include(GNUInstallDirs)
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 # One reverse-DNS id names the launcher, the icon and the AppStream component.
 set(STAGEPATH_APP_ID "io.github.stagepath.StagePath")
