@@ -38,10 +38,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The platform plugins are loaded at run time, so no library scan finds them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 find_program(STAGEPATH_DPKG_SHLIBDEPS dpkg-shlibdeps)
-if(STAGEPATH_DPKG_SHLIBDEPS)
+find_program(STAGEPATH_FILE file) # CPack uses it to pick out the ELF files
+if(STAGEPATH_DPKG_SHLIBDEPS AND STAGEPATH_FILE)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
-  # Without dpkg-dev, declare what the program links against.
+  # Without dpkg-dev and file, declare what the program links against.
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
          ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4)"
          ", libstdc++6 (>= 12), libc6")
