@@ -5,7 +5,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench install package screenshot clean
 
 all: build
 
@@ -34,6 +34,15 @@ bench: deps
 	@for b in build-bench/bench/bench_*; do \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; \
 	done
+
+install: build
+	cmake --install $(BUILD)
+
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+screenshot: build
+	./tools/screenshot docs/screenshot.png
 
 clean:
 	rm -rf $(BUILD) build-bench
