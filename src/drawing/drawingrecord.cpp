@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
@@ -18,7 +19,9 @@ namespace {
 
 constexpr size_t kChunkSize = 64;
 constexpr double kAntialiasMargin = 1.0;
-constexpr quint8 kNeedsLayout = 1; // mnemonic mark, line break or tab: laid out text
+constexpr quint8 kNeedsLayout = 1; // texts with a mnemonic mark, line break or tab are laid out
+constexpr int kTilePen = 48;       // pen widths from which wide strokes are painted tile by tile
+constexpr int kTileSize = 128;
 
 quint32 fromFloat(float f) { return std::bit_cast<quint32>(f); }
 float toFloat(quint32 u) { return std::bit_cast<float>(u); }
@@ -79,20 +82,101 @@ bool finite(QPointF p) { return std::isfinite(float(p.x())) && std::isfinite(flo
 
 int clampPen(int pen) { return std::clamp(pen, 1, kMaxPenWidth); }
 
-bool meets(const double b[4], const QRectF &area)
-{
-    return b[2] >= area.left() && b[0] <= area.right() && b[3] >= area.top() && b[1] <= area.bottom();
-}
 
-double distanceToSegment(QPointF p, QPointF a, QPointF b)
+// Outlines of circle strokes cut to a rectangle, arcs flattened to within a
+// twentieth of a pixel.
+class Outliner
 {
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    const double len2 = dx * dx + dy * dy;
-    double t = 0;
-    if (len2 > 0)
-        t = std::clamp(((p.x() - a.x()) * dx + (p.y() - a.y()) * dy) / len2, 0.0, 1.0);
-    return std::hypot(p.x() - (a.x() + t * dx), p.y() - (a.y() + t * dy));
-}
+public:
+    explicit Outliner(const QRectF &clip)
+        : m_x0(clip.left()), m_y0(clip.top()), m_x1(clip.right()), m_y1(clip.bottom())
+    {
+    }
+
+    // The stroke of a circle: a ring from radius - half to radius + half, a
+    // disc when the pen is wider than the circle.
+    void ring(QPainterPath &path, QPointF centre, double radius, double half)
+    {
+        const double outer = radius + half;
+        m_poly.clear();
+        arc(centre, outer, 0, -2 * M_PI, 2 * steps(outer));
+        addTo(path);
+        const double inner = radius - half;
+        if (inner > 0) {
+            m_poly.clear();
+            arc(centre, inner, 0, 2 * M_PI, 2 * steps(inner));
+            addTo(path);
+        }
+    }
+
+private:
+    static int steps(double radius)
+    {
+        constexpr double kTolerance = 0.05;
+        if (!(radius > kTolerance))
+            return 2;
+        const double step = 2 * std::acos(1 - kTolerance / radius);
+        return int(std::clamp(std::ceil(M_PI / step), 2.0, 4096.0));
+    }
+
+    void arc(QPointF c, double r, double from, double to, int n)
+    {
+        for (int i = 0; i <= n; ++i) {
+            const double t = from + (to - from) * i / n;
+            m_poly.emplace_back(c.x() + r * std::cos(t), c.y() + r * std::sin(t));
+        }
+    }
+
+    template<typename Inside, typename Cross>
+    void clipEdge(Inside inside, Cross cross)
+    {
+        m_tmp.clear();
+        const size_t n = m_poly.size();
+        for (size_t i = 0; i < n; ++i) {
+            const QPointF &p = m_poly[i];
+            const QPointF &q = m_poly[(i + 1) % n];
+            const bool pin = inside(p), qin = inside(q);
+            if (pin)
+                m_tmp.push_back(p);
+            if (pin != qin)
+                m_tmp.push_back(cross(p, q));
+        }
+        m_poly.swap(m_tmp);
+    }
+
+    void addTo(QPainterPath &path)
+    {
+        const double x0 = m_x0, y0 = m_y0, x1 = m_x1, y1 = m_y1;
+        auto atX = [](double x) {
+            return [x](const QPointF &p, const QPointF &q) {
+                const double t = (x - p.x()) / (q.x() - p.x());
+                return QPointF(x, p.y() + t * (q.y() - p.y()));
+            };
+        };
+        auto atY = [](double y) {
+            return [y](const QPointF &p, const QPointF &q) {
+                const double t = (y - p.y()) / (q.y() - p.y());
+                return QPointF(p.x() + t * (q.x() - p.x()), y);
+            };
+        };
+        clipEdge([x0](const QPointF &p) { return p.x() >= x0; }, atX(x0));
+        if (m_poly.size() >= 3)
+            clipEdge([x1](const QPointF &p) { return p.x() <= x1; }, atX(x1));
+        if (m_poly.size() >= 3)
+            clipEdge([y0](const QPointF &p) { return p.y() >= y0; }, atY(y0));
+        if (m_poly.size() >= 3)
+            clipEdge([y1](const QPointF &p) { return p.y() <= y1; }, atY(y1));
+        if (m_poly.size() < 3)
+            return;
+        path.moveTo(m_poly[0]);
+        for (size_t i = 1; i < m_poly.size(); ++i)
+            path.lineTo(m_poly[i]);
+        path.closeSubpath();
+    }
+
+    double m_x0, m_y0, m_x1, m_y1;
+    std::vector<QPointF> m_poly, m_tmp;
+};
 
 } // namespace
 
@@ -167,6 +251,11 @@ void DrawingRecord::append(const Op &op, const Box &box)
         m_bounds = Box{std::min(m_bounds.x0, box.x0), std::min(m_bounds.y0, box.y0),
                        std::max(m_bounds.x1, box.x1), std::max(m_bounds.y1, box.y1)};
     m_ops.push_back(op);
+}
+
+bool DrawingRecord::meets(const Box &b, const QRectF &area)
+{
+    return b.x1 > area.left() && b.x0 < area.right() && b.y1 > area.top() && b.y0 < area.bottom();
 }
 
 DrawingRecord::Box DrawingRecord::opBox(const Op &op)
@@ -325,104 +414,91 @@ DrawingRecord::OpView DrawingRecord::op(qsizetype index) const
     return v;
 }
 
-void DrawingRecord::paint(QPainter &painter, const QRect &exposed) const
+bool DrawingRecord::covers(const Op &o, const QRectF &area)
 {
-    if (exposed.isEmpty())
-        return;
-    painter.fillRect(exposed, QColor::fromRgba(m_background));
-
-    // Pixel (x, y) covers [x, x + 1); an operation whose box reaches into the
-    // rectangle's pixels is drawn.
-    const QRectF area(QPointF(exposed.left(), exposed.top()), QPointF(exposed.right() + 1.0, exposed.bottom() + 1.0));
-
-    std::vector<quint32> visible;
-    for (size_t c = 0; c < m_chunks.size(); ++c) {
-        const Box &cb = m_chunks[c];
-        const double cbArr[4] = {cb.x0, cb.y0, cb.x1, cb.y1};
-        if (!meets(cbArr, area))
-            continue;
-        const size_t end = std::min(m_ops.size(), (c + 1) * kChunkSize);
-        for (size_t i = c * kChunkSize; i < end; ++i) {
-            const Box b = opBox(m_ops[i]);
-            const double bArr[4] = {b.x0, b.y0, b.x1, b.y1};
-            if (meets(bArr, area))
-                visible.push_back(quint32(i));
-        }
-    }
-    if (visible.empty())
-        return;
-
-    // A stroke that covers the whole rectangle hides everything drawn before
-    // it: start from the last such stroke.
+    if (o.kind != Kind::Circle && o.kind != Kind::Line)
+        return false;
+    const double half = o.pen / 2.0 - kAntialiasMargin;
+    if (half < std::min(area.width(), area.height()) / 2)
+        return false;
     const QPointF corners[4] = {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()};
-    const double halfSide = std::min(area.width(), area.height()) / 2;
-    size_t start = 0;
-    for (size_t k = visible.size(); k-- > 0;) {
-        const Op &o = m_ops[visible[k]];
-        if (o.kind != Kind::Circle && o.kind != Kind::Line)
-            continue;
-        const double half = o.pen / 2.0 - kAntialiasMargin;
-        if (half < halfSide)
-            continue;
-        bool covers = true;
-        if (o.kind == Kind::Line) {
-            const QPointF a(toFloat(o.d[0]), toFloat(o.d[1])), b(toFloat(o.d[2]), toFloat(o.d[3]));
-            for (const QPointF &p : corners)
-                covers = covers && distanceToSegment(p, a, b) <= half;
-        } else {
-            const QPointF centre(toFloat(o.d[0]), toFloat(o.d[1]));
-            const double r = std::abs(double(toFloat(o.d[2])));
-            for (const QPointF &p : corners)
-                covers = covers && std::hypot(p.x() - centre.x(), p.y() - centre.y()) <= r + half;
-            const double inner = r - o.pen / 2.0 + kAntialiasMargin;
-            if (covers && inner > 0) {
-                const double nx = std::clamp(centre.x(), area.left(), area.right());
-                const double ny = std::clamp(centre.y(), area.top(), area.bottom());
-                covers = std::hypot(nx - centre.x(), ny - centre.y()) >= inner;
-            }
+    if (o.kind == Kind::Line) {
+        // A line's stroke is the rectangle along the segment, `half` to each side.
+        const QPointF a(toFloat(o.d[0]), toFloat(o.d[1])), b(toFloat(o.d[2]), toFloat(o.d[3]));
+        const double dx = b.x() - a.x(), dy = b.y() - a.y();
+        const double len = std::hypot(dx, dy);
+        if (!(len > 2 * kAntialiasMargin))
+            return false;
+        for (const QPointF &p : corners) {
+            const double along = ((p.x() - a.x()) * dx + (p.y() - a.y()) * dy) / len;
+            const double across = std::abs((p.x() - a.x()) * dy - (p.y() - a.y()) * dx) / len;
+            if (along < kAntialiasMargin || along > len - kAntialiasMargin || across > half)
+                return false;
         }
-        if (covers) {
+        return true;
+    }
+    const QPointF centre(toFloat(o.d[0]), toFloat(o.d[1]));
+    const double r = std::abs(double(toFloat(o.d[2])));
+    for (const QPointF &p : corners)
+        if (std::hypot(p.x() - centre.x(), p.y() - centre.y()) > r + half)
+            return false;
+    const double inner = r - o.pen / 2.0 + kAntialiasMargin;
+    if (inner > 0) {
+        const double nx = std::clamp(centre.x(), area.left(), area.right());
+        const double ny = std::clamp(centre.y(), area.top(), area.bottom());
+        return std::hypot(nx - centre.x(), ny - centre.y()) >= inner;
+    }
+    return true;
+}
+
+void DrawingRecord::paintOps(QPainter &painter, const std::vector<quint32> &ops, const QRectF &area) const
+{
+    // A stroke that covers the whole area hides everything drawn before it:
+    // start from the last such stroke.
+    size_t start = 0;
+    for (size_t k = ops.size(); k-- > 0;) {
+        if (covers(m_ops[ops[k]], area)) {
             start = k;
             break;
         }
     }
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setBrush(Qt::NoBrush);
-    const QFont font = drawingFont();
-    painter.setFont(font);
     const double ascent = QFontMetricsF(painter.font()).ascent();
-
-    // Consecutive lines of one colour and pen go to the painter together: a
-    // wide pen then fills their union once instead of every line on its own.
-    std::vector<QLineF> batch;
-    QRgb batchColour = 0;
-    int batchPen = -1;
-    auto flush = [&] {
-        if (batch.empty())
+    // Circles are filled as rings cut to the area (with a margin for
+    // antialiasing), so that a ring covers the same pixels whatever part of
+    // the surface is repainted. Lines have flat ends and go to the painter in
+    // runs of one colour and pen.
+    Outliner outliner(area.adjusted(-2, -2, 2, 2));
+    QPainterPath ring;
+    std::vector<QLineF> lines;
+    QRgb lineColour = 0;
+    int linePen = 0;
+    auto flushLines = [&] {
+        if (lines.empty())
             return;
-        painter.setPen(QPen(QColor::fromRgba(batchColour), batchPen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawLines(batch.data(), int(batch.size()));
-        batch.clear();
+        painter.setPen(QPen(QColor::fromRgba(lineColour), linePen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        painter.drawLines(lines.data(), int(lines.size()));
+        painter.setPen(Qt::NoPen);
+        lines.clear();
     };
 
-    for (size_t k = start; k < visible.size(); ++k) {
-        const Op &o = m_ops[visible[k]];
+    for (size_t k = start; k < ops.size(); ++k) {
+        const Op &o = m_ops[ops[k]];
         if (o.kind == Kind::Line) {
-            if (!batch.empty() && (o.colour != batchColour || o.pen != batchPen))
-                flush();
-            batchColour = o.colour;
-            batchPen = o.pen;
-            batch.emplace_back(toFloat(o.d[0]), toFloat(o.d[1]), toFloat(o.d[2]), toFloat(o.d[3]));
+            if (!lines.empty() && (o.colour != lineColour || o.pen != linePen))
+                flushLines();
+            lineColour = o.colour;
+            linePen = o.pen;
+            lines.emplace_back(toFloat(o.d[0]), toFloat(o.d[1]), toFloat(o.d[2]), toFloat(o.d[3]));
             continue;
         }
-        flush();
+        flushLines();
         if (o.kind == Kind::Circle) {
-            painter.setPen(QPen(QColor::fromRgba(o.colour), o.pen, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            const double r = std::abs(double(toFloat(o.d[2])));
-            painter.drawEllipse(QPointF(toFloat(o.d[0]), toFloat(o.d[1])), r, r);
+            ring.clear();
+            ring.setFillRule(Qt::WindingFill);
+            outliner.ring(ring, QPointF(toFloat(o.d[0]), toFloat(o.d[1])), std::abs(double(toFloat(o.d[2]))), o.pen / 2.0);
+            if (!ring.isEmpty())
+                painter.fillPath(ring, QColor::fromRgba(o.colour));
             continue;
         }
         painter.setPen(QColor::fromRgba(o.colour));
@@ -436,8 +512,71 @@ void DrawingRecord::paint(QPainter &painter, const QRect &exposed) const
         } else {
             painter.drawText(QPointF(x, y + ascent), text);
         }
+        painter.setPen(Qt::NoPen);
     }
-    flush();
+    flushLines();
+}
+
+void DrawingRecord::paint(QPainter &painter, const QRect &exposed) const
+{
+    if (exposed.isEmpty())
+        return;
+    painter.fillRect(exposed, QColor::fromRgba(m_background));
+
+    // Pixel (x, y) covers [x, x + 1); an operation whose box reaches into the
+    // rectangle's pixels is drawn.
+    const QRectF area(QPointF(exposed.left(), exposed.top()), QPointF(exposed.right() + 1.0, exposed.bottom() + 1.0));
+
+    std::vector<quint32> visible;
+    int widest = 0;
+    for (size_t c = 0; c < m_chunks.size(); ++c) {
+        if (!meets(m_chunks[c], area))
+            continue;
+        const size_t end = std::min(m_ops.size(), (c + 1) * kChunkSize);
+        for (size_t i = c * kChunkSize; i < end; ++i) {
+            if (meets(opBox(m_ops[i]), area)) {
+                visible.push_back(quint32(i));
+                widest = std::max<int>(widest, m_ops[i].pen);
+            }
+        }
+    }
+    if (visible.empty())
+        return;
+
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setFont(drawingFont());
+
+    if (widest < kTilePen) {
+        paintOps(painter, visible, area);
+    } else {
+        // Wide strokes cover much of the area each: paint tile by tile, each
+        // from the last stroke that covers the whole tile, so the work stays
+        // near a few fills of the area however many strokes overlap.
+        std::vector<quint32> inTile;
+        const int x0 = int(std::floor(area.left() / kTileSize)), x1 = int(std::ceil(area.right() / kTileSize));
+        const int y0 = int(std::floor(area.top() / kTileSize)), y1 = int(std::ceil(area.bottom() / kTileSize));
+        for (int ty = y0; ty < y1; ++ty) {
+            for (int tx = x0; tx < x1; ++tx) {
+                const QRectF tile = QRectF(tx * double(kTileSize), ty * double(kTileSize), kTileSize, kTileSize).intersected(area);
+                if (tile.isEmpty())
+                    continue;
+                inTile.clear();
+                for (quint32 i : visible)
+                    if (meets(opBox(m_ops[i]), tile))
+                        inTile.push_back(i);
+                if (inTile.empty())
+                    continue;
+                painter.save();
+                painter.setClipRect(tile, Qt::IntersectClip);
+                paintOps(painter, inTile, tile);
+                painter.restore();
+            }
+        }
+    }
     painter.restore();
 }
 

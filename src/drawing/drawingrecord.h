@@ -88,8 +88,9 @@ public:
 
     // Paints the exposed rectangle (drawing coordinates, the painter's own
     // coordinates): the background, then every operation that meets it, in
-    // drawing order. Operations hidden under a later wide stroke that covers
-    // the whole rectangle are skipped, so huge pen widths stay cheap.
+    // drawing order, antialiased. Circles are outlines, lines have flat ends.
+    // Where wide strokes are drawn, each tile of the rectangle starts from the
+    // last stroke that covers all of it, so huge pen widths stay cheap.
     void paint(QPainter &painter, const QRect &exposed) const;
     // The given area of the surface as an image (for tests and snapshots).
     QImage render(const QRect &area) const;
@@ -104,7 +105,7 @@ private:
         quint32 ref;  // Text: string index; EdgeText: edge row; NumberText: the number
         quint16 pen;
         Kind kind;
-        quint8 flags; // texts: kNeedsLayout
+        quint8 flags; // texts: whether laid out (mnemonic mark, line break, tab)
     };
     static_assert(sizeof(Op) == 28);
 
@@ -117,6 +118,10 @@ private:
     void addTextOp(Kind kind, QPoint topLeft, quint32 ref, QStringView text, QRgb colour);
     QString textOf(const Op &op) const;
     static Box opBox(const Op &op);
+    static bool meets(const Box &box, const QRectF &area);
+    // Whether the stroke of an operation covers the whole area.
+    static bool covers(const Op &op, const QRectF &area);
+    void paintOps(QPainter &painter, const std::vector<quint32> &ops, const QRectF &area) const;
 
     std::vector<Op> m_ops;
     std::vector<Box> m_chunks;
