@@ -8,6 +8,10 @@
 #include <cmath>
 #include <limits>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace stagepath {
 
 namespace {
@@ -53,6 +57,60 @@ struct Shape {
     qint64 totalBoxes = 0;
 };
 
+// One row of edges leaving a box: the least value + suffix sum, the largest
+// magnitude, and whether any value has a fractional part. This loop reads
+// every edge value once and bounds the time of the whole-number method.
+struct RowScan {
+    double best;
+    double largest;
+    bool fractional;
+};
+
+constexpr double roundingShift = 0x1.8p52; // (x + shift) - shift rounds |x| < 2^51 to a whole number
+
+template <bool Negate>
+inline RowScan scanRow(const double *row, const double *next, qint64 count)
+{
+    qint64 k = 0;
+    double best = inf;
+    double largest = 0;
+    bool fractional = false;
+#if defined(__SSE2__)
+    const __m128d signBit = _mm_set1_pd(-0.0);
+    const __m128d shift = _mm_set1_pd(roundingShift);
+    __m128d best0 = _mm_set1_pd(inf), best1 = best0;
+    __m128d large0 = _mm_setzero_pd(), large1 = large0;
+    __m128d frac = _mm_setzero_pd();
+    for (; k + 4 <= count; k += 4) {
+        const __m128d x0 = _mm_loadu_pd(row + k);
+        const __m128d x1 = _mm_loadu_pd(row + k + 2);
+        const __m128d v0 = Negate ? _mm_xor_pd(x0, signBit) : x0;
+        const __m128d v1 = Negate ? _mm_xor_pd(x1, signBit) : x1;
+        best0 = _mm_min_pd(_mm_add_pd(v0, _mm_loadu_pd(next + k)), best0);
+        best1 = _mm_min_pd(_mm_add_pd(v1, _mm_loadu_pd(next + k + 2)), best1);
+        large0 = _mm_max_pd(_mm_andnot_pd(signBit, x0), large0);
+        large1 = _mm_max_pd(_mm_andnot_pd(signBit, x1), large1);
+        frac = _mm_or_pd(frac, _mm_cmpneq_pd(_mm_sub_pd(_mm_add_pd(x0, shift), shift), x0));
+        frac = _mm_or_pd(frac, _mm_cmpneq_pd(_mm_sub_pd(_mm_add_pd(x1, shift), shift), x1));
+    }
+    alignas(16) double lanes[2];
+    _mm_store_pd(lanes, _mm_min_pd(best0, best1));
+    best = lanes[0] < lanes[1] ? lanes[0] : lanes[1];
+    _mm_store_pd(lanes, _mm_max_pd(large0, large1));
+    largest = lanes[0] > lanes[1] ? lanes[0] : lanes[1];
+    fractional = _mm_movemask_pd(frac) != 0;
+#endif
+    for (; k < count; ++k) {
+        const double x = row[k];
+        const double a = signedValue<Negate>(x) + next[k];
+        best = a < best ? a : best;
+        const double ax = std::fabs(x);
+        largest = ax > largest ? ax : largest;
+        fractional |= (x + roundingShift) - roundingShift != x;
+    }
+    return RowScan{best, largest, fractional};
+}
+
 // Whole numbers whose path sums all stay below 10^15 in magnitude add up
 // exactly in any order, and their totals are written with every digit, so the
 // first listed row with the best total is the lexicographically first optimal
@@ -61,7 +119,6 @@ struct Shape {
 template <bool Negate>
 bool solveWhole(const Shape &g, std::vector<qint64> &positions)
 {
-    constexpr double roundingShift = 0x1.8p52; // (x + shift) - shift rounds |x| < 2^51 to a whole number
     std::vector<double> suffix(size_t(g.totalBoxes), 0.0);
     double bound = 0;
     for (int s = g.stages - 1; s >= 0; --s) {
@@ -70,21 +127,12 @@ bool solveWhole(const Shape &g, std::vector<qint64> &positions)
         const double *next = suffix.data() + g.columnStart[size_t(s) + 1];
         double *out = suffix.data() + g.columnStart[size_t(s)];
         double stageMax = 0;
-        int fractional = 0;
+        bool fractional = false;
         for (qint64 j = 0; j < left; ++j) {
-            const double *row = g.edges(s, j);
-            double best = inf;
-            double rowMax = 0;
-            for (qint64 k = 0; k < right; ++k) {
-                const double x = row[k];
-                const double a = signedValue<Negate>(x) + next[k];
-                best = a < best ? a : best;
-                const double ax = std::fabs(x);
-                rowMax = ax > rowMax ? ax : rowMax;
-                fractional |= int((x + roundingShift) - roundingShift != x);
-            }
-            out[j] = best;
-            stageMax = rowMax > stageMax ? rowMax : stageMax;
+            const RowScan scan = scanRow<Negate>(g.edges(s, j), next, right);
+            out[j] = scan.best;
+            stageMax = scan.largest > stageMax ? scan.largest : stageMax;
+            fractional |= scan.fractional;
         }
         bound += stageMax;
         if (fractional || !(bound < 1e15))

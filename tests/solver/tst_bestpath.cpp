@@ -84,6 +84,8 @@ private slots:
     void sameRowAsScan();
     void knownGraphs_data();
     void knownGraphs();
+    void shiftedValuesKeepTheRow_data();
+    void shiftedValuesKeepTheRow();
     void noPath_data();
     void noPath();
     void rowBeyond64Bits();
@@ -165,6 +167,32 @@ void TestBestPath::knownGraphs()
     QCOMPARE(best->row, row);
     QCOMPARE(best->pathText, path);
     QCOMPARE(best->totalText, total);
+}
+
+void TestBestPath::shiftedValuesKeepTheRow_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("shortest") << int(PathMode::Shortest);
+    QTest::newRow("longest") << int(PathMode::Longest);
+}
+
+void TestBestPath::shiftedValuesKeepTheRow()
+{
+    // Too many paths to list: adding a half to every edge adds the same to
+    // every total, so the chosen path must stay. Whole values and halves take
+    // different ways through the solver; many ties test the first-row rule.
+    QFETCH(int, mode);
+    QRandomGenerator rng(77);
+    std::vector<qint64> counts(41);
+    for (auto &n : counts)
+        n = rng.bounded(1, 23);
+    const auto whole = makeGraph(counts, [&](qint64) { return double(rng.bounded(4)); });
+    const auto halves = makeGraph(counts, [&](qint64 r) { return whole->values[size_t(r)] + 0.5; });
+    const auto a = findBestPath(*whole, PathMode(mode));
+    const auto b = findBestPath(*halves, PathMode(mode));
+    QVERIFY(a && b);
+    QCOMPARE(b->positions, a->positions);
+    QCOMPARE(b->total, a->total + 20);
 }
 
 void TestBestPath::noPath_data()
