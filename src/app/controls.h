@@ -1,11 +1,10 @@
 #pragma once
-// Building blocks of the window: twips, the report-style list views, and the
-// control table that places every control.
+// Building blocks of the window: twips and the report-style list view.
 
+#include <QAbstractItemView>
 #include <QRect>
-#include <QTableView>
 
-class QWidget;
+class QHeaderView;
 
 namespace stagepath {
 
@@ -15,17 +14,53 @@ inline constexpr int twipsPerPixel = 15;
 int twipsToPixels(double twips);
 QRect twipsRect(int left, int top, int width, int height);
 
-// A report: one line per row, whole-row selection, no grid, no row numbers,
-// the first cell edited in place (double click, F2 or typing).
-class ReportView : public QTableView
+// A report: one line per row under a header of columns, whole-row selection,
+// no grid, no row numbers, the first cell edited in place (double click, F2 or
+// typing). Every row has the same height, so the view keeps nothing per row:
+// it lays out and scrolls by row number, and a table of tens of millions of
+// rows costs no more than one of ten. The vertical scroll bar counts rows.
+class ReportView : public QAbstractItemView
 {
     Q_OBJECT
 public:
     explicit ReportView(QWidget *parent = nullptr);
+
+    void setModel(QAbstractItemModel *model) override;
+    QHeaderView *header() const { return m_header; }
+    void setColumnWidth(int column, int width);
+    int columnWidth(int column) const;
     // Sets column widths given in twips.
     void setColumnWidthsTwips(const QList<int> &widths);
-    // Rows in a report have one height, which keeps tens of millions of rows cheap.
-    int rowHeight() const;
+    int rowHeight() const { return m_rowHeight; }
+    // First row shown at the top of the viewport.
+    int firstVisibleRow() const;
+    int visibleRowCount() const;
+
+    QRect visualRect(const QModelIndex &index) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex indexAt(const QPoint &point) const override;
+
+protected:
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    bool isIndexHidden(const QModelIndex &index) const override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    void paintEvent(QPaintEvent *event) override;
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+    void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    bool viewportEvent(QEvent *event) override;
+
+private:
+    QRect rowRect(int row) const;
+    int rowCount() const;
+    int columnCount() const;
+
+    QHeaderView *m_header;
+    int m_rowHeight;
 };
 
 } // namespace stagepath

@@ -149,6 +149,7 @@ void Form1::createControls()
     ListView3 = place<ReportView>(f, "ListView3", twipsRect(5760, 7440, 9255, 1815), QStringLiteral("Vortanın kenarları"));
     ListView3->hide();
     List1 = place<QListView>(f, "List1", twipsRect(1440, 4200, 4335, 2220), QStringLiteral("Yollar"));
+    List1->setUniformItemSizes(true);
     List1->hide();
     Command4 = place<QPushButton>(f, "Command4", twipsRect(4200, 10200, 1335, 375));
     Command4->setText(QStringLiteral("Hesaplama Yap"));
