@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -20,6 +21,24 @@ bool displayAvailable()
     return true;
 #endif
 }
+
+// Ends the event loop once the watched window has been painted for the first
+// time: the quit is queued, so the whole first frame is painted before it.
+class QuitAfterFirstPaint : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
 } // namespace
 
 int runApplication(int argc, char *argv[])
@@ -35,6 +54,9 @@ int runApplication(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.stagepath.StagePath"));
 
     Form1 window;
+    // For start-up timing: STAGEPATH_EXIT_AFTER_SHOW=1 ends the program after the window's first paint.
+    if (qEnvironmentVariableIntValue("STAGEPATH_EXIT_AFTER_SHOW") == 1)
+        window.installEventFilter(new QuitAfterFirstPaint(&window));
     window.show();
 
     // For scripted screenshots: STAGEPATH_AUTOCLICK=Command5 clicks that button once shown.
