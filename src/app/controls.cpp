@@ -108,10 +108,27 @@ QRect ReportView::visualRect(const QModelIndex &index) const
                  m_header->sectionSize(index.column()), m_rowHeight);
 }
 
+void ReportView::reset()
+{
+    QAbstractItemView::reset();
+    // Lay out at once: a scroll to a row right after a reset must find the new range.
+    updateGeometries();
+}
+
+void ReportView::updateVerticalRange()
+{
+    const int visible = visibleRowCount();
+    QScrollBar *v = verticalScrollBar();
+    v->setSingleStep(1);
+    v->setPageStep(visible);
+    v->setRange(0, qMax(0, rowCount() - visible));
+}
+
 void ReportView::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     if (!index.isValid())
         return;
+    updateVerticalRange();
     const int row = index.row();
     const int visible = visibleRowCount();
     int first = firstVisibleRow();
@@ -228,12 +245,7 @@ void ReportView::updateGeometries()
     const QRect vg = viewport()->geometry();
     m_header->setGeometry(vg.left(), vg.top() - headerHeight, vg.width(), headerHeight);
 
-    const int rows = rowCount();
-    const int visible = visibleRowCount();
-    QScrollBar *v = verticalScrollBar();
-    v->setSingleStep(1);
-    v->setPageStep(visible);
-    v->setRange(0, qMax(0, rows - visible));
+    updateVerticalRange();
 
     QScrollBar *h = horizontalScrollBar();
     h->setSingleStep(20);

@@ -39,6 +39,7 @@ public:
     QRect visualRect(const QModelIndex &index) const override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint &point) const override;
+    void reset() override;
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -56,6 +57,7 @@ protected:
 
 private:
     QRect rowRect(int row) const;
+    void updateVerticalRange();
     int rowCount() const;
     int columnCount() const;
 
