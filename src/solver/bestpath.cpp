@@ -11,6 +11,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
 
 namespace stagepath {
 
@@ -111,6 +114,93 @@ inline RowScan scanRow(const double *row, const double *next, qint64 count)
     return RowScan{best, largest, fractional};
 }
 
+// A whole stage: out[j] = least value + suffix sum over the edges leaving box j.
+struct StageScan {
+    double largest;
+    bool fractional;
+};
+
+template <bool Negate>
+StageScan scanStage(const double *edges, const double *next, double *out, qint64 left, qint64 right)
+{
+    StageScan stage{0, false};
+    for (qint64 j = 0; j < left; ++j) {
+        const RowScan scan = scanRow<Negate>(edges + j * right, next, right);
+        out[j] = scan.best;
+        stage.largest = scan.largest > stage.largest ? scan.largest : stage.largest;
+        stage.fractional |= scan.fractional;
+    }
+    return stage;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#define STAGEPATH_WIDE_SCAN 1
+// The same with 256-bit registers, for processors that have them; the
+// results are identical (the same operations on the same lanes, and min,
+// max and "or" do not depend on the order of the lanes).
+template <bool Negate>
+__attribute__((target("avx"))) StageScan scanStageWide(const double *edges, const double *next, double *out,
+                                                     qint64 left, qint64 right)
+{
+    const __m256d signBit = _mm256_set1_pd(-0.0);
+    const __m256d shift = _mm256_set1_pd(roundingShift);
+    __m256d large = _mm256_setzero_pd();
+    __m256d frac = _mm256_setzero_pd();
+    double stageLargest = 0;
+    bool stageFractional = false;
+    for (qint64 j = 0; j < left; ++j) {
+        const double *row = edges + j * right;
+        __m256d best0 = _mm256_set1_pd(inf), best1 = best0;
+        qint64 k = 0;
+        for (; k + 8 <= right; k += 8) {
+            const __m256d x0 = _mm256_loadu_pd(row + k);
+            const __m256d x1 = _mm256_loadu_pd(row + k + 4);
+            const __m256d v0 = Negate ? _mm256_xor_pd(x0, signBit) : x0;
+            const __m256d v1 = Negate ? _mm256_xor_pd(x1, signBit) : x1;
+            best0 = _mm256_min_pd(_mm256_add_pd(v0, _mm256_loadu_pd(next + k)), best0);
+            best1 = _mm256_min_pd(_mm256_add_pd(v1, _mm256_loadu_pd(next + k + 4)), best1);
+            large = _mm256_max_pd(_mm256_andnot_pd(signBit, x0), large);
+            large = _mm256_max_pd(_mm256_andnot_pd(signBit, x1), large);
+            frac = _mm256_or_pd(frac, _mm256_cmp_pd(_mm256_sub_pd(_mm256_add_pd(x0, shift), shift), x0, _CMP_NEQ_UQ));
+            frac = _mm256_or_pd(frac, _mm256_cmp_pd(_mm256_sub_pd(_mm256_add_pd(x1, shift), shift), x1, _CMP_NEQ_UQ));
+        }
+        for (; k + 4 <= right; k += 4) {
+            const __m256d x0 = _mm256_loadu_pd(row + k);
+            const __m256d v0 = Negate ? _mm256_xor_pd(x0, signBit) : x0;
+            best0 = _mm256_min_pd(_mm256_add_pd(v0, _mm256_loadu_pd(next + k)), best0);
+            large = _mm256_max_pd(_mm256_andnot_pd(signBit, x0), large);
+            frac = _mm256_or_pd(frac, _mm256_cmp_pd(_mm256_sub_pd(_mm256_add_pd(x0, shift), shift), x0, _CMP_NEQ_UQ));
+        }
+        alignas(32) double lanes[4];
+        _mm256_store_pd(lanes, _mm256_min_pd(best0, best1));
+        double best = lanes[0];
+        for (int l = 1; l < 4; ++l)
+            best = lanes[l] < best ? lanes[l] : best;
+        for (; k < right; ++k) {
+            const double x = row[k];
+            const double a = signedValue<Negate>(x) + next[k];
+            best = a < best ? a : best;
+            const double ax = std::fabs(x);
+            stageLargest = ax > stageLargest ? ax : stageLargest;
+            stageFractional |= (x + roundingShift) - roundingShift != x;
+        }
+        out[j] = best;
+    }
+    alignas(32) double lanes[4];
+    _mm256_store_pd(lanes, large);
+    for (double l : lanes)
+        stageLargest = l > stageLargest ? l : stageLargest;
+    stageFractional |= _mm256_movemask_pd(frac) != 0;
+    return StageScan{stageLargest, stageFractional};
+}
+
+bool hasWideRegisters()
+{
+    static const bool has = __builtin_cpu_supports("avx");
+    return has;
+}
+#endif
+
 // Whole numbers whose path sums all stay below 10^15 in magnitude add up
 // exactly in any order, and their totals are written with every digit, so the
 // first listed row with the best total is the lexicographically first optimal
@@ -126,16 +216,15 @@ bool solveWhole(const Shape &g, std::vector<qint64> &positions)
         const qint64 right = g.counts[size_t(s) + 1];
         const double *next = suffix.data() + g.columnStart[size_t(s) + 1];
         double *out = suffix.data() + g.columnStart[size_t(s)];
-        double stageMax = 0;
-        bool fractional = false;
-        for (qint64 j = 0; j < left; ++j) {
-            const RowScan scan = scanRow<Negate>(g.edges(s, j), next, right);
-            out[j] = scan.best;
-            stageMax = scan.largest > stageMax ? scan.largest : stageMax;
-            fractional |= scan.fractional;
-        }
-        bound += stageMax;
-        if (fractional || !(bound < 1e15))
+#ifdef STAGEPATH_WIDE_SCAN
+        const StageScan stage = hasWideRegisters()
+                                    ? scanStageWide<Negate>(g.edges(s, 0), next, out, left, right)
+                                    : scanStage<Negate>(g.edges(s, 0), next, out, left, right);
+#else
+        const StageScan stage = scanStage<Negate>(g.edges(s, 0), next, out, left, right);
+#endif
+        bound += stage.largest;
+        if (stage.fractional || !(bound < 1e15))
             return false;
     }
 
