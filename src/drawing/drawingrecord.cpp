@@ -80,6 +80,33 @@ bool needsLayout(QStringView text)
 
 bool finite(QPointF p) { return std::isfinite(float(p.x())) && std::isfinite(float(p.y())); }
 
+// Cuts a line to a rectangle (Liang-Barsky); false when nothing is left.
+bool clipLine(QLineF &line, const QRectF &r)
+{
+    const double x0 = line.x1(), y0 = line.y1();
+    const double dx = line.x2() - x0, dy = line.y2() - y0;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - r.left(), r.right() - x0, y0 - r.top(), r.bottom() - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    if (t0 > 0 || t1 < 1)
+        line = QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
+    return true;
+}
+
 int clampPen(int pen) { return std::clamp(pen, 1, kMaxPenWidth); }
 
 
@@ -489,7 +516,11 @@ void DrawingRecord::paintOps(QPainter &painter, const std::vector<quint32> &ops,
                 flushLines();
             lineColour = o.colour;
             linePen = o.pen;
-            lines.emplace_back(toFloat(o.d[0]), toFloat(o.d[1]), toFloat(o.d[2]), toFloat(o.d[3]));
+            // Cut to the area, with room for the pen and antialiasing, so that
+            // the painter walks only the visible part of a long line.
+            QLineF line(toFloat(o.d[0]), toFloat(o.d[1]), toFloat(o.d[2]), toFloat(o.d[3]));
+            if (clipLine(line, area.adjusted(-(o.pen / 2.0 + 2), -(o.pen / 2.0 + 2), o.pen / 2.0 + 2, o.pen / 2.0 + 2)))
+                lines.push_back(line);
             continue;
         }
         flushLines();
