@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "controls.h"
+#include "keyboard.h"
 #include "picturebox.h"
 
 #include "drawing/geometry.h"
@@ -206,6 +207,7 @@ void Form1::createControls()
     Label3->setBuddy(Text3);
     Label4->setBuddy(Text4);
     Label5->setBuddy(Combo1);
+    applyKeyboardConventions(this);
 }
 
 void Form1::wireEvents()

@@ -1,0 +1,45 @@
+#include "keyboard.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace stagepath {
+
+namespace {
+
+class HorizontalArrowKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *bar = qobject_cast<QScrollBar *>(watched);
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (!bar || bar->orientation() != Qt::Horizontal || (key != Qt::Key_Left && key != Qt::Key_Right))
+            return false;
+        // In a right-to-left layout the bar is mirrored: Left moves forwards.
+        const bool forwards = (key == Qt::Key_Right) != bar->isRightToLeft();
+        bar->triggerAction(forwards ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        return true;
+    }
+};
+
+} // namespace
+
+void applyKeyboardConventions(QWidget *window)
+{
+    for (QPushButton *button : window->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly))
+        button->setAutoDefault(true);
+    for (QScrollBar *bar : window->findChildren<QScrollBar *>(Qt::FindDirectChildrenOnly)) {
+        if (bar->orientation() == Qt::Horizontal)
+            bar->installEventFilter(new HorizontalArrowKeys(bar));
+    }
+}
+
+} // namespace stagepath

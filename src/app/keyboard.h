@@ -1,0 +1,16 @@
+#pragma once
+// Keyboard use of the window's own controls where the toolkit's defaults fall
+// short of what a keyboard user expects.
+
+class QWidget;
+
+namespace stagepath {
+
+// For the push buttons and scroll bars placed directly on `window`:
+// - a focused push button is pressed by Return and Enter as well as Space;
+// - on a horizontal scroll bar Right scrolls right and Left scrolls left
+//   (the toolkit's scroll bars invert their controls so that Up and Page Up
+//   scroll back, which turns Left and Right around on a horizontal bar).
+void applyKeyboardConventions(QWidget *window);
+
+} // namespace stagepath
