@@ -1,6 +1,6 @@
 // Solver timings: the best path against Boost's DAG shortest paths and a plain
 // pass over the values; listing millions of paths; and, for scale, the
-// listing done the old way (every row's strings built and kept).
+// listing done the direct way (every row's strings built and kept).
 
 #include "model/graphdata.h"
 #include "model/numbers.h"
@@ -190,7 +190,7 @@ void BM_BestPath15x3(benchmark::State &state)
 }
 BENCHMARK(BM_BestPath15x3)->Unit(benchmark::kMicrosecond);
 
-// The listing the way the window's procedures describe it: every row's cells,
+// The listing done the direct way: every row's cells,
 // tag and tooltips built as strings and kept, totals added per row.
 struct StoredRow {
     QStringList cells;
