@@ -141,7 +141,7 @@ void Form1::createControls()
     Check1 = place<QCheckBox>(f, "Check1", twipsRect(2880, 8760, 1935, 255));
     Check1->setText(QStringLiteral("Çizgileri Renklendir"));
     Check1->setAccessibleName(Check1->text());
-    TabStrip1 = place<QTabBar>(f, "TabStrip1", twipsRect(5640, 7080, 9495, 2295), QStringLiteral("Vorta sekmeleri"));
+    TabStrip1 = place<TabStrip>(f, "TabStrip1", twipsRect(5640, 7080, 9495, 2295), QStringLiteral("Vorta sekmeleri"));
     TabStrip1->setExpanding(false);
     TabStrip1->setUsesScrollButtons(true);
     TabStrip1->setDrawBase(true);

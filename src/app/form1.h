@@ -32,6 +32,7 @@ class ReportView;
 class ResultTable;
 class StageFilter;
 class StageTable;
+class TabStrip;
 
 class Form1 : public QWidget
 {
@@ -102,7 +103,7 @@ private:
     QScrollBar *HScroll1 = nullptr, *VScroll1 = nullptr;
     QComboBox *Combo1 = nullptr;
     QCheckBox *Check1 = nullptr;
-    QTabBar *TabStrip1 = nullptr;
+    TabStrip *TabStrip1 = nullptr;
     QListView *List1 = nullptr;
     QRadioButton *Option1 = nullptr, *Option2 = nullptr;
     QTimer *Timer1 = nullptr, *Timer2 = nullptr;

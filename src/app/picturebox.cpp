@@ -12,6 +12,8 @@ PictureBox::PictureBox(const DrawingRecord *record, QWidget *parent)
     , m_record(record)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The font the drawing writes its texts in, rather than the window's.
+    setFont(drawingFont());
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
