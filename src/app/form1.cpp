@@ -213,32 +213,24 @@ void Form1::createControls()
 void Form1::wireEvents()
 {
     connect(Text1, &QLineEdit::textChanged, this, [this] { guarded([this] { Vorta_Ekle(); }); });
-    connect(Text2, &QLineEdit::textChanged, this, [this](const QString &text) {
-        guarded([&] {
-            const auto v = parseNumber(text);
-            if (!v || qAbs(*v) > limits::maxSpacing) {
-                markInput(Text2, QStringLiteral("X aralığı -%1 ile %1 arasında bir sayı olmalı; önceki değer (%2) kullanılıyor.")
-                                     .arg(formatNumber(limits::maxSpacing), formatNumber(m_xSpacing)));
-                return;
-            }
-            markInput(Text2, {});
-            m_xSpacing = *v;
-            Ciz();
+    // X and Y spacing: a number within the limit, or the box is marked and the old value stays.
+    const auto wireSpacing = [this](QLineEdit *box, double *member, const QString &name) {
+        connect(box, &QLineEdit::textChanged, this, [this, box, member, name](const QString &text) {
+            guarded([&] {
+                const auto v = parseNumber(text);
+                if (!v || qAbs(*v) > limits::maxSpacing) {
+                    markInput(box, QStringLiteral("%1 aralığı -%2 ile %2 arasında bir sayı olmalı; önceki değer (%3) kullanılıyor.")
+                                       .arg(name, formatNumber(limits::maxSpacing), formatNumber(*member)));
+                    return;
+                }
+                markInput(box, {});
+                *member = *v;
+                Ciz();
+            });
         });
-    });
-    connect(Text3, &QLineEdit::textChanged, this, [this](const QString &text) {
-        guarded([&] {
-            const auto v = parseNumber(text);
-            if (!v || qAbs(*v) > limits::maxSpacing) {
-                markInput(Text3, QStringLiteral("Y aralığı -%1 ile %1 arasında bir sayı olmalı; önceki değer (%2) kullanılıyor.")
-                                     .arg(formatNumber(limits::maxSpacing), formatNumber(m_ySpacing)));
-                return;
-            }
-            markInput(Text3, {});
-            m_ySpacing = *v;
-            Ciz();
-        });
-    });
+    };
+    wireSpacing(Text2, &m_xSpacing, QStringLiteral("X"));
+    wireSpacing(Text3, &m_ySpacing, QStringLiteral("Y"));
     connect(Text4, &QLineEdit::textChanged, this, [this](const QString &text) {
         guarded([&] {
             const auto v = parseNumber(text);
