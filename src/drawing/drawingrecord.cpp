@@ -252,6 +252,14 @@ void DrawingRecord::clear(QRgb background)
     m_circles = m_lines = m_texts = 0;
 }
 
+void DrawingRecord::reserve(qsizetype operations)
+{
+    if (operations <= 0)
+        return;
+    m_ops.reserve(size_t(operations));
+    m_chunks.reserve(size_t(operations) / kChunkSize + 1);
+}
+
 void DrawingRecord::setEdgeSource(EdgeDataPtr edges)
 {
     m_edges = std::move(edges);

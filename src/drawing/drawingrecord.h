@@ -63,6 +63,9 @@ public:
     void clear(QRgb background = kBackgroundColour);
     QRgb background() const { return m_background; }
 
+    // Room for that many operations, so that a large drawing grows once.
+    void reserve(qsizetype operations);
+
     // Edge data that EdgeText operations refer to; held until the next clear.
     void setEdgeSource(EdgeDataPtr edges);
     const EdgeDataPtr &edgeSource() const { return m_edges; }

@@ -87,6 +87,7 @@ DrawResult drawGraph(DrawingRecord &out, EdgeDataPtr edges, const DrawSettings &
     const GraphShape &shape = edges->shape;
     const int pen = std::clamp(settings.penWidth, 1, kMaxPenWidth);
     out.clear();
+    out.reserve(2 * (shape.totalBoxes() + shape.edgeCount()));
     out.setEdgeSource(edges);
 
     const GraphGeometry g(shape, settings.xSpacing, settings.ySpacing, settings.radius);
