@@ -266,7 +266,6 @@ private Q_SLOTS:
     void boxCountEditedWithF2ArmsTimer1()
     {
         focusCell("ListView1", 1);
-        const QStringList values = column("ListView2", 0);
         press(Qt::Key_F2);
         QLineEdit *editor = cellEditor("ListView1");
         QVERIFY(editor);
@@ -326,8 +325,6 @@ private Q_SLOTS:
         QVERIFY(cellEditor(name));
         press(Qt::Key_Escape);
         QVERIFY(!cellEditor(name));
-        QVERIFY(child<QAbstractItemView>(name)->findChildren<QLineEdit *>().isEmpty()
-                || !child<QAbstractItemView>(name)->findChild<QLineEdit *>()->isVisible());
         QVERIFY(child<QAbstractItemView>(name)->hasFocus());
         QCOMPARE(changed.count(), 0);
         QVERIFY(!child<QTimer>("Timer1")->isActive());
