@@ -35,8 +35,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "science")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The platform plugins are loaded at run time, so no library scan finds them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# The display plugins load at run time and the window and drawing fonts fall
+# back to DejaVu Sans: neither shows up in a scan of the linked libraries.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
 find_program(STAGEPATH_DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(STAGEPATH_FILE file) # CPack uses it to pick out the ELF files
 if(STAGEPATH_DPKG_SHLIBDEPS AND STAGEPATH_FILE)

@@ -54,7 +54,7 @@ private slots:
         QVERIFY(!field("Description").isEmpty());
         // The libraries the program links against, and the run-time plugins it loads.
         const QString depends = field("Depends");
-        for (const char *dep : {"libqt6widgets6", "libqt6core6", "qt6-qpa-plugins"})
+        for (const char *dep : {"libqt6widgets6", "libqt6core6", "qt6-qpa-plugins", "fonts-dejavu-core"})
             QVERIFY2(depends.contains(QLatin1String(dep)), qPrintable(dep + (": " + depends)));
     }
 
