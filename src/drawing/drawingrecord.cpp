@@ -21,6 +21,7 @@ constexpr size_t kChunkSize = 64;
 constexpr double kAntialiasMargin = 1.0;
 constexpr quint8 kNeedsLayout = 1; // texts with a mnemonic mark, line break or tab are laid out
 constexpr int kTilePen = 48;       // pen widths from which wide strokes are painted tile by tile
+constexpr size_t kDenseLines = 20000; // lines in one repaint beyond which they are not antialiased
 constexpr int kTileSize = 128;
 
 quint32 fromFloat(float f) { return std::bit_cast<quint32>(f); }
@@ -81,6 +82,66 @@ bool needsLayout(QStringView text)
 bool finite(QPointF p) { return std::isfinite(float(p.x())) && std::isfinite(float(p.y())); }
 
 // Cuts a line to a rectangle (Liang-Barsky); false when nothing is left.
+// Lines set pixel by pixel into a transparent image of an area, without
+// antialiasing: for meshes of lines too dense for the painter.
+class LineOverlay
+{
+public:
+    LineOverlay(const QRectF &area, qreal ratio)
+        : m_origin(area.topLeft())
+        , m_ratio(ratio)
+        , m_image(QSize(qMax(1, int(std::ceil(area.width() * ratio))), qMax(1, int(std::ceil(area.height() * ratio)))),
+                  QImage::Format_ARGB32_Premultiplied)
+    {
+        m_image.fill(Qt::transparent);
+        m_image.setDevicePixelRatio(ratio);
+        m_bits = m_image.bits();
+        m_width = m_image.width();
+        m_height = m_image.height();
+        m_stride = m_image.bytesPerLine();
+    }
+
+    void draw(const QLineF &line, QRgb colour, int pen)
+    {
+        const int thickness = std::clamp(int(std::lround(pen * m_ratio)), 1, 3);
+        const QPointF a = (line.p1() - m_origin) * m_ratio, b = (line.p2() - m_origin) * m_ratio;
+        long x0 = std::lround(a.x()), y0 = std::lround(a.y());
+        const long x1 = std::lround(b.x()), y1 = std::lround(b.y());
+        const long dx = std::labs(x1 - x0), dy = -std::labs(y1 - y0);
+        const long sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+        const bool steep = -dy > dx;
+        const QRgb pixel = qPremultiply(colour | 0xff000000u);
+        long err = dx + dy;
+        for (;;) {
+            for (int t = 0; t < thickness; ++t) {
+                const long off = t - thickness / 2;
+                set(steep ? x0 + off : x0, steep ? y0 : y0 + off, pixel);
+            }
+            if (x0 == x1 && y0 == y1)
+                break;
+            const long e2 = 2 * err;
+            if (e2 >= dy) { err += dy; x0 += sx; }
+            if (e2 <= dx) { err += dx; y0 += sy; }
+        }
+    }
+
+    const QImage &image() const { return m_image; }
+
+private:
+    void set(long x, long y, QRgb pixel)
+    {
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return;
+        reinterpret_cast<QRgb *>(m_bits + y * m_stride)[x] = pixel;
+    }
+
+    QPointF m_origin;
+    qreal m_ratio;
+    QImage m_image;
+    uchar *m_bits = nullptr;
+    long m_width = 0, m_height = 0, m_stride = 0;
+};
+
 bool clipLine(QLineF &line, const QRectF &r)
 {
     const double x0 = line.x1(), y0 = line.y1();
@@ -508,14 +569,50 @@ void DrawingRecord::paintOps(QPainter &painter, const std::vector<quint32> &ops,
     std::vector<QLineF> lines;
     QRgb lineColour = 0;
     int linePen = 0;
+    // Where lines are so dense that the area is a solid mesh of them (a
+    // hundred thousand lines can cross one view of a graph of a million edges),
+    // the painter would take seconds. They are then set pixel by pixel into an
+    // overlay, without antialiasing, and the overlay is drawn once over the
+    // rest: the look is the same mesh, in a fraction of a second. Lines come
+    // last in the record, so drawing them last keeps the order.
+    size_t lineCount = 0;
+    for (size_t k = start; k < ops.size(); ++k)
+        lineCount += m_ops[ops[k]].kind == Kind::Line;
+    const bool dense = lineCount > kDenseLines;
+    const bool oneDevicePixel = painter.device() && painter.device()->devicePixelRatioF() == 1.0;
     auto flushLines = [&] {
         if (lines.empty())
             return;
-        painter.setPen(QPen(QColor::fromRgba(lineColour), linePen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        QPen pen(QColor::fromRgba(lineColour), linePen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        // A one-pixel pen on a one-to-one device is the cosmetic pen, which
+        // the painter draws by a faster path.
+        pen.setCosmetic(linePen <= 1 && oneDevicePixel && !painter.worldTransform().isScaling());
+        painter.setPen(pen);
         painter.drawLines(lines.data(), int(lines.size()));
         painter.setPen(Qt::NoPen);
         lines.clear();
     };
+
+    if (dense) {
+        const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        LineOverlay overlay(area, ratio);
+        for (size_t k = start; k < ops.size(); ++k) {
+            const Op &o = m_ops[ops[k]];
+            if (o.kind != Kind::Line)
+                continue;
+            QLineF line(toFloat(o.d[0]), toFloat(o.d[1]), toFloat(o.d[2]), toFloat(o.d[3]));
+            if (clipLine(line, area.adjusted(-(o.pen / 2.0 + 1), -(o.pen / 2.0 + 1), o.pen / 2.0 + 1, o.pen / 2.0 + 1)))
+                overlay.draw(line, o.colour, o.pen);
+        }
+        std::vector<quint32> rest;
+        rest.reserve(ops.size() - lineCount);
+        for (size_t k = start; k < ops.size(); ++k)
+            if (m_ops[ops[k]].kind != Kind::Line)
+                rest.push_back(ops[k]);
+        paintOps(painter, rest, area);
+        painter.drawImage(area.topLeft(), overlay.image());
+        return;
+    }
 
     for (size_t k = start; k < ops.size(); ++k) {
         const Op &o = m_ops[ops[k]];

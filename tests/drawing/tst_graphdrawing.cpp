@@ -77,6 +77,7 @@ private slots:
     void partialRepaint();
     void widePensStayCheap_data();
     void widePensStayCheap();
+    void denseMeshStaysCheap();
 };
 
 void TestGraphDrawing::palette()
@@ -474,3 +475,35 @@ void TestGraphDrawing::widePensStayCheap()
 
 QTEST_MAIN(TestGraphDrawing)
 #include "tst_graphdrawing.moc"
+
+void TestGraphDrawing::denseMeshStaysCheap()
+{
+    // Two columns of 600 boxes: 360,000 lines, of which a view halfway down
+    // meets about a quarter. The mesh is set without the painter's line
+    // drawing, still in the lines' colour, and circles and values keep theirs.
+    DrawingRecord record;
+    const DrawResult r = drawGraph(record, makeEdges({600, 600}), DrawSettings{}, kInnerWidth);
+    QVERIFY(r.drawn);
+    const QRect view(0, 36000, 1016, 460);
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = record.render(view);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    int black = 0, background = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y) & 0xffffff;
+            black += p == 0;
+            background += p == (kBackgroundColour & 0xffffff);
+        }
+    // Between the columns the mesh covers much of the area; right of the last
+    // column there is only background.
+    QVERIFY2(black > 40000, qPrintable(QString::number(black)));
+    QVERIFY(background > 0);
+    QCOMPARE(image.pixel(1000, 200) & 0xffffff, kBackgroundColour & 0xffffff);
+    // The red path over the mesh is still red.
+    markPath(record, r.geometry, {300, 300}, 1);
+    const QImage marked = record.render(view);
+    const QRgb mid = marked.pixel(120, int(r.geometry.boxCentre(0, 300).y()) - view.top());
+    QCOMPARE(mid & 0xffffff, kPathColour & 0xffffff);
+}
