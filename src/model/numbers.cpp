@@ -2,6 +2,7 @@
 
 #include <cfenv>
 #include <cmath>
+#include <limits>
 
 namespace stagepath {
 
@@ -27,6 +28,16 @@ std::optional<qint64> parseWhole(QStringView text, qint64 minimum, qint64 maximu
     if (*value < double(minimum) || *value > double(maximum) || *value >= 0x1p63)
         return std::nullopt;
     return qint64(*value);
+}
+
+bool exceedsLimit(QStringView text, double limit, const QLocale &locale)
+{
+    bool ok = false;
+    const double value = locale.toDouble(text.trimmed(), &ok);
+    if (ok)
+        return std::isfinite(value) && value > limit;
+    // Beyond the double range the conversion fails with an infinity.
+    return value == std::numeric_limits<double>::infinity();
 }
 
 QString formatNumber(double value, const QLocale &locale)

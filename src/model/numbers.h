@@ -21,6 +21,10 @@ std::optional<double> parseNumber(QStringView text, const QLocale &locale = QLoc
 std::optional<qint64> parseWhole(QStringView text, qint64 minimum, qint64 maximum,
                                  const QLocale &locale = QLocale());
 
+// True when the text is a number above the limit, including one too large
+// for a double ("1" followed by ten thousand zeros).
+bool exceedsLimit(QStringView text, double limit, const QLocale &locale = QLocale());
+
 // The general number form: up to 15 significant digits, the locale's decimal
 // separator, no group separators; a whole number as plain digits ("220").
 QString formatNumber(double value, const QLocale &locale = QLocale());

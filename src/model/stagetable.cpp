@@ -24,8 +24,7 @@ std::optional<int> readStageCount(const QString &text, QString *message)
 {
     const auto n = parseWhole(text, 0, limits::maxStageCount);
     if (!n) {
-        const auto number = parseNumber(text);
-        if (number && *number == std::floor(*number) && *number > limits::maxStageCount)
+        if (exceedsLimit(text, double(limits::maxStageCount)))
             *message = QStringLiteral("Vorta sayısı en çok %1 olabilir.").arg(limits::maxStageCount);
         else
             *message = QStringLiteral("Vorta sayısı 0 ya da daha büyük bir tam sayı olmalı.");
@@ -118,8 +117,7 @@ bool StageTable::setData(const QModelIndex &index, const QVariant &value, int ro
     const QString text = value.toString();
     const auto count = parseWhole(text, 0, limits::maxBoxesPerColumn);
     if (!count) {
-        const auto number = parseNumber(text);
-        Q_EMIT editRefused(number && *number == std::floor(*number) && *number > 0
+        Q_EMIT editRefused(exceedsLimit(text, double(limits::maxBoxesPerColumn))
                                ? QStringLiteral("%1 için kutu sayısı en çok %2 olabilir: \"%3\" kabul edilmedi.")
                                      .arg(stageLabel(index.row() + 1)).arg(limits::maxBoxesPerColumn).arg(text)
                                : QStringLiteral("%1 için kutu sayısı 0 ya da daha büyük bir tam sayı olmalı: \"%2\" kabul edilmedi.")

@@ -3,6 +3,7 @@
 #include "model/numbers.h"
 #include "paths.h"
 
+#include <algorithm>
 #include <bit>
 #include <cfloat>
 #include <cmath>
@@ -414,9 +415,85 @@ bool solveGeneral(const Shape &g, std::vector<qint64> &positions)
     return true;
 }
 
+// The same search over the 16-bit copy of the values, when every value is a
+// whole number 0..65535 and no total can pass 2^31: the sums are exact 32-bit
+// integers, and a stage is one pass over 2 bytes per edge.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define STAGEPATH_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define STAGEPATH_CLONES
+#endif
+
+// Least (greatest) of row[k] + next[k]; built for wide registers where the
+// processor has them.
+STAGEPATH_CLONES qint32 leastOfRow(const quint16 *row, const qint32 *next, qint64 count)
+{
+    qint32 best = std::numeric_limits<qint32>::max();
+    for (qint64 k = 0; k < count; ++k)
+        best = std::min(best, qint32(row[k]) + next[k]);
+    return best;
+}
+
+STAGEPATH_CLONES qint32 greatestOfRow(const quint16 *row, const qint32 *next, qint64 count)
+{
+    qint32 best = std::numeric_limits<qint32>::min();
+    for (qint64 k = 0; k < count; ++k)
+        best = std::max(best, qint32(row[k]) + next[k]);
+    return best;
+}
+
+template <bool Longest>
+inline qint32 bestOfRow(const quint16 *row, const qint32 *next, qint64 count)
+{
+    return Longest ? greatestOfRow(row, next, count) : leastOfRow(row, next, count);
+}
+
+template <bool Longest>
+bool solveCompact(const EdgeData &data, std::vector<qint64> &positions)
+{
+    const GraphShape &shape = data.shape;
+    const int stages = shape.stageCount();
+    if (!data.allWhole() || qint64(stages) * 65535 >= std::numeric_limits<qint32>::max())
+        return false;
+    const quint16 *values = data.wholeValues.data();
+    const auto columnStart = [&](int c) { return size_t(shape.globalBox(c, 0) - 1); };
+    std::vector<qint32> suffix(size_t(shape.totalBoxes()), 0);
+    for (int s = stages - 1; s >= 0; --s) {
+        const qint64 left = shape.boxCount(s), right = shape.boxCount(s + 1);
+        const qint32 *next = suffix.data() + columnStart(s + 1);
+        qint32 *out = suffix.data() + columnStart(s);
+        const quint16 *row = values + shape.stageStart(s);
+        for (qint64 j = 0; j < left; ++j, row += right)
+            out[j] = bestOfRow<Longest>(row, next, right);
+    }
+    const auto better = [](qint32 a, qint32 b) { return Longest ? a > b : a < b; };
+    qint64 start = 0;
+    for (qint64 j = 1; j < shape.boxCount(0); ++j)
+        if (better(suffix[size_t(j)], suffix[size_t(start)]))
+            start = j;
+    positions.assign(size_t(stages) + 1, 0);
+    positions[0] = start;
+    qint32 need = suffix[size_t(start)];
+    for (int s = 0; s < stages; ++s) {
+        const qint64 right = shape.boxCount(s + 1);
+        const quint16 *row = values + shape.edgeRow(s, positions[size_t(s)], 0);
+        const qint32 *next = suffix.data() + columnStart(s + 1);
+        qint64 k = 0;
+        while (k < right && qint32(row[k]) + next[k] != need)
+            ++k;
+        if (k == right)
+            return false;
+        positions[size_t(s) + 1] = k;
+        need -= qint32(row[k]);
+    }
+    return true;
+}
+
 template <bool Negate>
 bool solve(const EdgeData &data, std::vector<qint64> &positions)
 {
+    if (solveCompact<Negate>(data, positions))
+        return true;
     const Shape g(data);
     return solveWhole<Negate>(g, positions) || solveGeneral<Negate>(g, positions);
 }

@@ -260,7 +260,6 @@ private Q_SLOTS:
             QVERIFY(edit->property("invalid").toBool());
             QVERIFY(isTurkish(edit->toolTip()));
             if (box == QLatin1String("Text1") && overTheLimit.contains(QString::fromUtf8(QTest::currentDataTag()).section(' ', 1))) {
-                QEXPECT_FAIL("Text1 10000 digits", "a number beyond the double range is called not a whole number", Continue);
                 QVERIFY2(edit->toolTip().contains(QStringLiteral("en çok 1000")), qPrintable(edit->toolTip()));
             }
             QVERIFY(tables() == before);
@@ -324,7 +323,6 @@ private Q_SLOTS:
             QCOMPARE(box->icon(), QMessageBox::Warning);
             QVERIFY2(box->text().contains(QStringLiteral("2.Vorta")) && isTurkish(box->text()), qPrintable(box->text()));
             if (overTheLimit.contains(QString::fromUtf8(QTest::currentDataTag()))) {
-                QEXPECT_FAIL("10000 digits", "a number beyond the double range is called not a whole number", Continue);
                 QVERIFY2(box->text().contains(QStringLiteral("en çok 100000")), qPrintable(box->text()));
             }
             QTest::qWait(250);
