@@ -4,7 +4,7 @@
 // the window's font is the one asked for or its named fallback, and every
 // Turkish letter the window shows is in it.
 
-#include "app/form1.h"
+#include "windowdriver.h"
 #include "drawing/drawingrecord.h"
 
 #include <QAbstractItemModelTester>
@@ -37,20 +37,12 @@ bool isBackground(QRgb c)
 
 } // namespace
 
-class TestDisplay : public QObject
+class TestDisplay : public QObject, protected WindowDriver
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
 
-    template <typename T> T *child(const char *name)
-    {
-        auto *w = form->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
 
     // Every text of the window that a user reads.
     QStringList shownTexts()

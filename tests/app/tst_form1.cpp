@@ -1,6 +1,6 @@
 // The window driven through its controls by object name, as a person would.
 
-#include "app/form1.h"
+#include "windowdriver.h"
 #include "model/edgetable.h"
 #include "model/randomsource.h"
 
@@ -25,60 +25,9 @@
 
 using namespace stagepath;
 
-class TestForm1 : public QObject
+class TestForm1 : public QObject, protected WindowDriver
 {
     Q_OBJECT
-
-    std::unique_ptr<Form1> form;
-
-    template <typename T> T *child(const char *name)
-    {
-        auto *w = form->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    QAbstractItemModel *model(const char *view) { return child<QAbstractItemView>(view)->model(); }
-    QString cell(const char *view, int row, int column)
-    {
-        return model(view)->index(row, column).data().toString();
-    }
-    QStringList headers(const char *view)
-    {
-        QStringList h;
-        auto *m = model(view);
-        for (int c = 0; c < m->columnCount(); ++c)
-            h << m->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        return h;
-    }
-    QStringList tabs()
-    {
-        QStringList t;
-        auto *bar = child<QTabBar>("TabStrip1");
-        for (int i = 0; i < bar->count(); ++i)
-            t << bar->tabText(i);
-        return t;
-    }
-    QStringList column(const char *view, int c)
-    {
-        QStringList values;
-        auto *m = model(view);
-        for (int r = 0; r < m->rowCount(); ++r)
-            values << m->index(r, c).data().toString();
-        return values;
-    }
-    QMessageBox *visibleMessage()
-    {
-        for (auto *box : form->findChildren<QMessageBox *>())
-            if (box->isVisible())
-                return box;
-        return nullptr;
-    }
-    void closeMessages()
-    {
-        for (auto *box : form->findChildren<QMessageBox *>())
-            box->hide();
-    }
 
 private Q_SLOTS:
     void init()

@@ -4,7 +4,7 @@
 // arrow keys, and every control a keyboard user reaches has a name for
 // assistive technology.
 
-#include "app/form1.h"
+#include "windowdriver.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
@@ -36,30 +36,12 @@ const QStringList kTabOrder{"Text1",    "ListView1", "Command1", "Text2",    "Te
 
 } // namespace
 
-class TestKeyboard : public QObject
+class TestKeyboard : public QObject, protected WindowDriver
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
 
-    template <typename T> T *child(const char *name)
-    {
-        auto *w = form->findChild<T *>(QLatin1String(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
-    }
-    QAbstractItemModel *model(const char *view) { return child<QAbstractItemView>(view)->model(); }
-    QString cell(const char *view, int row, int column) { return model(view)->index(row, column).data().toString(); }
-    QStringList column(const char *view, int c)
-    {
-        QStringList values;
-        auto *m = model(view);
-        for (int r = 0; r < m->rowCount(); ++r)
-            values << m->index(r, c).data().toString();
-        return values;
-    }
     static QString focusName()
     {
         QWidget *w = QApplication::focusWidget();

@@ -1,0 +1,67 @@
+#pragma once
+// What the window tests share: the window, and its controls and tables
+// reached by object name as a person (or a GUI test tool) reaches them.
+
+#include "app/form1.h"
+
+#include <QAbstractItemView>
+#include <QMessageBox>
+#include <QStringList>
+#include <QTabBar>
+
+#include <limits>
+#include <memory>
+
+class WindowDriver
+{
+protected:
+    std::unique_ptr<stagepath::Form1> form;
+
+    template <typename T> T *child(const char *name) const
+    {
+        auto *w = form->findChild<T *>(QLatin1String(name));
+        if (!w)
+            qFatal("no control %s", name);
+        return w;
+    }
+    QAbstractItemModel *model(const char *view) const { return child<QAbstractItemView>(view)->model(); }
+    QString cell(const char *view, int row, int column) const
+    {
+        return model(view)->index(row, column).data().toString();
+    }
+    // The texts of one column, of at most maxRows rows.
+    QStringList column(const char *view, int c, int maxRows = std::numeric_limits<int>::max()) const
+    {
+        QStringList values;
+        for (int r = 0; r < qMin(model(view)->rowCount(), maxRows); ++r)
+            values << cell(view, r, c);
+        return values;
+    }
+    QStringList headers(const char *view) const
+    {
+        QStringList h;
+        for (int c = 0; c < model(view)->columnCount(); ++c)
+            h << model(view)->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        return h;
+    }
+    QStringList tabs() const
+    {
+        QStringList t;
+        auto *bar = child<QTabBar>("TabStrip1");
+        for (int i = 0; i < bar->count(); ++i)
+            t << bar->tabText(i);
+        return t;
+    }
+    QMessageBox *visibleMessage() const
+    {
+        for (auto *box : form->findChildren<QMessageBox *>())
+            if (box->isVisible())
+                return box;
+        return nullptr;
+    }
+    void closeMessages() const
+    {
+        for (auto *box : form->findChildren<QMessageBox *>())
+            box->hide();
+    }
+};
