@@ -46,3 +46,50 @@ screenshot: build
 
 clean:
 	rm -rf $(BUILD) build-bench
+
+# Hard checks. Both use build directories of their own and need nothing that
+# `make test` does not, but clang for the fuzz targets.
+#   make check-hard   every test under AddressSanitizer and UBSan (gcc)
+#   make fuzz         the libFuzzer targets in fuzz/, FUZZ_SECONDS each (clang)
+.PHONY: check-hard fuzz
+ASAN_BUILD   ?= build-asan
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= fuzz_numbers fuzz_model fuzz_drawing
+LSAN_ENV      = LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
+UBSAN_ENV     = UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+# A Debug build at -O1: Qt's own assertions (QList bounds and the like) and the
+# C++ library's (std::vector bounds) stay on. gcc's -fsanitize=undefined
+# leaves out float-cast-overflow (a double out of an integer's range converted
+# to it), so it is asked for here.
+HARD_CXX_FLAGS = -D_GLIBCXX_ASSERTIONS -fsanitize=float-cast-overflow -fno-sanitize-recover=float-cast-overflow
+check-hard: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1" \
+	  -DSTAGEPATH_SANITIZE=ON "-DCMAKE_CXX_FLAGS=$(HARD_CXX_FLAGS)" >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:print_stacktrace=1 \
+	  $(UBSAN_ENV) $(LSAN_ENV) ctest --output-on-failure -j $(JOBS)
+
+# Each target runs on its corpus in $(FUZZ_BUILD)/corpus/<target>, seeded from
+# fuzz/corpus/<target>; a failing input is left in $(FUZZ_BUILD)/artifacts/.
+fuzz: deps
+	@STAGEPATH_EXTRA_PACKAGES="clang libclang-rt-14-dev" ./tools/install-deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1" \
+	  -DSTAGEPATH_FUZZ=ON -DSTAGEPATH_TESTS=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target stagepath_fuzzers
+	@mkdir -p $(FUZZ_BUILD)/artifacts
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t; \
+	  echo "== $$t: $(FUZZ_SECONDS) s"; \
+	  if ! ASAN_OPTIONS=quarantine_size_mb=64:print_stacktrace=1 $(UBSAN_ENV) $(LSAN_ENV) \
+	      ./$(FUZZ_BUILD)/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	      -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t- $(FUZZ_BUILD)/corpus/$$t fuzz/corpus/$$t \
+	      >$(FUZZ_BUILD)/$$t.log 2>&1; then \
+	    tail -n 60 $(FUZZ_BUILD)/$$t.log; \
+	    echo "$$t failed: the input is in $(FUZZ_BUILD)/artifacts/, the log in $(FUZZ_BUILD)/$$t.log"; \
+	    exit 1; \
+	  fi; \
+	  grep -E '^#[0-9]+[[:space:]]+DONE' $(FUZZ_BUILD)/$$t.log | tail -n 1; \
+	done
