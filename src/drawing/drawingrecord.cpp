@@ -512,7 +512,8 @@ DrawingRecord::OpView DrawingRecord::op(qsizetype index) const
 
 bool DrawingRecord::covers(const Op &o, const QRectF &area)
 {
-    if (o.kind != Kind::Circle && o.kind != Kind::Line)
+    // Only an opaque stroke hides what lies under it.
+    if ((o.kind != Kind::Circle && o.kind != Kind::Line) || qAlpha(o.colour) != 255)
         return false;
     const double half = o.pen / 2.0 - kAntialiasMargin;
     if (half < std::min(area.width(), area.height()) / 2)

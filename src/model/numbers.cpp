@@ -24,10 +24,13 @@ std::optional<qint64> parseWhole(QStringView text, qint64 minimum, qint64 maximu
     const auto value = parseNumber(text, locale);
     if (!value || *value != std::floor(*value))
         return std::nullopt;
-    // double(maximum) may round up to 2^63, which no qint64 holds.
-    if (*value < double(minimum) || *value > double(maximum) || *value >= 0x1p63)
+    // Compared as integers: a limit need not be exactly a double.
+    if (*value < -0x1p63 || *value >= 0x1p63)
         return std::nullopt;
-    return qint64(*value);
+    const qint64 whole = qint64(*value);
+    if (whole < minimum || whole > maximum)
+        return std::nullopt;
+    return whole;
 }
 
 bool exceedsLimit(QStringView text, double limit, const QLocale &locale)

@@ -181,6 +181,8 @@ void TestNumbers::parseWhole_data()
     QTest::newRow("2^63") << false << "9223372036854775808" << top << qint64(-1);
     QTest::newRow("largest double below 2^63") << false << "9223372036854774784" << top
                                                << qint64(9223372036854774784);
+    // A limit that is no double is compared exactly: 2^53 + 4 is over 2^53 + 3.
+    QTest::newRow("limit between doubles") << false << "9007199254740996" << qint64(9007199254740995) << qint64(-1);
 }
 
 void TestNumbers::parseWhole()
