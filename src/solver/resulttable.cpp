@@ -2,6 +2,7 @@
 
 #include "model/limits.h"
 #include "model/numbers.h"
+#include "model/stagetable.h"
 
 namespace stagepath {
 
@@ -16,14 +17,10 @@ void ResultTable::setStageColumns(int stageCount)
     beginResetModel();
     m_headers.clear();
     for (int i = 1; i <= stageCount; ++i)
-        m_headers << QString::number(i) + QLatin1String(".Vorta");
+        m_headers << stageLabel(i);
     m_headers << QStringLiteral("Toplam");
     m_hasPathColumn = false;
-    m_snapshot.reset();
-    m_index = PathIndex();
-    m_rows = 0;
-    m_edits.clear();
-    m_cacheRow = -1;
+    dropRows();
     endResetModel();
 }
 
@@ -55,12 +52,17 @@ bool ResultTable::setPaths(EdgeDataPtr snapshot)
 void ResultTable::clearRows()
 {
     beginResetModel();
+    dropRows();
+    endResetModel();
+}
+
+void ResultTable::dropRows()
+{
     m_snapshot.reset();
     m_index = PathIndex();
     m_rows = 0;
     m_edits.clear();
     m_cacheRow = -1;
-    endResetModel();
 }
 
 const std::vector<qint64> &ResultTable::cachedPositions(qint64 row) const

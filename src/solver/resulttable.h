@@ -85,6 +85,8 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
 private:
+    // Forgets the listed rows and their edits (inside a reset).
+    void dropRows();
     const std::vector<qint64> &cachedPositions(qint64 row) const;
     QString valueText(qint64 row, int stage) const;
     QString boxText(qint64 row, int column) const;
