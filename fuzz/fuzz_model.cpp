@@ -18,7 +18,7 @@
 
 #include "check.h"
 #include "model/edgetable.h"
-#include "model/limits.h"
+#include "model/inputlimits.h"
 #include "model/numbers.h"
 #include "model/randomsource.h"
 #include "model/stagefilter.h"

@@ -7,19 +7,25 @@
 
 namespace stagepath {
 
-PictureBox::PictureBox(const DrawingRecord *record, QWidget *parent)
+PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
-    , m_record(record)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The font the drawing writes its texts in, rather than the window's.
     setFont(drawingFont());
 }
 
+void PictureBox::setRecord(const DrawingRecord *record)
+{
+    m_record = record;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    m_record->paint(painter, event->rect());
+    if (m_record)
+        m_record->paint(painter, event->rect());
 }
 
 } // namespace stagepath

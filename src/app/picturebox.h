@@ -12,13 +12,14 @@ class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PictureBox(const DrawingRecord *record, QWidget *parent = nullptr);
+    explicit PictureBox(QWidget *parent = nullptr);
+    void setRecord(const DrawingRecord *record);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const DrawingRecord *m_record;
+    const DrawingRecord *m_record = nullptr;
 };
 
 } // namespace stagepath

@@ -1,6 +1,6 @@
 #include "stagetable.h"
 
-#include "limits.h"
+#include "inputlimits.h"
 #include "numbers.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "resulttable.h"
 
-#include "model/limits.h"
+#include "model/inputlimits.h"
 #include "model/numbers.h"
 #include "model/stagetable.h"
 
@@ -207,7 +207,7 @@ bool ResultTable::setData(const QModelIndex &index, const QVariant &value, int r
         || index.column() != 0)
         return false;
     m_edits.insert(index.row(), value.toString());
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "validation.h"
 
-#include "model/limits.h"
+#include "model/inputlimits.h"
 #include "model/numbers.h"
 #include "paths.h"
 

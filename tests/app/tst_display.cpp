@@ -69,7 +69,7 @@ private Q_SLOTS:
     void init()
     {
         QLocale::setDefault(QLocale::c());
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         for (auto *view : form->findChildren<QAbstractItemView *>())
             if (view->model() && !view->objectName().isEmpty())
                 testers.push_back(std::make_unique<QAbstractItemModelTester>(
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QRect, geometry);
         QCOMPARE(form->devicePixelRatio(), 2.0);
-        QCOMPARE(form->size(), QSize(1016, 734));
+        QCOMPARE(form->centralWidget()->size(), QSize(1016, 734));
         auto *w = form->findChild<QWidget *>(name);
         QVERIFY(w);
         QCOMPARE(w->geometry(), geometry);

@@ -96,7 +96,7 @@ class TestInputs : public QObject, protected WindowDriver
     void build(const QString &locale)
     {
         QLocale::setDefault(locale == QLatin1String("tr") ? QLocale(QLocale::Turkish, QLocale::Turkey) : QLocale::c());
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         for (const char *view : {"ListView1", "ListView2", "ListView3", "ListView5", "List1"})
@@ -213,8 +213,8 @@ private Q_SLOTS:
         build(locale);
         auto *edit = form->findChild<QLineEdit *>(box);
         const Tables before = tables();
-        const double x = form->xSpacing(), y = form->ySpacing();
-        const int pen = form->penWidth();
+        const double x = form->settings().xSpacing, y = form->settings().ySpacing;
+        const int pen = form->settings().penWidth;
 
         edit->setText(text);
         QCOMPARE(edit->text(), text);
@@ -227,9 +227,9 @@ private Q_SLOTS:
                 QVERIFY2(edit->toolTip().contains(QStringLiteral("en çok 1000")), qPrintable(edit->toolTip()));
             }
             QVERIFY(tables() == before);
-            QCOMPARE(form->xSpacing(), x);
-            QCOMPARE(form->ySpacing(), y);
-            QCOMPARE(form->penWidth(), pen);
+            QCOMPARE(form->settings().xSpacing, x);
+            QCOMPARE(form->settings().ySpacing, y);
+            QCOMPARE(form->settings().penWidth, pen);
         } else {
             QVERIFY(!edit->property("invalid").toBool());
             QVERIFY(edit->toolTip().isEmpty());
@@ -242,11 +242,11 @@ private Q_SLOTS:
             } else {
                 QVERIFY(tables() == before);
                 if (box == QLatin1String("Text2"))
-                    QCOMPARE(form->xSpacing(), expected);
+                    QCOMPARE(form->settings().xSpacing, expected);
                 else if (box == QLatin1String("Text3"))
-                    QCOMPARE(form->ySpacing(), expected);
+                    QCOMPARE(form->settings().ySpacing, expected);
                 else
-                    QCOMPARE(form->penWidth(), int(expected));
+                    QCOMPARE(form->settings().penWidth, int(expected));
             }
         }
         runCommands(std::vector<qint64>(size_t(stages) + 1, 3));

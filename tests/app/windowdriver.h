@@ -2,7 +2,7 @@
 // What the window tests share: the window, and its controls and tables
 // reached by object name as a person (or a GUI test tool) reaches them.
 
-#include "app/form1.h"
+#include "app/mainwindow.h"
 
 #include <QAbstractItemView>
 #include <QMessageBox>
@@ -15,7 +15,7 @@
 class WindowDriver
 {
 protected:
-    std::unique_ptr<stagepath::Form1> form;
+    std::unique_ptr<stagepath::MainWindow> form;
 
     template <typename T> T *child(const char *name) const
     {

@@ -1,7 +1,7 @@
 #include "solver/resulttable.h"
 
 #include "graphs.h"
-#include "model/limits.h"
+#include "model/inputlimits.h"
 #include "model/numbers.h"
 
 #include <QAbstractItemModelTester>

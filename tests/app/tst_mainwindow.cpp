@@ -16,7 +16,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
-#include "app/controls.h"
+#include "app/reportview.h"
 #include <QElapsedTimer>
 
 #include <sys/resource.h>
@@ -25,7 +25,7 @@
 
 using namespace stagepath;
 
-class TestForm1 : public QObject, protected WindowDriver
+class TestMainWindow : public QObject, protected WindowDriver
 {
     Q_OBJECT
 
@@ -33,7 +33,7 @@ private Q_SLOTS:
     void init()
     {
         QLocale::setDefault(QLocale::c());
-        form = std::make_unique<Form1>();
+        form = std::make_unique<MainWindow>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
@@ -74,13 +74,13 @@ private Q_SLOTS:
         if (name == QLatin1String("HScroll1")) // follows the window's width
             geometry.setWidth(form->width() - 17);
         QCOMPARE(w->geometry(), geometry);
-        QCOMPARE(w->parentWidget(), form.get());
+        QCOMPARE(w->parentWidget(), form->centralWidget());
     }
 
     void startsAsLoaded()
     {
         QCOMPARE(form->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(form->size(), QSize(1016, 734));
+        QCOMPARE(form->centralWidget()->size(), QSize(1016, 734));
         QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("4"));
         QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("220"));
         QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("120"));
@@ -320,20 +320,20 @@ private Q_SLOTS:
         auto *edit = form->findChild<QLineEdit *>(box);
         edit->setText(text);
         QVERIFY(edit->property("invalid").toBool());
-        QCOMPARE(form->xSpacing(), 220.0);
-        QCOMPARE(form->ySpacing(), 120.0);
-        QCOMPARE(form->penWidth(), 1);
+        QCOMPARE(form->settings().xSpacing, 220.0);
+        QCOMPARE(form->settings().ySpacing, 120.0);
+        QCOMPARE(form->settings().penWidth, 1);
         QVERIFY(!visibleMessage());
     }
 
     void settingsRedraw()
     {
         child<QLineEdit>("Text2")->setText(QStringLiteral("300"));
-        QCOMPARE(form->xSpacing(), 300.0);
+        QCOMPARE(form->settings().xSpacing, 300.0);
         child<QLineEdit>("Text4")->setText(QStringLiteral("3"));
-        QCOMPARE(form->penWidth(), 3);
+        QCOMPARE(form->settings().penWidth, 3);
         child<QComboBox>("Combo1")->setCurrentIndex(5);
-        QCOMPARE(form->circleSize(), 15.0);
+        QCOMPARE(form->settings().circleSize, 15.0);
     }
 
     void listingAndBestPath()
@@ -430,5 +430,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

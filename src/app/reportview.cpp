@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "reportview.h"
 
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -8,19 +8,9 @@
 #include <QToolTip>
 
 #include <algorithm>
-#include <cmath>
+#include <limits>
 
 namespace stagepath {
-
-int twipsToPixels(double twips)
-{
-    return int(std::lround(twips / twipsPerPixel));
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
 
 ReportView::ReportView(QWidget *parent)
     : QAbstractItemView(parent)
@@ -61,12 +51,6 @@ void ReportView::setColumnWidth(int column, int width)
 int ReportView::columnWidth(int column) const
 {
     return m_header->sectionSize(column);
-}
-
-void ReportView::setColumnWidthsTwips(const QList<int> &widths)
-{
-    for (int c = 0; c < widths.size(); ++c)
-        setColumnWidth(c, twipsToPixels(widths[c]));
 }
 
 int ReportView::rowCount() const
@@ -214,8 +198,8 @@ void ReportView::setSelection(const QRect &rect, QItemSelectionModel::SelectionF
     const int columns = columnCount();
     if (rows == 0 || columns == 0)
         return;
-    const int top = std::clamp<qint64>(firstVisibleRow() + qMax(0, r.top()) / m_rowHeight, 0, rows - 1);
-    const int bottom = std::clamp<qint64>(firstVisibleRow() + qMax(0, r.bottom()) / m_rowHeight, 0, rows - 1);
+    const int top = int(std::clamp<qint64>(firstVisibleRow() + qMax(0, r.top()) / m_rowHeight, 0, rows - 1));
+    const int bottom = int(std::clamp<qint64>(firstVisibleRow() + qMax(0, r.bottom()) / m_rowHeight, 0, rows - 1));
     const QItemSelection selection(model()->index(top, 0, rootIndex()),
                                    model()->index(bottom, columns - 1, rootIndex()));
     selectionModel()->select(selection, command);
@@ -330,31 +314,6 @@ void ReportView::paintEvent(QPaintEvent *event)
             itemDelegateForIndex(index)->paint(&painter, option, index);
         }
     }
-}
-
-QSize TabStrip::tabSizeHint(int index) const
-{
-    const QString text = tabText(index);
-    auto it = m_sizes.constFind(text);
-    if (it == m_sizes.constEnd())
-        it = m_sizes.insert(text, QTabBar::tabSizeHint(index));
-    return *it;
-}
-
-QSize TabStrip::minimumTabSizeHint(int index) const
-{
-    const QString text = tabText(index);
-    auto it = m_minimumSizes.constFind(text);
-    if (it == m_minimumSizes.constEnd())
-        it = m_minimumSizes.insert(text, QTabBar::minimumTabSizeHint(index));
-    return *it;
-}
-
-void TabStrip::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        m_sizes.clear(), m_minimumSizes.clear();
-    QTabBar::changeEvent(event);
 }
 
 } // namespace stagepath

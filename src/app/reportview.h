@@ -1,20 +1,10 @@
 #pragma once
-// Building blocks of the window: twips and the report-style list view.
 
 #include <QAbstractItemView>
-#include <QHash>
-#include <QTabBar>
-#include <QRect>
 
 class QHeaderView;
 
 namespace stagepath {
-
-inline constexpr int twipsPerPixel = 15;
-
-// Twips to pixels, rounded to the nearest pixel.
-int twipsToPixels(double twips);
-QRect twipsRect(int left, int top, int width, int height);
 
 // A report: one line per row under a header of columns, whole-row selection,
 // no grid, no row numbers, the first cell edited in place (double click, F2 or
@@ -31,9 +21,6 @@ public:
     QHeaderView *header() const { return m_header; }
     void setColumnWidth(int column, int width);
     int columnWidth(int column) const;
-    // Sets column widths given in twips.
-    void setColumnWidthsTwips(const QList<int> &widths);
-    int rowHeight() const { return m_rowHeight; }
     // First row shown at the top of the viewport.
     int firstVisibleRow() const;
     int visibleRowCount() const;
@@ -65,25 +52,6 @@ private:
 
     QHeaderView *m_header;
     int m_rowHeight;
-};
-
-// The stage tabs. A tab bar lays out all its tabs whenever one is added, so
-// the size of each caption is measured once and remembered: a thousand tabs
-// are then added in milliseconds instead of seconds.
-class TabStrip : public QTabBar
-{
-    Q_OBJECT
-public:
-    using QTabBar::QTabBar;
-
-protected:
-    QSize tabSizeHint(int index) const override;
-    QSize minimumTabSizeHint(int index) const override;
-    void changeEvent(QEvent *event) override;
-
-private:
-    mutable QHash<QString, QSize> m_sizes;
-    mutable QHash<QString, QSize> m_minimumSizes;
 };
 
 } // namespace stagepath

@@ -1,0 +1,419 @@
+#include "mainwindow.h"
+
+#include "picturebox.h"
+#include "reportview.h"
+#include "tabstrip.h"
+#include "twips.h"
+
+#include "drawing/geometry.h"
+#include "drawing/graphdrawing.h"
+#include "model/edgetable.h"
+#include "model/inputlimits.h"
+#include "model/numbers.h"
+#include "model/stagefilter.h"
+#include "model/stagetable.h"
+#include "solver/bestpath.h"
+#include "solver/resulttable.h"
+#include "solver/validation.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <exception>
+#include <new>
+
+namespace stagepath {
+
+namespace {
+
+const QString invalidInputStyle = QStringLiteral("QLineEdit { border: 2px solid #c00000; background: #fff0f0; }");
+
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(6.75);
+    return font;
+}
+
+QString noPathMessage(const GraphShape &shape)
+{
+    if (shape.stageCount() == 0)
+        return MainWindow::tr("Çizilecek yol yok: vorta sayısı 0, grafikte kenar yok.");
+    return emptyColumnMessage(shape).value_or(MainWindow::tr("Çizilecek yol yok."));
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
+    : QMainWindow(parent)
+    , m_random(random ? std::move(random) : std::make_unique<ClockStirredRandom>())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setFont(windowFont());
+    m_controls = createClientArea(this);
+    setCentralWidget(m_controls.widget);
+    m_controls.widget->installEventFilter(this);
+    m_controls.picture->setRecord(&m_record);
+    createModels();
+    retranslateUi();
+    wireEvents();
+    load();
+    m_controls.widget->resize(designClientSize());
+    resize(designClientSize());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::createModels()
+{
+    m_stageTable = new StageTable(this);
+    m_edgeTable = new EdgeTable(this);
+    m_stageFilter = new StageFilter(m_edgeTable, this);
+    m_resultTable = new ResultTable(this);
+    m_pathTexts = new PathTextList(m_resultTable, this);
+    m_controls.stageView->setModel(m_stageTable);
+    m_controls.edgeView->setModel(m_edgeTable);
+    m_controls.stageEdgeView->setModel(m_stageFilter);
+    m_controls.resultView->setModel(m_resultTable);
+    m_controls.pathTextList->setModel(m_pathTexts);
+    applyDesignColumnWidths(m_controls);
+}
+
+void MainWindow::retranslateUi()
+{
+    const ClientArea &c = m_controls;
+    setWindowTitle(tr("En Kısa Yol :: stagepath ekibi"));
+    c.stageCountLabel->setText(tr("Vorta Sayısı :"));
+    c.redrawButton->setText(tr("Tekrar Çiz"));
+    c.xSpacingLabel->setText(tr("X :"));
+    c.ySpacingLabel->setText(tr("Y :"));
+    c.penWidthLabel->setText(tr("Çizgi Kalınlığı :"));
+    c.circleSizeLabel->setText(tr("Yuvarlak Boyutu :"));
+    c.colourLinesBox->setText(tr("Çizgileri Renklendir"));
+    c.listPathsButton->setText(tr("Hesaplama Yap"));
+    c.shortestOption->setText(tr("En Kısa Yol"));
+    c.longestOption->setText(tr("En Uzun Yol"));
+    c.bestPathButton->setText(tr("Çiz"));
+
+    // Names for assistive technology: a text box is named by its label.
+    c.stageCountEdit->setAccessibleName(c.stageCountLabel->text());
+    c.xSpacingEdit->setAccessibleName(c.xSpacingLabel->text());
+    c.ySpacingEdit->setAccessibleName(c.ySpacingLabel->text());
+    c.penWidthEdit->setAccessibleName(c.penWidthLabel->text());
+    c.circleSizeBox->setAccessibleName(c.circleSizeLabel->text());
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
+             c.redrawButton, c.listPathsButton, c.bestPathButton, c.shortestOption, c.longestOption,
+             c.colourLinesBox})
+        b->setAccessibleName(b->text());
+    c.stageView->setAccessibleName(tr("Vortalar"));
+    c.viewport->setAccessibleName(QStringLiteral("Frame1"));
+    c.picture->setAccessibleName(tr("Çizim"));
+    c.horizontalBar->setAccessibleName(tr("Yatay kaydırma"));
+    c.verticalBar->setAccessibleName(tr("Dikey kaydırma"));
+    c.stageTabs->setAccessibleName(tr("Vorta sekmeleri"));
+    c.edgeView->setAccessibleName(tr("Kenarlar"));
+    c.stageEdgeView->setAccessibleName(tr("Vortanın kenarları"));
+    c.pathTextList->setAccessibleName(tr("Yollar"));
+    c.resultView->setAccessibleName(tr("Sonuçlar"));
+}
+
+void MainWindow::wireEvents()
+{
+    const ClientArea &c = m_controls;
+    connect(c.stageCountEdit, &QLineEdit::textChanged, this, &MainWindow::rebuildStages);
+    wireSpacing(c.xSpacingEdit, &LessonSettings::xSpacing, QStringLiteral("X"));
+    wireSpacing(c.ySpacingEdit, &LessonSettings::ySpacing, QStringLiteral("Y"));
+    connect(c.penWidthEdit, &QLineEdit::textChanged, this, &MainWindow::applyPenWidth);
+    connect(c.circleSizeBox, &QComboBox::currentIndexChanged, this, &MainWindow::applyCircleSize);
+    connect(c.colourLinesBox, &QCheckBox::toggled, this, [this](bool on) {
+        m_settings.colourLines = on;
+        redraw();
+    });
+    connect(c.redrawButton, &QPushButton::clicked, this, &MainWindow::redraw);
+    connect(c.listPathsButton, &QPushButton::clicked, this, &MainWindow::listPaths);
+    connect(c.bestPathButton, &QPushButton::clicked, this, &MainWindow::drawBestPath);
+
+    QWidget *picture = c.picture;
+    connect(c.horizontalBar, &QScrollBar::valueChanged, picture,
+            [picture](int value) { picture->move(twips::pictureOffset(value), picture->y()); });
+    connect(c.verticalBar, &QScrollBar::valueChanged, picture,
+            [picture](int value) { picture->move(picture->x(), twips::pictureOffset(value)); });
+
+    connect(m_stageTable, &StageTable::countEdited, c.boxCountTimer, qOverload<>(&QTimer::start));
+    connect(m_stageTable, &StageTable::editRefused, this, [this](const QString &message) { showMessage(message); });
+    connect(m_edgeTable, &EdgeTable::valueEdited, c.edgeValueTimer, qOverload<>(&QTimer::start));
+    connect(c.boxCountTimer, &QTimer::timeout, this, &MainWindow::regenerateAndRedraw);
+    connect(c.edgeValueTimer, &QTimer::timeout, this, &MainWindow::redraw);
+
+    connect(c.stageTabs, &QTabBar::currentChanged, this, &MainWindow::showStageTab);
+    connect(m_resultTable, &QAbstractItemModel::modelReset, this,
+            [this] { applyResultColumnWidths(m_controls, m_resultTable->pathColumn()); });
+}
+
+// X and Y spacing: a number within the limit, or the box is marked and the old value stays.
+void MainWindow::wireSpacing(QLineEdit *edit, double LessonSettings::*member, const QString &name)
+{
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, member, name](const QString &text) {
+        reportingErrors([&] {
+            const auto v = parseNumber(text);
+            if (!v || qAbs(*v) > limits::maxSpacing) {
+                markInput(edit, tr("%1 aralığı -%2 ile %2 arasında bir sayı olmalı; önceki değer (%3) kullanılıyor.")
+                                    .arg(name, formatNumber(limits::maxSpacing), formatNumber(m_settings.*member)));
+                return;
+            }
+            markInput(edit, {});
+            m_settings.*member = *v;
+            redraw();
+        });
+    });
+}
+
+void MainWindow::applyPenWidth(const QString &text)
+{
+    reportingErrors([&] {
+        const auto v = parseNumber(text);
+        const auto width = v ? toInt16(*v) : std::nullopt;
+        if (!width || *width < 1) {
+            markInput(m_controls.penWidthEdit,
+                      tr("Çizgi kalınlığı 1 ile %1 arasında bir sayı olmalı; önceki değer (%2) kullanılıyor.")
+                          .arg(limits::maxPenWidth)
+                          .arg(m_settings.penWidth));
+            return;
+        }
+        markInput(m_controls.penWidthEdit, {});
+        m_settings.penWidth = *width;
+        redraw();
+    });
+}
+
+void MainWindow::applyCircleSize(int index)
+{
+    reportingErrors([&] {
+        if (index < 0)
+            return;
+        if (const auto v = parseNumber(m_controls.circleSizeBox->itemText(index)))
+            m_settings.circleSize = *v;
+        redraw();
+    });
+}
+
+// The load sequence: the settings into their boxes (each box's change
+// handler reads its value back and redraws, which draws nothing yet), then
+// the stages for the stage count "4".
+void MainWindow::load()
+{
+    const LessonSettings defaults;
+    m_settings = defaults;
+    m_controls.xSpacingEdit->setText(formatNumber(defaults.xSpacing));
+    m_controls.ySpacingEdit->setText(formatNumber(defaults.ySpacing));
+    m_controls.penWidthEdit->setText(QString::number(defaults.penWidth));
+    m_controls.circleSizeBox->setCurrentIndex(m_controls.circleSizeBox->count() - 1);
+    rebuildStages();
+}
+
+template <typename Handler>
+void MainWindow::reportingErrors(Handler &&handler)
+{
+    try {
+        handler();
+    } catch (const std::bad_alloc &) {
+        showMessage(tr("Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor."));
+    } catch (const std::exception &e) {
+        showMessage(tr("Beklenmeyen bir hata oluştu: %1").arg(QString::fromLocal8Bit(e.what())));
+    } catch (...) {
+        showMessage(tr("Beklenmeyen bir hata oluştu."));
+    }
+}
+
+void MainWindow::showMessage(const QString &text, bool warning)
+{
+    if (!m_message) {
+        m_message = new QMessageBox(this);
+        m_message->setObjectName(QStringLiteral("Message"));
+        m_message->setStandardButtons(QMessageBox::Ok);
+    }
+    m_message->setWindowTitle(tr("En Kısa Yol"));
+    m_message->setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
+    m_message->setText(text);
+    m_message->open();
+}
+
+void MainWindow::markInput(QLineEdit *edit, const QString &problem)
+{
+    edit->setProperty("invalid", !problem.isEmpty());
+    edit->setStyleSheet(problem.isEmpty() ? QString() : invalidInputStyle);
+    edit->setToolTip(problem);
+    edit->setAccessibleDescription(problem);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_controls.widget && event->type() == QEvent::Resize)
+        layoutClient();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Only the viewport follows the window's inner width; everything below keeps its place.
+void MainWindow::layoutClient()
+{
+    const ClientArea &c = m_controls;
+    const int width = c.widget->width();
+    c.picture->resize(width, c.picture->height());
+    c.viewport->resize(width, c.viewport->height());
+    c.horizontalBar->resize(qMax(0, width - c.verticalBar->width()), c.horizontalBar->height());
+    c.verticalBar->move(qMax(0, width - c.verticalBar->width()), c.verticalBar->y());
+}
+
+void MainWindow::rebuildStages()
+{
+    reportingErrors([this] {
+        QString problem;
+        const auto n = readStageCount(m_controls.stageCountEdit->text(), &problem);
+        if (!n) {
+            // Nothing is rebuilt: the tables stay as they are.
+            markInput(m_controls.stageCountEdit, problem + QLatin1Char(' ') + tr("Tablolar değiştirilmedi."));
+            return;
+        }
+        markInput(m_controls.stageCountEdit, {});
+        TabStrip *tabs = m_controls.stageTabs;
+        {
+            const QSignalBlocker block(tabs);
+            while (tabs->count() > 0)
+                tabs->removeTab(tabs->count() - 1);
+            for (const QString &caption : stageTabCaptions(*n))
+                tabs->addTab(caption);
+            tabs->setCurrentIndex(0);
+        }
+        showStageTab(0);
+        m_stageTable->rebuild(*n);
+        m_resultTable->setStageColumns(*n);
+        regenerateEdges();
+        redraw();
+    });
+}
+
+void MainWindow::regenerateEdges()
+{
+    m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
+}
+
+void MainWindow::regenerateAndRedraw()
+{
+    reportingErrors([this] {
+        regenerateEdges();
+        redraw();
+    });
+}
+
+void MainWindow::showStageTab(int index)
+{
+    if (index <= 0) {
+        m_controls.stageEdgeView->hide();
+        return;
+    }
+    m_stageFilter->setStage(index - 1);
+    m_controls.stageEdgeView->show();
+    m_controls.stageEdgeView->raise();
+}
+
+void MainWindow::redraw()
+{
+    reportingErrors([this] {
+        if (m_stageTable->rowCount() == 0)
+            return;
+        DrawSettings draw;
+        draw.xSpacing = m_settings.xSpacing;
+        draw.ySpacing = m_settings.ySpacing;
+        draw.radius = m_settings.circleSize;
+        draw.penWidth = m_settings.penWidth;
+        draw.coloured = m_settings.colourLines;
+        const ClientArea &c = m_controls;
+        const int innerWidth = c.widget->width();
+        const DrawResult result = drawGraph(m_record, m_edgeTable->snapshot(), draw, innerWidth * twips::perPixel);
+        m_largestStageSize = result.largest;
+        c.picture->resize(qMin(twips::toPixels(result.widthTwips), QWIDGETSIZE_MAX),
+                          qMin(twips::toPixels(result.heightTwips), QWIDGETSIZE_MAX));
+        twips::setScrollRange(c.verticalBar, result.heightTwips / double(twips::perPixel), c.viewport->height());
+        twips::setScrollRange(c.horizontalBar, result.widthTwips / double(twips::perPixel), innerWidth);
+        c.picture->update();
+    });
+}
+
+MainWindow::Listing MainWindow::listAllPaths()
+{
+    const EdgeDataPtr snapshot = m_edgeTable->snapshot();
+    // A column without boxes is no error: there is simply no path to list.
+    auto problem = nonNumberMessage(*snapshot);
+    if (!problem)
+        problem = overflowMessage(*snapshot);
+    if (problem) {
+        showMessage(*problem + QLatin1Char(' ') + tr("Sonuç tablosu değiştirilmedi."));
+        return Listing::Failed;
+    }
+    if (snapshot->shape.pathCount(limits::maxListedPaths + 1) > limits::maxListedPaths)
+        return Listing::TooMany;
+    m_resultTable->setPaths(snapshot);
+    return Listing::Listed;
+}
+
+void MainWindow::listPaths()
+{
+    reportingErrors([this] {
+        if (listAllPaths() == Listing::TooMany)
+            showMessage(tooManyPathsMessage(m_edgeTable->shape()).value_or(QString()));
+    });
+}
+
+void MainWindow::drawBestPath()
+{
+    reportingErrors([this] {
+        const Listing listing = listAllPaths();
+        if (listing == Listing::Failed)
+            return;
+        redraw();
+        const EdgeDataPtr snapshot = m_edgeTable->snapshot();
+        m_settings.longest = m_controls.longestOption->isChecked();
+        const PathMode mode = m_settings.longest ? PathMode::Longest : PathMode::Shortest;
+        const auto best = findBestPath(*snapshot, mode);
+        if (!best) {
+            showMessage(noPathMessage(snapshot->shape));
+            return;
+        }
+        const GraphGeometry geometry(snapshot->shape, m_settings.xSpacing, m_settings.ySpacing, m_settings.circleSize);
+        markPath(m_record, geometry, best->positions, m_settings.penWidth);
+        m_controls.picture->update();
+
+        if (listing == Listing::Listed && best->row >= 0 && best->row < m_resultTable->rowCount()) {
+            selectBestRow(best->row);
+        } else {
+            const QString name = mode == PathMode::Shortest ? tr("En kısa yol") : tr("En uzun yol");
+            showMessage(tooManyPathsMessage(snapshot->shape).value_or(QString())
+                            + QStringLiteral("\n%1: %2\n").arg(name, best->pathText)
+                            + tr("Toplam: %1").arg(best->totalText),
+                        false);
+        }
+    });
+}
+
+void MainWindow::selectBestRow(qint64 row)
+{
+    ReportView *view = m_controls.resultView;
+    const QModelIndex index = m_resultTable->index(int(row), 0);
+    view->setCurrentIndex(index);
+    view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    view->scrollTo(index, QAbstractItemView::PositionAtCenter);
+    view->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace stagepath

@@ -1,0 +1,96 @@
+#pragma once
+// MainWindow: the one window (object name "Form1"). It owns the tables, the
+// drawing and the lesson's settings and wires the controls' events to them;
+// the work itself is done by the models, the solver and the drawing.
+//
+// What the controls do:
+// - the stage count rebuilds the stage table, the tabs, the result table's
+//   columns and the edge table with fresh values, and redraws;
+// - a drawing setting (spacing, pen width, circle size, colouring) or
+//   "Tekrar Çiz" redraws;
+// - an edited box count regenerates the edge table and redraws 200 ms later
+//   (Timer1), an edited edge value redraws 200 ms later (Timer2);
+// - "Hesaplama Yap" lists every path; "Çiz" lists them, redraws, selects the
+//   best row and marks its path in red;
+// - a tab shows the edges of one stage; the scroll bars move the picture.
+// Input that cannot be used is refused, the old state kept, and the window
+// says why; no error ever leaves a handler.
+
+#include "clientarea.h"
+
+#include "drawing/drawingrecord.h"
+#include "model/lessonsettings.h"
+#include "model/randomsource.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QMessageBox;
+
+namespace stagepath {
+
+class EdgeTable;
+class PathTextList;
+class ResultTable;
+class StageFilter;
+class StageTable;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // random: the source of edge values; by default the clock-stirred generator.
+    explicit MainWindow(std::unique_ptr<RandomSource> random = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const LessonSettings &settings() const { return m_settings; }
+    // The largest box count over all columns, as the last drawing found it.
+    double largestStageSize() const { return m_largestStageSize; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void rebuildStages();
+    void redraw();
+    void regenerateAndRedraw();
+    void listPaths();
+    void drawBestPath();
+    void showStageTab(int index);
+    void applyPenWidth(const QString &text);
+    void applyCircleSize(int index);
+
+private:
+    enum class Listing { Listed, TooMany, Failed };
+
+    void createModels();
+    void wireEvents();
+    void wireSpacing(QLineEdit *edit, double LessonSettings::*member, const QString &name);
+    void retranslateUi();
+    void load();
+    void layoutClient();
+    void regenerateEdges();
+    Listing listAllPaths();
+    void selectBestRow(qint64 row);
+    void showMessage(const QString &text, bool warning = true);
+    // Marks a text box whose text is refused (problem not empty) or clears the mark.
+    void markInput(QLineEdit *edit, const QString &problem);
+    // Runs a handler so that no error ever leaves it: it is reported instead.
+    template <typename Handler> void reportingErrors(Handler &&handler);
+
+    std::unique_ptr<RandomSource> m_random;
+    ClientArea m_controls;
+    DrawingRecord m_record;
+    LessonSettings m_settings;
+    double m_largestStageSize = 0;
+
+    StageTable *m_stageTable = nullptr;
+    EdgeTable *m_edgeTable = nullptr;
+    StageFilter *m_stageFilter = nullptr;
+    ResultTable *m_resultTable = nullptr;
+    PathTextList *m_pathTexts = nullptr;
+    QMessageBox *m_message = nullptr;
+};
+
+} // namespace stagepath

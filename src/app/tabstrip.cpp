@@ -1,0 +1,32 @@
+#include "tabstrip.h"
+
+#include <QEvent>
+
+namespace stagepath {
+
+QSize TabStrip::tabSizeHint(int index) const
+{
+    const QString text = tabText(index);
+    auto it = m_sizes.constFind(text);
+    if (it == m_sizes.constEnd())
+        it = m_sizes.insert(text, QTabBar::tabSizeHint(index));
+    return *it;
+}
+
+QSize TabStrip::minimumTabSizeHint(int index) const
+{
+    const QString text = tabText(index);
+    auto it = m_minimumSizes.constFind(text);
+    if (it == m_minimumSizes.constEnd())
+        it = m_minimumSizes.insert(text, QTabBar::minimumTabSizeHint(index));
+    return *it;
+}
+
+void TabStrip::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_sizes.clear(), m_minimumSizes.clear();
+    QTabBar::changeEvent(event);
+}
+
+} // namespace stagepath

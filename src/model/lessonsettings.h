@@ -1,0 +1,18 @@
+#pragma once
+// The settings of a lesson besides its tables: the drawing's spacing, circle
+// size, pen width and line colouring, and which best path is asked for.
+
+namespace stagepath {
+
+struct LessonSettings {
+    double xSpacing = 220;   // pixels between neighbouring columns of boxes
+    double ySpacing = 120;   // pixels between neighbouring boxes of a column
+    double circleSize = 20;  // radius of a box's circle
+    int penWidth = 1;        // pixels, 1 .. limits::maxPenWidth
+    bool colourLines = false;
+    bool longest = false;    // "En Uzun Yol" rather than "En Kısa Yol"
+
+    friend bool operator==(const LessonSettings &, const LessonSettings &) = default;
+};
+
+} // namespace stagepath

@@ -1,0 +1,97 @@
+// A driver for the window, for the start-up benchmark and for screenshots:
+// it opens the window as the program does, then does what its arguments say.
+// It is built with the tests and benchmarks and never installed, so the
+// program itself obeys nothing but its own command line.
+//
+//   stagepath_driver [--press NAME]... [--grab OUT.png] [--quit-after-paint]
+//
+//   --press NAME        once shown, click the button or trigger the action
+//                       with that object name (in the order given)
+//   --grab OUT.png      then save the window, as it is shown, to OUT.png
+//   --quit-after-paint  end right after the window's first paint
+
+#include "app/mainwindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QEvent>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Ends the event loop once the watched window has been painted for the first
+// time: the quit is queued, so the whole first frame is painted before it.
+class QuitAfterFirstPaint : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+bool press(QWidget *window, const QString &name)
+{
+    if (auto *button = window->findChild<QAbstractButton *>(name)) {
+        button->click();
+        return true;
+    }
+    if (auto *action = window->findChild<QAction *>(name)) {
+        action->trigger();
+        return true;
+    }
+    std::fprintf(stderr, "stagepath_driver: nothing named %s to press\n", qPrintable(name));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("stagepath"));
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption pressOption(QStringLiteral("press"), QStringLiteral("Click or trigger NAME."),
+                                         QStringLiteral("NAME"));
+    const QCommandLineOption grabOption(QStringLiteral("grab"), QStringLiteral("Save the window to FILE."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption quitOption(QStringLiteral("quit-after-paint"),
+                                        QStringLiteral("End after the first paint."));
+    parser.addOptions({pressOption, grabOption, quitOption});
+    parser.process(app);
+
+    stagepath::MainWindow window;
+    if (parser.isSet(quitOption))
+        window.installEventFilter(new QuitAfterFirstPaint(&window));
+    window.show();
+    if (parser.isSet(quitOption))
+        return app.exec();
+
+    int status = 0;
+    QTimer::singleShot(300, &window, [&] {
+        for (const QString &name : parser.values(pressOption))
+            if (!press(&window, name))
+                status = 1;
+        QTimer::singleShot(300, &window, [&] {
+            const QString file = parser.value(grabOption);
+            if (!file.isEmpty() && !window.grab().save(file)) {
+                std::fprintf(stderr, "stagepath_driver: cannot write %s\n", qPrintable(file));
+                status = 1;
+            }
+            QCoreApplication::exit(status);
+        });
+    });
+    return app.exec();
+}
