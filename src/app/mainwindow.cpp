@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,11 +67,12 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     m_controls.widget->installEventFilter(this);
     m_controls.picture->setRecord(&m_record);
     createModels();
+    createMenus();
     retranslateUi();
     wireEvents();
     load();
-    m_controls.widget->resize(designClientSize());
-    resize(designClientSize());
+    // The client area has its design size; the menu bar comes on top of it.
+    resize(designClientSize() + QSize(0, menuBar()->sizeHint().height()));
 }
 
 MainWindow::~MainWindow() = default;
@@ -90,10 +92,22 @@ void MainWindow::createModels()
     applyDesignColumnWidths(m_controls);
 }
 
+void MainWindow::createMenus()
+{
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_editMenu = menuBar()->addMenu(QString());
+    m_viewMenu = menuBar()->addMenu(QString());
+    m_helpMenu = menuBar()->addMenu(QString());
+}
+
 void MainWindow::retranslateUi()
 {
     const ClientArea &c = m_controls;
     setWindowTitle(tr("En Kısa Yol :: stagepath ekibi"));
+    m_fileMenu->setTitle(tr("Dosya"));
+    m_editMenu->setTitle(tr("Düzen"));
+    m_viewMenu->setTitle(tr("Görünüm"));
+    m_helpMenu->setTitle(tr("Yardım"));
     c.stageCountLabel->setText(tr("Vorta Sayısı :"));
     c.redrawButton->setText(tr("Tekrar Çiz"));
     c.xSpacingLabel->setText(tr("X :"));

@@ -26,6 +26,7 @@
 
 #include <memory>
 
+class QMenu;
 class QMessageBox;
 
 namespace stagepath {
@@ -65,6 +66,7 @@ private:
     enum class Listing { Listed, TooMany, Failed };
 
     void createModels();
+    void createMenus();
     void wireEvents();
     void wireSpacing(QLineEdit *edit, double LessonSettings::*member, const QString &name);
     void retranslateUi();
@@ -91,6 +93,12 @@ private:
     ResultTable *m_resultTable = nullptr;
     PathTextList *m_pathTexts = nullptr;
     QMessageBox *m_message = nullptr;
+
+    // The menus; each feature adds its actions to one of them.
+    QMenu *m_fileMenu = nullptr;  // "Dosya"
+    QMenu *m_editMenu = nullptr;  // "Düzen"
+    QMenu *m_viewMenu = nullptr;  // "Görünüm"
+    QMenu *m_helpMenu = nullptr;  // "Yardım"
 };
 
 } // namespace stagepath
