@@ -70,9 +70,11 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     createMenus();
     retranslateUi();
     wireEvents();
-    load();
-    // The client area has its design size; the menu bar comes on top of it.
+    // The client area has its design size before anything is drawn; the menu
+    // bar comes on top of it.
+    m_controls.widget->resize(designClientSize());
     resize(designClientSize() + QSize(0, menuBar()->sizeHint().height()));
+    load();
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,6 +1,7 @@
 // The report view: rows laid out by number, whatever their count.
 
 #include "app/reportview.h"
+#include "app/tabstrip.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -146,6 +147,20 @@ private Q_SLOTS:
         QVERIFY(view->horizontalScrollBar()->maximum() > 0);
         view->scrollTo(model.index(0, 2));
         QVERIFY(view->viewport()->rect().contains(view->visualRect(model.index(0, 2)).center()));
+    }
+
+    // The tab strip remembers each caption's size, and forgets them with the font.
+    void tabSizesFollowTheFont()
+    {
+        TabStrip tabs;
+        tabs.addTab(QStringLiteral("1.Vorta"));
+        tabs.show();
+        const int before = tabs.tabRect(0).width();
+        QFont font = tabs.font();
+        font.setPointSizeF(font.pointSizeF() * 2);
+        tabs.setFont(font);
+        QCoreApplication::processEvents();
+        QVERIFY2(tabs.tabRect(0).width() > before, "the size was kept from the old font");
     }
 };
 
