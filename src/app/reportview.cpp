@@ -1,5 +1,8 @@
 #include "reportview.h"
 
+#include "model/prefixsearch.h"
+
+#include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QPainter>
@@ -97,6 +100,32 @@ void ReportView::reset()
     QAbstractItemView::reset();
     // Lay out at once: a scroll to a row right after a reset must find the new range.
     updateGeometries();
+}
+
+void ReportView::keyboardSearch(const QString &search)
+{
+    const auto *searchable = dynamic_cast<const PrefixSearch *>(model());
+    if (!searchable) {
+        QAbstractItemView::keyboardSearch(search);
+        return;
+    }
+    const int rows = rowCount();
+    if (rows == 0 || columnCount() == 0)
+        return;
+    const QModelIndex current = currentIndex();
+    const bool continuing = !search.isEmpty() && m_lastKeyTyped.isValid()
+                            && m_lastKeyTyped.elapsed() <= QApplication::keyboardInputInterval();
+    m_lastKeyTyped.start();
+    m_typed = continuing ? m_typed + search : search;
+    if (m_typed.isEmpty())
+        return;
+    // A new search, or one key typed again and again ("555"), looks past the current row.
+    const bool sameKey = m_typed.size() > 1 && m_typed.count(m_typed.back()) == m_typed.size();
+    int from = current.isValid() ? current.row() : 0;
+    if (current.isValid() && (!continuing || sameKey))
+        from = from + 1 < rows ? from + 1 : 0;
+    if (const std::optional<int> row = searchable->findRowStartingWith(m_typed, from))
+        setCurrentIndex(model()->index(*row, current.isValid() ? current.column() : 0, rootIndex()));
 }
 
 void ReportView::updateVerticalRange()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractItemView>
+#include <QElapsedTimer>
 
 class QHeaderView;
 
@@ -29,6 +30,10 @@ public:
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     QModelIndex indexAt(const QPoint &point) const override;
     void reset() override;
+    // Type-ahead as the toolkit's (the first row at or after the current one
+    // whose first cell starts with what was typed, wrapping round), answered
+    // by the model when it can search without reading every row.
+    void keyboardSearch(const QString &search) override;
 
 protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -52,6 +57,8 @@ private:
 
     QHeaderView *m_header;
     int m_rowHeight;
+    QString m_typed;              // what was typed so far in this search
+    QElapsedTimer m_lastKeyTyped; // a pause longer than the input interval starts a new search
 };
 
 } // namespace stagepath

@@ -67,6 +67,29 @@ QVariant EdgeTable::data(const QModelIndex &index, int role) const
     return {};
 }
 
+std::optional<qint64> EdgeTable::findValueStartingWith(const EdgeData &edges, QStringView prefix, qint64 begin,
+                                                      qint64 end)
+{
+    const QLocale locale;
+    const bool typed = !edges.texts.isEmpty();
+    for (qint64 row = begin; row < end; ++row) {
+        const auto text = typed ? edges.texts.constFind(row) : edges.texts.constEnd();
+        if (text != edges.texts.constEnd() ? startsWithIgnoringCase(*text, prefix)
+                                           : numberStartsWith(edges.values[size_t(row)], prefix, locale))
+            return row;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> EdgeTable::findRowStartingWith(QStringView prefix, int from) const
+{
+    return searchWrapping(rowCount(), from, [&](int begin, int end) -> std::optional<int> {
+        if (const auto row = findValueStartingWith(*m_data, prefix, begin, end))
+            return int(*row);
+        return std::nullopt;
+    });
+}
+
 QString EdgeTable::headerText(int column)
 {
     switch (column) {

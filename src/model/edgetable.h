@@ -6,13 +6,14 @@
 // the row number and the box counts.
 
 #include "graphdata.h"
+#include "prefixsearch.h"
 #include "randomsource.h"
 
 #include <QAbstractTableModel>
 
 namespace stagepath {
 
-class EdgeTable : public QAbstractTableModel
+class EdgeTable : public QAbstractTableModel, public PrefixSearch
 {
     Q_OBJECT
 public:
@@ -39,7 +40,12 @@ public:
     // by the commands that need the number.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
+    std::optional<int> findRowStartingWith(QStringView prefix, int from) const override;
+
     static QString headerText(int column);
+    // The first edge row in [begin, end) whose value text starts with prefix.
+    static std::optional<qint64> findValueStartingWith(const EdgeData &edges, QStringView prefix, qint64 begin,
+                                                      qint64 end);
     static QVariant cell(const EdgeData &edges, qint64 row, int column);
 
 Q_SIGNALS:

@@ -69,6 +69,14 @@ bool StageFilter::setData(const QModelIndex &index, const QVariant &value, int r
     return m_source->setData(m_source->index(int(sourceRow(index.row())), index.column()), value, role);
 }
 
+std::optional<int> StageFilter::findRowStartingWith(QStringView prefix, int from) const
+{
+    return searchWrapping(rowCount(), from, [&](int begin, int end) -> std::optional<int> {
+        const auto row = EdgeTable::findValueStartingWith(m_source->edges(), prefix, first() + begin, first() + end);
+        return row ? std::optional<int>(int(*row - first())) : std::nullopt;
+    });
+}
+
 void StageFilter::sourceChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                                 const QList<int> &roles)
 {

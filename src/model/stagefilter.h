@@ -11,7 +11,7 @@
 
 namespace stagepath {
 
-class StageFilter : public QAbstractTableModel
+class StageFilter : public QAbstractTableModel, public PrefixSearch
 {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    std::optional<int> findRowStartingWith(QStringView prefix, int from) const override;
 
 private:
     bool stageExists() const;

@@ -138,4 +138,14 @@ bool StageTable::setData(const QModelIndex &index, const QVariant &value, int ro
     return true;
 }
 
+std::optional<int> StageTable::findRowStartingWith(QStringView prefix, int from) const
+{
+    return searchWrapping(rowCount(), from, [&](int begin, int end) -> std::optional<int> {
+        for (int row = begin; row < end; ++row)
+            if (startsWithIgnoringCase(m_counts.at(row), prefix))
+                return row;
+        return std::nullopt;
+    });
+}
+
 } // namespace stagepath

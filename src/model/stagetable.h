@@ -6,6 +6,7 @@
 // is refused and the old text stays.
 
 #include "graphdata.h"
+#include "prefixsearch.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -22,7 +23,7 @@ std::optional<int> readStageCount(const QString &text, QString *message);
 // Why a graph with these box counts is over a limit, or an empty string.
 QString graphSizeProblem(const std::vector<qint64> &counts);
 
-class StageTable : public QAbstractTableModel
+class StageTable : public QAbstractTableModel, public PrefixSearch
 {
     Q_OBJECT
 public:
@@ -41,6 +42,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    std::optional<int> findRowStartingWith(QStringView prefix, int from) const override;
 
 Q_SIGNALS:
     // A box count was edited in place and accepted (the after-edit event).

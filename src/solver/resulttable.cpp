@@ -1,8 +1,11 @@
 #include "resulttable.h"
 
+#include "model/edgetable.h"
 #include "model/inputlimits.h"
 #include "model/numbers.h"
 #include "model/stagetable.h"
+
+#include <algorithm>
 
 namespace stagepath {
 
@@ -209,6 +212,49 @@ bool ResultTable::setData(const QModelIndex &index, const QVariant &value, int r
     m_edits.insert(index.row(), value.toString());
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
     return true;
+}
+
+std::optional<int> ResultTable::findRowStartingWith(QStringView prefix, int from) const
+{
+    return searchWrapping(rowCount(), from, [&](int begin, int end) -> std::optional<int> {
+        const auto row = findInRange(prefix, begin, end);
+        return row ? std::optional<int>(int(*row)) : std::nullopt;
+    });
+}
+
+std::optional<qint64> ResultTable::findInRange(QStringView prefix, qint64 begin, qint64 end) const
+{
+    if (!m_snapshot || begin >= end)
+        return std::nullopt;
+    const GraphShape &shape = m_snapshot->shape;
+    // Rows begin / run .. run through the stage-1 edges whose value matches;
+    // row r shows the value of stage-1 edge r / run unless it was edited.
+    const qint64 run = m_rows / (shape.boxCount(0) * shape.boxCount(1));
+    const auto editMatches = [&](qint64 row) {
+        const auto it = m_edits.constFind(row);
+        return it == m_edits.constEnd() ? std::optional<bool>() : std::optional<bool>(startsWithIgnoringCase(*it, prefix));
+    };
+    std::optional<qint64> found;
+    const qint64 lastEdge = (end - 1) / run;
+    for (qint64 edge = begin / run; edge <= lastEdge && !found;) {
+        const auto match = EdgeTable::findValueStartingWith(*m_snapshot, prefix, edge, lastEdge + 1);
+        if (!match)
+            break;
+        const qint64 stop = std::min(end, (*match + 1) * run);
+        for (qint64 row = std::max(begin, *match * run); row < stop; ++row) {
+            if (editMatches(row).value_or(true)) {
+                found = row;
+                break;
+            }
+        }
+        edge = *match + 1;
+    }
+    for (auto it = m_edits.constBegin(); it != m_edits.constEnd(); ++it) {
+        if (it.key() >= begin && it.key() < end && (!found || it.key() < *found)
+            && startsWithIgnoringCase(*it, prefix))
+            found = it.key();
+    }
+    return found;
 }
 
 PathTextList::PathTextList(const ResultTable *table, QObject *parent)

@@ -18,6 +18,7 @@
 //   column N+1        "Yol": the path text, no tooltip
 
 #include "model/graphdata.h"
+#include "model/prefixsearch.h"
 #include "paths.h"
 
 #include <QAbstractListModel>
@@ -30,7 +31,7 @@
 
 namespace stagepath {
 
-class ResultTable : public QAbstractTableModel
+class ResultTable : public QAbstractTableModel, public PrefixSearch
 {
     Q_OBJECT
 
@@ -83,8 +84,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // An in-place edit of column 0 changes only the text shown; nothing runs.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // The rows of one stage-1 edge are one run of the table, so a search
+    // looks at the stage-1 edges and the edited rows only.
+    std::optional<int> findRowStartingWith(QStringView prefix, int from) const override;
 
 private:
+    std::optional<qint64> findInRange(QStringView prefix, qint64 begin, qint64 end) const;
     // Forgets the listed rows and their edits (inside a reset).
     void dropRows();
     const std::vector<qint64> &cachedPositions(qint64 row) const;
