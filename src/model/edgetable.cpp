@@ -70,12 +70,12 @@ QVariant EdgeTable::data(const QModelIndex &index, int role) const
 std::optional<qint64> EdgeTable::findValueStartingWith(const EdgeData &edges, QStringView prefix, qint64 begin,
                                                       qint64 end)
 {
-    const QLocale locale;
+    const NumberPrefix number(prefix);
     const bool typed = !edges.texts.isEmpty();
     for (qint64 row = begin; row < end; ++row) {
         const auto text = typed ? edges.texts.constFind(row) : edges.texts.constEnd();
         if (text != edges.texts.constEnd() ? startsWithIgnoringCase(*text, prefix)
-                                           : numberStartsWith(edges.values[size_t(row)], prefix, locale))
+                                           : number.matches(edges.values[size_t(row)]))
             return row;
     }
     return std::nullopt;

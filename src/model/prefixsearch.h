@@ -24,9 +24,25 @@ public:
 // Whether text starts with prefix, ignoring case.
 bool startsWithIgnoringCase(QStringView text, QStringView prefix);
 
-// Whether the general number form of value (formatNumber) starts with prefix,
-// ignoring case. Whole numbers are written without building a string.
-bool numberStartsWith(double value, QStringView prefix, const QLocale &locale = QLocale());
+// Whether the general number form of a value (formatNumber) starts with a
+// prefix, ignoring case. Whole numbers are written without building a string,
+// so a million values are looked at in milliseconds.
+class NumberPrefix
+{
+public:
+    explicit NumberPrefix(QStringView prefix, const QLocale &locale = QLocale());
+    bool matches(double value) const;
+
+private:
+    QStringView m_prefix;
+    QLocale m_locale;
+    bool m_asciiDigits = false; // the locale writes whole numbers in ASCII digits
+    // The prefix as a whole number (-1 when it is not plain digits, or has a
+    // leading zero, so that no whole number's digits start with it but 0's)
+    // and its digit count.
+    qint64 m_digitsValue = -1;
+    int m_digitCount = 0;
+};
 
 // A search over rows [0, rows) that starts at from and wraps round, made of a
 // search over a half-open range [begin, end).

@@ -1,0 +1,216 @@
+// How long the window holds its event loop in the heavy actions at the
+// admitted limits. Every event is timed as it is dispatched (the
+// application's notify, outermost calls only); an action's figure is the
+// longest single event from the moment the action is posted until its timers
+// and repaints have settled. The window is offscreen, fresh for each run; each
+// repetition is one run, and the aggregates give the median.
+
+#if __has_include("app/mainwindow.h")
+#include "app/mainwindow.h"
+using Window = stagepath::MainWindow;
+#else
+#include "app/form1.h"
+using Window = stagepath::Form1;
+#endif
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+class TimingApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+    qint64 longestNs = 0;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (m_depth++ > 0) {
+            const bool handled = QApplication::notify(receiver, event);
+            --m_depth;
+            return handled;
+        }
+        QElapsedTimer clock;
+        clock.start();
+        const bool handled = QApplication::notify(receiver, event);
+        longestNs = std::max(longestNs, clock.nsecsElapsed());
+        --m_depth;
+        return handled;
+    }
+
+private:
+    int m_depth = 0;
+};
+
+TimingApplication *app() { return static_cast<TimingApplication *>(QCoreApplication::instance()); }
+
+template <typename T> T *child(QWidget &window, const char *name)
+{
+    return window.findChild<T *>(QLatin1String(name));
+}
+
+QAbstractItemModel *model(QWidget &window, const char *view)
+{
+    return child<QAbstractItemView>(window, view)->model();
+}
+
+// Runs fn from the event loop, as an event of its own, and lets everything it
+// starts (timers of 200 ms, repaints) settle.
+void post(QWidget &window, std::function<void()> fn, int settleMs = 600)
+{
+    QMetaObject::invokeMethod(&window, std::move(fn), Qt::QueuedConnection);
+    QTest::qWait(settleMs);
+}
+
+void setText(QWidget &window, const char *edit, const QString &text)
+{
+    post(window, [&window, edit, text] { child<QLineEdit>(window, edit)->setText(text); });
+}
+
+void setBoxCount(QWidget &window, int column, int count)
+{
+    post(window, [&window, column, count] {
+        QAbstractItemModel *stages = model(window, "ListView1");
+        stages->setData(stages->index(column, 0), QString::number(count), Qt::EditRole);
+    });
+}
+
+void click(QWidget &window, const char *button)
+{
+    post(window, [&window, button] { child<QPushButton>(window, button)->click(); });
+}
+
+struct Action {
+    std::function<void(QWidget &)> setUp;
+    std::function<void(QWidget &)> act;
+};
+
+void run(benchmark::State &state, const Action &action)
+{
+    for (auto _ : state) {
+        auto window = std::make_unique<Window>();
+        window->show();
+        QTest::qWaitForWindowExposed(window.get());
+        if (action.setUp)
+            action.setUp(*window);
+        QTest::qWait(50);
+        app()->longestNs = 0;
+        action.act(*window);
+        state.SetIterationTime(double(app()->longestNs) / 1e9);
+    }
+}
+
+void twoColumnsOf1000(QWidget &w)
+{
+    setText(w, "Text1", QStringLiteral("1"));
+    setBoxCount(w, 0, 1000);
+}
+
+void fifteenStagesListed(QWidget &w)
+{
+    setText(w, "Text1", QStringLiteral("15")); // 3^16 = 43,046,721 paths
+    click(w, "Command4");
+    auto *view = child<QAbstractItemView>(w, "ListView5");
+    post(w, [view] { view->setCurrentIndex(view->model()->index(0, 2)); view->setFocus(); });
+}
+
+const std::vector<std::pair<const char *, Action>> &actions()
+{
+    static const std::vector<std::pair<const char *, Action>> list{
+        {"StageCount1000", {nullptr, [](QWidget &w) { setText(w, "Text1", QStringLiteral("1000")); }}},
+        {"Solve1000Stages",
+         {[](QWidget &w) { setText(w, "Text1", QStringLiteral("1000")); }, [](QWidget &w) { click(w, "Command5"); }}},
+        {"MillionEdges", {twoColumnsOf1000, [](QWidget &w) { setBoxCount(w, 1, 1000); }}},
+        {"ColumnOf100000",
+         {[](QWidget &w) { setText(w, "Text1", QStringLiteral("2")); }, [](QWidget &w) { setBoxCount(w, 1, 100000); }}},
+        {"Boxes200000",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("2"));
+              setBoxCount(w, 1, 1);
+              setBoxCount(w, 0, 100000);
+          },
+          [](QWidget &w) { setBoxCount(w, 2, 99999); }}},
+        {"MeshScrolledHalfway",
+         {[](QWidget &w) { twoColumnsOf1000(w); setBoxCount(w, 1, 1000); },
+          [](QWidget &w) {
+              auto *bar = child<QScrollBar>(w, "VScroll1");
+              post(w, [bar] { bar->setValue(bar->maximum() / 2); });
+          }}},
+        {"MeshPen32767",
+         {[](QWidget &w) { twoColumnsOf1000(w); setBoxCount(w, 1, 1000); },
+          [](QWidget &w) { setText(w, "Text4", QStringLiteral("32767")); }}},
+        {"List43MillionPaths",
+         {[](QWidget &w) { setText(w, "Text1", QStringLiteral("15")); }, [](QWidget &w) { click(w, "Command4"); }}},
+        {"Solve43MillionPaths",
+         {[](QWidget &w) { setText(w, "Text1", QStringLiteral("15")); }, [](QWidget &w) { click(w, "Command5"); }}},
+        {"TypeAheadKeyIn43MillionRows",
+         {fifteenStagesListed,
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView5");
+              post(w, [view] { QTest::keyClick(view, Qt::Key_5); });
+          }}},
+        {"SelectAllAndCopyIn43MillionRows",
+         {fifteenStagesListed,
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView5");
+              post(w, [view] {
+                  QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+                  QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+              });
+          }}},
+        {"TypeAheadKeyInMillionEdges",
+         {[](QWidget &w) {
+              twoColumnsOf1000(w);
+              setBoxCount(w, 1, 1000);
+              auto *view = child<QAbstractItemView>(w, "ListView2");
+              post(w, [view] { view->setCurrentIndex(view->model()->index(0, 1)); view->setFocus(); });
+          },
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView2");
+              post(w, [view] { QTest::keyClicks(view, QStringLiteral("99999")); });
+          }}},
+    };
+    return list;
+}
+
+void registerActions()
+{
+    for (const auto &[name, action] : actions()) {
+        benchmark::RegisterBenchmark(name, [&action](benchmark::State &state) { run(state, action); })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(3)
+            ->ReportAggregatesOnly(true);
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's notes on window hints would drown the figures.
+    qputenv("QT_LOGGING_RULES", "qt.qpa.*=false");
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type != QtWarningMsg || !message.contains(QLatin1String("propagateSizeHints")))
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    TimingApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    registerActions();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
