@@ -110,6 +110,58 @@ QStringList changelogReleases()
     return releases;
 }
 
+// The licence that Debian's copyright file gives a path of the source tree:
+// that of the last "Files:" paragraph whose patterns match it.
+class CopyrightFile
+{
+public:
+    explicit CopyrightFile(const QString &path)
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return;
+        QString field;
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        for (const QByteArray &raw : lines) {
+            const QString line = QString::fromUtf8(raw);
+            if (line.trimmed().isEmpty()) {
+                field.clear();
+                continue;
+            }
+            if (!line.startsWith(u' '))
+                field = line.section(u':', 0, 0);
+            const QString value = line.startsWith(u' ') ? line.trimmed() : line.section(u':', 1).trimmed();
+            if (field == QLatin1String("Files")) {
+                if (m_rules.isEmpty() || !m_rules.last().licence.isEmpty())
+                    m_rules.append(Rule());
+                for (const QString &glob : value.split(u' ', Qt::SkipEmptyParts))
+                    m_rules.last().globs << QRegularExpression(
+                        QRegularExpression::anchoredPattern(QRegularExpression::escape(glob)
+                                                                .replace(QLatin1String("\\*"), QLatin1String(".*"))
+                                                                .replace(QLatin1String("\\?"), QLatin1String("."))));
+            } else if (field == QLatin1String("License") && !m_rules.isEmpty() && m_rules.last().licence.isEmpty()
+                       && !line.startsWith(u' ')) {
+                m_rules.last().licence = value;
+            }
+        }
+    }
+    QString licence(const QString &path) const
+    {
+        for (auto rule = m_rules.crbegin(); rule != m_rules.crend(); ++rule)
+            for (const QRegularExpression &glob : rule->globs)
+                if (glob.match(path).hasMatch())
+                    return rule->licence;
+        return QString();
+    }
+
+private:
+    struct Rule {
+        QList<QRegularExpression> globs;
+        QString licence;
+    };
+    QList<Rule> m_rules;
+};
+
 } // namespace
 
 class TestMetadata : public QObject
@@ -176,6 +228,33 @@ private slots:
         const QStringList notes = changelogReleases();
         QVERIFY2(!notes.isEmpty() && !notes.first().endsWith(u' '), qPrintable(notes.join(", ")));
         QCOMPARE(m.releases.join(", "), notes.join(", "));
+    }
+
+    // The package's copyright file says of every file what the file itself (or
+    // .reuse/dep5) says. A file that says nothing is reuse_lint's to report.
+    void copyrightMatchesTree()
+    {
+        QVERIFY2(haveTool("reuse"), "reuse is missing (tools/install-deps installs it)");
+        const Run r = run("reuse", {"--root", STAGEPATH_SOURCE_DIR, "spdx"});
+        QVERIFY2(r.code == 0, qPrintable(r.output));
+        const CopyrightFile copyright(dataFile("").replace(appId, "copyright"));
+        QMap<QString, QStringList> licences; // file -> the licences it states
+        QString file;
+        for (const QString &line : r.output.split(u'\n')) {
+            if (line.startsWith(QLatin1String("FileName: ./")))
+                file = line.mid(12);
+            else if (line.startsWith(QLatin1String("LicenseInfoInFile: ")) && !file.isEmpty())
+                licences[file] << line.mid(19).trimmed();
+        }
+        QVERIFY2(licences.size() > 20, qPrintable(r.output.left(2000)));
+        QStringList wrong;
+        for (auto it = licences.cbegin(); it != licences.cend(); ++it) {
+            QStringList stated = it.value();
+            stated.sort();
+            if (stated.join(" AND ") != copyright.licence(it.key()))
+                wrong << it.key() + ": " + stated.join(" AND ") + ", copyright file: " + copyright.licence(it.key());
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
     // The MIME package, installed into a scratch data directory as a desktop
