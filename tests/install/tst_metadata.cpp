@@ -237,7 +237,7 @@ private slots:
         QVERIFY2(haveTool("reuse"), "reuse is missing (tools/install-deps installs it)");
         const Run r = run("reuse", {"--root", STAGEPATH_SOURCE_DIR, "spdx"});
         QVERIFY2(r.code == 0, qPrintable(r.output));
-        const CopyrightFile copyright(dataFile("").replace(appId, "copyright"));
+        const CopyrightFile copyright(QStringLiteral(STAGEPATH_DATA_DIR "/copyright"));
         QMap<QString, QStringList> licences; // file -> the licences it states
         QString file;
         for (const QString &line : r.output.split(u'\n')) {
@@ -275,9 +275,10 @@ private slots:
         QCOMPARE(type.name(), lessonType);
         QVERIFY(type.inherits("application/json"));
         QVERIFY(!type.comment().isEmpty());
+        const QLocale before;
         QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
         const QString turkish = type.comment();
-        QLocale::setDefault(QLocale::c());
+        QLocale::setDefault(before);
         QCOMPARE(turkish, QStringLiteral("Ders dosyası"));
     }
 
