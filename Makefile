@@ -52,7 +52,7 @@ clean:
 # `make test` does not, but clang for the fuzz targets.
 #   make check-hard   every test under AddressSanitizer and UBSan (gcc)
 #   make fuzz         the libFuzzer targets in fuzz/, FUZZ_SECONDS each (clang)
-.PHONY: check-hard fuzz
+.PHONY: check-hard fuzz soak
 ASAN_BUILD   ?= build-asan
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
@@ -93,4 +93,17 @@ fuzz: deps
 	    exit 1; \
 	  fi; \
 	  grep -E '^#[0-9]+[[:space:]]+DONE' $(FUZZ_BUILD)/$$t.log | tail -n 1; \
+	done
+
+# Soak: the window's monkey test over many seeds, each printed so that a
+# failure can be replayed with STAGEPATH_MONKEY_SEED (not part of CI).
+#   make soak [SOAK_SEEDS=20] [SOAK_FIRST_SEED=<seconds since the epoch>]
+SOAK_SEEDS      ?= 20
+SOAK_FIRST_SEED ?= $(shell date +%s)
+soak: build
+	@for i in $$(seq 0 $$(($(SOAK_SEEDS) - 1))); do \
+	  seed=$$(( ($(SOAK_FIRST_SEED) + i * 7919) % 4294967296 )); \
+	  echo "== monkey seed $$seed"; \
+	  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=/usr/share/fonts/truetype STAGEPATH_MONKEY_SEED=$$seed \
+	    ./$(BUILD)/tests/app/tst_monkey -silent || { echo "soak: seed $$seed failed"; exit 1; }; \
 	done
