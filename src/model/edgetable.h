@@ -39,7 +39,10 @@ public:
     // by the commands that need the number.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
+    // Column captions in the window's language; retranslate() announces them
+    // again after a change of language.
     static QString headerText(int column);
+    void retranslate();
     static QVariant cell(const EdgeData &edges, qint64 row, int column);
 
 Q_SIGNALS:
