@@ -204,7 +204,7 @@
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+68"/>
+        <location filename="../src/app/languagemenu.cpp" line="+74"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>

@@ -38,12 +38,18 @@ LanguageMenu::LanguageMenu(QWidget *window, QMenu *parentMenu)
         m_menu->addAction(action);
     }
     m_group->setExclusive(true);
-    connect(m_turkish, &QAction::triggered, this, [this] { switchTo(Language::Turkish); });
-    connect(m_english, &QAction::triggered, this, [this] { switchTo(Language::English); });
-
     const Language start = rememberedLanguage();
     m_translations->setLanguage(start);
     (start == Language::English ? m_english : m_turkish)->setChecked(true);
+    // Checking an action, by the menu or from code, switches.
+    connect(m_turkish, &QAction::toggled, this, [this](bool on) {
+        if (on)
+            switchTo(Language::Turkish);
+    });
+    connect(m_english, &QAction::toggled, this, [this](bool on) {
+        if (on)
+            switchTo(Language::English);
+    });
 }
 
 Language LanguageMenu::rememberedLanguage()
