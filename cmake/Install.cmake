@@ -131,7 +131,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The display plugins load at run time and the window and drawing fonts fall
 # back to DejaVu Sans: neither shows up in a scan of the linked libraries.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
 find_program(STAGEPATH_DPKG_SHLIBDEPS dpkg-shlibdeps)
 find_program(STAGEPATH_FILE file) # CPack uses it to pick out the ELF files
 if(STAGEPATH_DPKG_SHLIBDEPS AND STAGEPATH_FILE)

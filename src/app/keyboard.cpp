@@ -1,5 +1,6 @@
 #include "keyboard.h"
 
+#include <QAction>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -40,6 +41,16 @@ void applyKeyboardConventions(QWidget *window)
         if (bar->orientation() == Qt::Horizontal)
             bar->installEventFilter(new HorizontalArrowKeys(bar));
     }
+}
+
+QAction *createWindowAction(QWidget *window, const char *objectName, const QKeySequence &shortcut)
+{
+    auto *action = new QAction(window);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
 }
 
 } // namespace stagepath

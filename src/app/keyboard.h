@@ -2,6 +2,8 @@
 // Keyboard use of the window's own controls where the toolkit's defaults fall
 // short of what a keyboard user expects.
 
+class QAction;
+class QKeySequence;
 class QWidget;
 
 namespace stagepath {
@@ -12,5 +14,9 @@ namespace stagepath {
 //   (the toolkit's scroll bars invert their controls so that Up and Page Up
 //   scroll back, which turns Left and Right around on a horizontal bar).
 void applyKeyboardConventions(QWidget *window);
+
+// A command of the window (a child of it, named objectName) that its
+// shortcut triggers wherever the focus is in the window.
+QAction *createWindowAction(QWidget *window, const char *objectName, const QKeySequence &shortcut);
 
 } // namespace stagepath

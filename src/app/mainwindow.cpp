@@ -1,7 +1,11 @@
 #include "mainwindow.h"
 
+#include "helpmenu.h"
+#include "languagemenu.h"
 #include "picturebox.h"
+#include "pictureviewport.h"
 #include "reportview.h"
+#include "stagenavigation.h"
 #include "tabstrip.h"
 #include "twips.h"
 
@@ -47,11 +51,18 @@ QFont windowFont()
     return font;
 }
 
-QString noPathMessage(const GraphShape &shape)
+// Why a graph has no path at all; nullopt when it has one.
+std::optional<QString> noPathMessage(const GraphShape &shape)
 {
     if (shape.stageCount() == 0)
-        return MainWindow::tr("Çizilecek yol yok: vorta sayısı 0, grafikte kenar yok.");
-    return emptyColumnMessage(shape).value_or(MainWindow::tr("Çizilecek yol yok."));
+        return MainWindow::tr("Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.");
+    return emptyColumnMessage(shape);
+}
+
+// Counts and limits in a message, grouped as the locale groups them ("10.000").
+QString grouped(qint64 number)
+{
+    return QLocale().toString(number);
 }
 
 } // namespace
@@ -66,6 +77,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     setCentralWidget(m_controls.widget);
     m_controls.widget->installEventFilter(this);
     m_controls.picture->setRecord(&m_record);
+    m_pictureView = new PictureViewport(m_controls, this);
     createModels();
     createMenus();
     retranslateUi();
@@ -100,6 +112,14 @@ void MainWindow::createMenus()
     m_editMenu = menuBar()->addMenu(QString());
     m_viewMenu = menuBar()->addMenu(QString());
     m_helpMenu = menuBar()->addMenu(QString());
+
+    m_pictureView->addZoomActions(m_viewMenu);
+    m_viewMenu->addSeparator();
+    m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
+    m_stageNavigation->addActions(m_viewMenu);
+    m_viewMenu->addSeparator();
+    m_languageMenu = new LanguageMenu(this, m_viewMenu);
+    m_helpCommands = new HelpMenu(this, m_helpMenu);
 }
 
 void MainWindow::retranslateUi()
@@ -142,6 +162,38 @@ void MainWindow::retranslateUi()
     c.stageEdgeView->setAccessibleName(tr("Vortanın kenarları"));
     c.pathTextList->setAccessibleName(tr("Yollar"));
     c.resultView->setAccessibleName(tr("Sonuçlar"));
+
+    m_pictureView->retranslate();
+    m_stageNavigation->retranslate();
+    m_languageMenu->retranslate();
+    m_helpCommands->retranslate();
+    retranslateTables();
+}
+
+// The tables' captions and labels and the tabs follow the language; a text box
+// that refuses its text says why again, in the new language (its handler only
+// marks it again: refused text changes nothing).
+void MainWindow::retranslateTables()
+{
+    m_stageTable->retranslate();
+    m_edgeTable->retranslate();
+    m_resultTable->retranslate();
+    TabStrip *tabs = m_controls.stageTabs;
+    const QStringList captions = stageTabCaptions(tabs->count() - 1);
+    for (int i = 0; i < tabs->count() && i < captions.size(); ++i)
+        tabs->setTabText(i, captions[i]);
+    const ClientArea &c = m_controls;
+    for (QLineEdit *edit : {c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit}) {
+        if (edit->property("invalid").toBool())
+            Q_EMIT edit->textChanged(edit->text());
+    }
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && m_helpCommands)
+        retranslateUi();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::wireEvents()
@@ -184,8 +236,9 @@ void MainWindow::wireSpacing(QLineEdit *edit, double LessonSettings::*member, co
         reportingErrors([&] {
             const auto v = parseNumber(text);
             if (!v || qAbs(*v) > limits::maxSpacing) {
-                markInput(edit, tr("%1 aralığı -%2 ile %2 arasında bir sayı olmalı; önceki değer (%3) kullanılıyor.")
-                                    .arg(name, formatNumber(limits::maxSpacing), formatNumber(m_settings.*member)));
+                markInput(edit, tr("%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.")
+                                    .arg(name, grouped(-qint64(limits::maxSpacing)), grouped(qint64(limits::maxSpacing)),
+                                         formatNumber(m_settings.*member)));
                 return;
             }
             markInput(edit, {});
@@ -202,9 +255,8 @@ void MainWindow::applyPenWidth(const QString &text)
         const auto width = v ? toInt16(*v) : std::nullopt;
         if (!width || *width < 1) {
             markInput(m_controls.penWidthEdit,
-                      tr("Çizgi kalınlığı 1 ile %1 arasında bir sayı olmalı; önceki değer (%2) kullanılıyor.")
-                          .arg(limits::maxPenWidth)
-                          .arg(m_settings.penWidth));
+                      tr("Çizgi Kalınlığı 1 ile %1 arasında bir sayı olmalı; önceki değer (%2) kullanılıyor.")
+                          .arg(grouped(limits::maxPenWidth), QString::number(m_settings.penWidth)));
             return;
         }
         markInput(m_controls.penWidthEdit, {});
@@ -246,7 +298,7 @@ void MainWindow::reportingErrors(Handler &&handler)
     } catch (const std::bad_alloc &) {
         showMessage(tr("Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor."));
     } catch (const std::exception &e) {
-        showMessage(tr("Beklenmeyen bir hata oluştu: %1").arg(QString::fromLocal8Bit(e.what())));
+        showMessage(tr("Beklenmeyen bir hata oluştu: %1.").arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
         showMessage(tr("Beklenmeyen bir hata oluştu."));
     }
@@ -259,7 +311,7 @@ void MainWindow::showMessage(const QString &text, bool warning)
         m_message->setObjectName(QStringLiteral("Message"));
         m_message->setStandardButtons(QMessageBox::Ok);
     }
-    m_message->setWindowTitle(tr("En Kısa Yol"));
+    m_message->setWindowTitle(tr("En Kısa Yol", "the program's name"));
     m_message->setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
     m_message->setText(text);
     m_message->open();
@@ -268,7 +320,12 @@ void MainWindow::showMessage(const QString &text, bool warning)
 void MainWindow::markInput(QLineEdit *edit, const QString &problem)
 {
     edit->setProperty("invalid", !problem.isEmpty());
+    // A style sheet gives the box the application's font instead of the
+    // window's, and leaves it so when it is taken away: the box is given the
+    // window's font while marked and inherits it again afterwards.
+    const QFont windowFont = edit->parentWidget()->font();
     edit->setStyleSheet(problem.isEmpty() ? QString() : invalidInputStyle);
+    edit->setFont(problem.isEmpty() ? QFont() : windowFont);
     edit->setToolTip(problem);
     edit->setAccessibleDescription(problem);
 }
@@ -280,15 +337,16 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Only the viewport follows the window's inner width; everything below keeps its place.
+// Only the viewport follows the window's inner width; everything below keeps
+// its place. The picture keeps covering the drawing and the viewport.
 void MainWindow::layoutClient()
 {
     const ClientArea &c = m_controls;
     const int width = c.widget->width();
-    c.picture->resize(width, c.picture->height());
     c.viewport->resize(width, c.viewport->height());
     c.horizontalBar->resize(qMax(0, width - c.verticalBar->width()), c.horizontalBar->height());
     c.verticalBar->move(qMax(0, width - c.verticalBar->width()), c.verticalBar->y());
+    m_pictureView->layOut();
 }
 
 void MainWindow::rebuildStages()
@@ -358,10 +416,7 @@ void MainWindow::redraw()
         const int innerWidth = c.widget->width();
         const DrawResult result = drawGraph(m_record, m_edgeTable->snapshot(), draw, innerWidth * twips::perPixel);
         m_largestStageSize = result.largest;
-        c.picture->resize(qMin(twips::toPixels(result.widthTwips), QWIDGETSIZE_MAX),
-                          qMin(twips::toPixels(result.heightTwips), QWIDGETSIZE_MAX));
-        twips::setScrollRange(c.verticalBar, result.heightTwips / double(twips::perPixel), c.viewport->height());
-        twips::setScrollRange(c.horizontalBar, result.widthTwips / double(twips::perPixel), innerWidth);
+        m_pictureView->setDrawingSize(QSize(result.drawingWidthTwips, result.drawingHeightTwips));
         c.picture->update();
     });
 }
@@ -374,7 +429,7 @@ MainWindow::Listing MainWindow::listAllPaths()
     if (!problem)
         problem = overflowMessage(*snapshot);
     if (problem) {
-        showMessage(*problem + QLatin1Char(' ') + tr("Sonuç tablosu değiştirilmedi."));
+        showMessage(*problem + QLatin1Char(' ') + tr("Listelenen yollar değiştirilmedi."));
         return Listing::Failed;
     }
     if (snapshot->shape.pathCount(limits::maxListedPaths + 1) > limits::maxListedPaths)
@@ -386,8 +441,12 @@ MainWindow::Listing MainWindow::listAllPaths()
 void MainWindow::listPaths()
 {
     reportingErrors([this] {
-        if (listAllPaths() == Listing::TooMany)
+        const Listing listing = listAllPaths();
+        if (listing == Listing::TooMany)
             showMessage(tooManyPathsMessage(m_edgeTable->shape()).value_or(QString()));
+        else if (listing == Listing::Listed)
+            if (const auto why = noPathMessage(m_edgeTable->shape()))
+                showMessage(*why);
     });
 }
 
@@ -403,7 +462,7 @@ void MainWindow::drawBestPath()
         const PathMode mode = m_settings.longest ? PathMode::Longest : PathMode::Shortest;
         const auto best = findBestPath(*snapshot, mode);
         if (!best) {
-            showMessage(noPathMessage(snapshot->shape));
+            showMessage(noPathMessage(snapshot->shape).value_or(tr("Çizilecek yol yok.")));
             return;
         }
         const GraphGeometry geometry(snapshot->shape, m_settings.xSpacing, m_settings.ySpacing, m_settings.circleSize);
@@ -413,7 +472,7 @@ void MainWindow::drawBestPath()
         if (listing == Listing::Listed && best->row >= 0 && best->row < m_resultTable->rowCount()) {
             selectBestRow(best->row);
         } else {
-            const QString name = mode == PathMode::Shortest ? tr("En kısa yol") : tr("En uzun yol");
+            const QString name = mode == PathMode::Shortest ? tr("En Kısa Yol") : tr("En Uzun Yol");
             showMessage(tooManyPathsMessage(snapshot->shape).value_or(QString())
                             + QStringLiteral("\n%1: %2\n").arg(name, best->pathText)
                             + tr("Toplam: %1").arg(best->totalText),

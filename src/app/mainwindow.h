@@ -32,9 +32,13 @@ class QMessageBox;
 namespace stagepath {
 
 class EdgeTable;
+class HelpMenu;
+class LanguageMenu;
 class PathTextList;
+class PictureViewport;
 class ResultTable;
 class StageFilter;
+class StageNavigation;
 class StageTable;
 
 class MainWindow : public QMainWindow
@@ -51,6 +55,8 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A change of language retranslates the whole window.
+    void changeEvent(QEvent *event) override;
 
 private Q_SLOTS:
     void rebuildStages();
@@ -70,6 +76,7 @@ private:
     void wireEvents();
     void wireSpacing(QLineEdit *edit, double LessonSettings::*member, const QString &name);
     void retranslateUi();
+    void retranslateTables();
     void load();
     void layoutClient();
     void regenerateEdges();
@@ -99,6 +106,11 @@ private:
     QMenu *m_editMenu = nullptr;  // "Düzen"
     QMenu *m_viewMenu = nullptr;  // "Görünüm"
     QMenu *m_helpMenu = nullptr;  // "Yardım"
+
+    PictureViewport *m_pictureView = nullptr; // picture size, scroll ranges, wheel, zoom
+    StageNavigation *m_stageNavigation = nullptr;
+    LanguageMenu *m_languageMenu = nullptr;
+    HelpMenu *m_helpCommands = nullptr;
 };
 
 } // namespace stagepath

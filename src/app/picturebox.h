@@ -14,12 +14,16 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
     void setRecord(const DrawingRecord *record);
+    // The drawing is painted scaled by the zoom factor (1 is its own size).
+    void setZoom(double factor);
+    double zoom() const { return m_zoom; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     const DrawingRecord *m_record = nullptr;
+    double m_zoom = 1;
 };
 
 } // namespace stagepath

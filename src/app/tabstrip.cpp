@@ -1,6 +1,7 @@
 #include "tabstrip.h"
 
 #include <QEvent>
+#include <QToolButton>
 
 namespace stagepath {
 
@@ -27,6 +28,19 @@ void TabStrip::changeEvent(QEvent *event)
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
         m_sizes.clear(), m_minimumSizes.clear();
     QTabBar::changeEvent(event);
+}
+
+void TabStrip::tabLayoutChange()
+{
+    QTabBar::tabLayoutChange();
+    if (count() == 0)
+        return;
+    const int rowHeight = tabRect(0).height();
+    for (QToolButton *arrow : findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        const QRect r = arrow->geometry();
+        if (r.height() > rowHeight)
+            arrow->setGeometry(r.x(), 0, r.width(), rowHeight);
+    }
 }
 
 } // namespace stagepath

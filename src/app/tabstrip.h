@@ -9,6 +9,9 @@ namespace stagepath {
 // The stage tabs. A tab bar lays out all its tabs whenever one is added, so
 // the size of each caption is measured once and remembered: a thousand tabs
 // are then added in milliseconds instead of seconds.
+// The strip is much taller than its row of tabs (the edge table lies over the
+// rest); the arrows that scroll a long row of tabs stand in that row, at its
+// height, instead of stretching down behind the table.
 class TabStrip : public QTabBar
 {
     Q_OBJECT
@@ -19,6 +22,7 @@ protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;
     void changeEvent(QEvent *event) override;
+    void tabLayoutChange() override;
 
 private:
     mutable QHash<QString, QSize> m_sizes;

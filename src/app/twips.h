@@ -19,13 +19,10 @@ inline constexpr int pageStep = 500;
 int toPixels(double twips);
 // A design rectangle given in twips, in pixels.
 QRect toPixels(int left, int top, int width, int height);
-// Pixels (possibly fractional, as the picture's size is) to whole twips.
-qint64 fromPixels(double pixels);
 
-// A scroll bar that moves the picture: twips steps, range 0 .. the amount by
-// which the picture (pixels) exceeds the viewport (pixels), in twips.
+// A scroll bar that moves the picture: twips steps, range 0 until a drawing
+// sets it (picturelayout.h).
 void setUpScrollBar(QScrollBar *bar);
-void setScrollRange(QScrollBar *bar, double pictureSize, double viewportSize);
 // Where the picture stands, in pixels, for a scroll bar value in twips.
 int pictureOffset(int valueTwips);
 

@@ -139,6 +139,8 @@ DrawResult drawGraph(DrawingRecord &out, EdgeDataPtr edges, const DrawSettings &
     const double drawnRight = drawn.isNull() ? 0 : drawn.right();
     result.heightTwips = surfaceTwips(nominalHeight, drawnBottom, kViewportHeightTwips);
     result.widthTwips = surfaceTwips(nominalWidth, drawnRight, std::max(0, innerWidthTwips));
+    result.drawingHeightTwips = surfaceTwips(nominalHeight, drawnBottom, 0);
+    result.drawingWidthTwips = surfaceTwips(nominalWidth, drawnRight, 0);
     result.vScrollMax = std::max<qint64>(0, qint64(result.heightTwips) - kViewportHeightTwips);
     result.hScrollMax = std::max<qint64>(0, qint64(result.widthTwips) - std::max(0, innerWidthTwips));
     result.geometry = g;

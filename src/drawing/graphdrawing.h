@@ -45,6 +45,8 @@ struct DrawResult {
     bool drawn = false;      // false: no columns, the record is left as it was
     int widthTwips = 0;      // surface size: Picture1 is widthTwips / 15 pixels wide
     int heightTwips = 0;
+    int drawingWidthTwips = 0;  // the graph's own extent, before the surface is
+    int drawingHeightTwips = 0; // raised to the viewport (zoom scales this)
     qint64 hScrollMax = 0;   // surface width - inner width, 0 when it fits
     qint64 vScrollMax = 0;   // surface height - 6855, 0 when it fits
     double largest = 0;      // M, the largest box count

@@ -93,10 +93,10 @@ std::optional<int> EdgeTable::findRowStartingWith(QStringView prefix, int from) 
 QString EdgeTable::headerText(int column)
 {
     switch (column) {
-    case ValueColumn: return QStringLiteral("Değer");
-    case FromColumn: return QStringLiteral("Kutu No");
-    case ToColumn: return QStringLiteral("Diğer Kutu");
-    case StageColumn: return QStringLiteral("Vorta");
+    case ValueColumn: return tr("Değer");
+    case FromColumn: return tr("Kutu No");
+    case ToColumn: return tr("Diğer Kutu");
+    case StageColumn: return tr("Vorta");
     default: return {};
     }
 }
@@ -107,6 +107,11 @@ QVariant EdgeTable::headerData(int section, Qt::Orientation orientation, int rol
         return {};
     const QString text = headerText(section);
     return text.isEmpty() ? QVariant() : QVariant(text);
+}
+
+void EdgeTable::retranslate()
+{
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
 }
 
 Qt::ItemFlags EdgeTable::flags(const QModelIndex &index) const

@@ -41,11 +41,14 @@ public:
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
     std::optional<int> findRowStartingWith(QStringView prefix, int from) const override;
-
-    static QString headerText(int column);
     // The first edge row in [begin, end) whose value text starts with prefix.
     static std::optional<qint64> findValueStartingWith(const EdgeData &edges, QStringView prefix, qint64 begin,
                                                       qint64 end);
+
+    // Column captions in the window's language; retranslate() announces them
+    // again after a change of language.
+    static QString headerText(int column);
+    void retranslate();
     static QVariant cell(const EdgeData &edges, qint64 row, int column);
 
 Q_SIGNALS:

@@ -9,6 +9,7 @@ StageFilter::StageFilter(EdgeTable *source, QObject *parent)
     connect(source, &QAbstractItemModel::modelAboutToBeReset, this, [this] { beginResetModel(); });
     connect(source, &QAbstractItemModel::modelReset, this, [this] { endResetModel(); });
     connect(source, &QAbstractItemModel::dataChanged, this, &StageFilter::sourceChanged);
+    connect(source, &QAbstractItemModel::headerDataChanged, this, &QAbstractItemModel::headerDataChanged);
 }
 
 void StageFilter::setStage(int stage)

@@ -3,18 +3,30 @@
 #include "inputlimits.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace stagepath {
 
+namespace {
+
+// Counts and limits in a message, grouped as the locale groups them ("100.000").
+QString grouped(qint64 number)
+{
+    return QLocale().toString(number);
+}
+
+} // namespace
+
 QString stageLabel(qint64 number)
 {
-    return QString::number(number) + QStringLiteral(".Vorta");
+    return StageTable::tr("%1.Vorta").arg(number);
 }
 
 QStringList stageTabCaptions(int stageCount)
 {
-    QStringList tabs{QStringLiteral("Tümü")};
+    QStringList tabs{StageTable::tr("Tümü")};
     for (int i = 1; i <= stageCount; ++i)
         tabs << stageLabel(i);
     return tabs;
@@ -25,9 +37,9 @@ std::optional<int> readStageCount(const QString &text, QString *message)
     const auto n = parseWhole(text, 0, limits::maxStageCount);
     if (!n) {
         if (exceedsLimit(text, double(limits::maxStageCount)))
-            *message = QStringLiteral("Vorta sayısı en çok %1 olabilir.").arg(limits::maxStageCount);
+            *message = StageTable::tr("Vorta Sayısı en çok %1 olabilir.").arg(grouped(limits::maxStageCount));
         else
-            *message = QStringLiteral("Vorta sayısı 0 ya da daha büyük bir tam sayı olmalı.");
+            *message = StageTable::tr("Vorta Sayısı 0 ya da daha büyük bir tam sayı olmalı.");
         return std::nullopt;
     }
     return int(*n);
@@ -43,17 +55,24 @@ QString graphSizeProblem(const std::vector<qint64> &counts)
             edges += counts[i] * counts[i + 1];
     }
     if (boxes > limits::maxBoxes)
-        return QStringLiteral("Kutuların toplamı en çok %1 olabilir (istenen: %2).")
-            .arg(limits::maxBoxes).arg(boxes);
+        return StageTable::tr("Bütün sütunlardaki kutuların toplamı en çok %1 olabilir (istenen: %2).")
+            .arg(grouped(limits::maxBoxes), grouped(boxes));
     if (edges > limits::maxEdges)
-        return QStringLiteral("Kenar sayısı en çok %1 olabilir (istenen: %2).")
-            .arg(limits::maxEdges).arg(edges);
+        return StageTable::tr("Çizgi sayısı (Değer / Kutu No / Diğer Kutu / Vorta tablosunun satırları) en çok %1 olabilir (istenen: %2).")
+            .arg(grouped(limits::maxEdges), grouped(edges));
     return {};
 }
 
 StageTable::StageTable(QObject *parent)
     : QAbstractTableModel(parent)
 {
+}
+
+void StageTable::retranslate()
+{
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (!m_counts.isEmpty())
+        Q_EMIT dataChanged(index(0, 1), index(rowCount() - 1, 1), {Qt::DisplayRole, Qt::EditRole});
 }
 
 void StageTable::rebuild(int stageCount)
@@ -96,8 +115,9 @@ QVariant StageTable::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     switch (section) {
-    case 0: return QStringLiteral("Vorta");
-    case 1: return QStringLiteral("Sayı");
+    // "Vorta" heads the box counts and "Sayı" the column labels.
+    case 0: return tr("Vorta");
+    case 1: return tr("Sayı");
     default: return {};
     }
 }
@@ -118,9 +138,9 @@ bool StageTable::setData(const QModelIndex &index, const QVariant &value, int ro
     const auto count = parseWhole(text, 0, limits::maxBoxesPerColumn);
     if (!count) {
         Q_EMIT editRefused(exceedsLimit(text, double(limits::maxBoxesPerColumn))
-                               ? QStringLiteral("%1 için kutu sayısı en çok %2 olabilir: \"%3\" kabul edilmedi.")
-                                     .arg(stageLabel(index.row() + 1)).arg(limits::maxBoxesPerColumn).arg(text)
-                               : QStringLiteral("%1 için kutu sayısı 0 ya da daha büyük bir tam sayı olmalı: \"%2\" kabul edilmedi.")
+                               ? tr("%1 için kutu sayısı en çok %2 olabilir: \"%3\" kabul edilmedi.")
+                                     .arg(stageLabel(index.row() + 1), grouped(limits::maxBoxesPerColumn), text)
+                               : tr("%1 için kutu sayısı 0 ya da daha büyük bir tam sayı olmalı: \"%2\" kabul edilmedi.")
                                      .arg(stageLabel(index.row() + 1), text));
         return false;
     }
@@ -128,7 +148,7 @@ bool StageTable::setData(const QModelIndex &index, const QVariant &value, int ro
     counts[size_t(index.row())] = *count;
     const QString problem = graphSizeProblem(counts);
     if (!problem.isEmpty()) {
-        Q_EMIT editRefused(QStringLiteral("%1 için kutu sayısı \"%2\" kabul edilmedi. %3")
+        Q_EMIT editRefused(tr("%1 için kutu sayısı \"%2\" kabul edilmedi. %3")
                                .arg(stageLabel(index.row() + 1), text, problem));
         return false;
     }

@@ -13,7 +13,7 @@
 
 namespace stagepath {
 
-// "1.Vorta" for 1, and so on.
+// "1.Vorta" for 1, and so on, in the window's language.
 QString stageLabel(qint64 number);
 // The tabs for stage count n: "Tümü", "1.Vorta" … "n.Vorta".
 QStringList stageTabCaptions(int stageCount);
@@ -32,6 +32,9 @@ public:
     // Rebuilds the table for stage count n: n + 1 rows, every count "3".
     void rebuild(int stageCount);
 
+    // Announces the headers and the label column again, after a change of language.
+    void retranslate();
+
     // Box counts as numbers, one per row (the texts always hold whole numbers).
     std::vector<qint64> boxCounts() const;
     QString countText(int row) const { return m_counts.value(row); }
@@ -47,7 +50,7 @@ public:
 Q_SIGNALS:
     // A box count was edited in place and accepted (the after-edit event).
     void countEdited(int row);
-    // An edit was refused; the message says why, in Turkish.
+    // An edit was refused; the message says why, in the window's language.
     void editRefused(const QString &message);
 
 private:

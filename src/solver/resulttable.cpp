@@ -12,19 +12,33 @@ namespace stagepath {
 ResultTable::ResultTable(QObject *parent)
     : QAbstractTableModel(parent)
 {
-    m_headers << QStringLiteral("Toplam");
+    m_headers << tr("Toplam");
 }
 
 void ResultTable::setStageColumns(int stageCount)
 {
     beginResetModel();
-    m_headers.clear();
-    for (int i = 1; i <= stageCount; ++i)
-        m_headers << stageLabel(i);
-    m_headers << QStringLiteral("Toplam");
     m_hasPathColumn = false;
+    m_headers = headersFor(stageCount);
     dropRows();
     endResetModel();
+}
+
+QStringList ResultTable::headersFor(int stageCount) const
+{
+    QStringList headers;
+    for (int i = 1; i <= stageCount; ++i)
+        headers << stageLabel(i);
+    headers << tr("Toplam");
+    if (m_hasPathColumn)
+        headers << tr("Yol");
+    return headers;
+}
+
+void ResultTable::retranslate()
+{
+    m_headers = headersFor(totalColumn());
+    Q_EMIT headerDataChanged(Qt::Horizontal, 0, int(m_headers.size()) - 1);
 }
 
 bool ResultTable::setPaths(EdgeDataPtr snapshot)
@@ -34,7 +48,7 @@ bool ResultTable::setPaths(EdgeDataPtr snapshot)
     const bool listed = count <= limits::maxListedPaths;
     beginResetModel();
     if (listed && snapshot && !m_hasPathColumn && stages == int(m_headers.size()) - 1) {
-        m_headers << QStringLiteral("Yol");
+        m_headers << tr("Yol");
         m_hasPathColumn = true;
     }
     m_edits.clear();

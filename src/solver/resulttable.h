@@ -56,6 +56,8 @@ public:
 
     // Removes every row; the columns stay.
     void clearRows();
+    // Announces the column captions again, after a change of language.
+    void retranslate();
 
     EdgeDataPtr snapshot() const { return m_snapshot; }
     // Stage count of the listed snapshot; -1 when nothing was listed.
@@ -92,6 +94,8 @@ private:
     std::optional<qint64> findInRange(QStringView prefix, qint64 begin, qint64 end) const;
     // Forgets the listed rows and their edits (inside a reset).
     void dropRows();
+    // The captions of the columns for N stages, in the window's language.
+    QStringList headersFor(int stageCount) const;
     const std::vector<qint64> &cachedPositions(qint64 row) const;
     QString valueText(qint64 row, int stage) const;
     QString boxText(qint64 row, int column) const;

@@ -2,12 +2,25 @@
 
 #include "model/inputlimits.h"
 #include "model/numbers.h"
+#include "model/stagetable.h"
 #include "paths.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <limits>
 
 namespace stagepath {
+
+namespace {
+
+// The translation context of the messages below.
+class Validation
+{
+    Q_DECLARE_TR_FUNCTIONS(Validation)
+};
+
+} // namespace
 
 std::optional<QString> emptyColumnMessage(const GraphShape &shape)
 {
@@ -15,8 +28,8 @@ std::optional<QString> emptyColumnMessage(const GraphShape &shape)
         return std::nullopt;
     for (int c = 0; c < shape.columnCount(); ++c) {
         if (shape.boxCount(c) == 0)
-            return QStringLiteral("%1.Vorta sütununda hiç kutu yok (kutu sayısı 0); bu yüzden hiçbir yol yok.")
-                .arg(c + 1);
+            return Validation::tr("%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.")
+                .arg(stageLabel(c + 1));
     }
     return std::nullopt;
 }
@@ -26,9 +39,8 @@ std::optional<QString> nonNumberMessage(const EdgeData &data)
     const auto row = data.firstNonNumber();
     if (!row)
         return std::nullopt;
-    return QStringLiteral("Kenar tablosunun %1. satırındaki değer bir sayı değil: \"%2\"")
-        .arg(*row + 1)
-        .arg(data.text(*row));
+    return Validation::tr("Değer sütununun %1. satırındaki değer bir sayı değil: \"%2\".")
+        .arg(QLocale().toString(*row + 1), data.text(*row));
 }
 
 namespace {
@@ -85,8 +97,7 @@ std::optional<QString> overflowMessage(const EdgeData &data)
         path = overflowingPath(data, -1);
     if (!path)
         return std::nullopt;
-    return QStringLiteral("Bir yolun toplamı sayı sınırını aşıyor (taşma): %1")
-        .arg(pathText(data, *path));
+    return Validation::tr("Bir yolun toplamı sayı sınırını aşıyor (taşma): %1.").arg(pathText(data, *path));
 }
 
 std::optional<QString> checkComputable(const EdgeData &data)
@@ -105,16 +116,15 @@ std::optional<QString> tooManyPathsMessage(const GraphShape &shape)
         return std::nullopt;
     QString countText;
     if (count < std::numeric_limits<qint64>::max()) {
-        countText = QString::number(count);
+        countText = QLocale().toString(count);
     } else {
         double digits = 0;
         for (qint64 n : shape.boxCounts())
             digits += std::log10(double(n));
-        countText = QStringLiteral("yaklaşık 10^%1").arg(qint64(std::floor(digits)));
+        countText = Validation::tr("yaklaşık 10^%1").arg(qint64(std::floor(digits)));
     }
-    return QStringLiteral("Yol sayısı (%1) çok büyük: sonuç tablosu en çok %2 yol listeleyebilir.")
-        .arg(countText)
-        .arg(limits::maxListedPaths);
+    return Validation::tr("Yol sayısı (%1) çok büyük: \"Hesaplama Yap\" en çok %2 yol listeleyebilir.")
+        .arg(countText, QLocale().toString(limits::maxListedPaths));
 }
 
 } // namespace stagepath

@@ -18,8 +18,12 @@
 #include <QTabBar>
 #include "app/reportview.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
 
 using namespace stagepath;
 
@@ -459,6 +463,95 @@ private Q_SLOTS:
         child<QLineEdit>("Text1")->setText(QStringLiteral("3"));
         QCOMPARE(model("ListView2")->rowCount(), 27);
         QVERIFY(!visibleMessage());
+    }
+
+    // A stage count change rebuilds the result table's columns: none keeps
+    // the width of the "Yol" column that stood at its place before.
+    void resultColumnsKeepNoOldWidth()
+    {
+        auto *view = qobject_cast<ReportView *>(child<QAbstractItemView>("ListView5"));
+        QVERIFY(view);
+        for (const char *stages : {"6", "3"}) {
+            child<QLineEdit>("Text1")->setText(QString::fromLatin1(stages));
+            child<QPushButton>("Command4")->click();
+        }
+        const QStringList h = headers("ListView5");
+        QCOMPARE(h, QStringList({"1.Vorta", "2.Vorta", "3.Vorta", "Toplam", "Yol"}));
+        for (int c = 0; c + 1 < h.size(); ++c) {
+            QCOMPARE(view->columnWidth(c), view->columnWidth(0));
+            QVERIFY(view->columnWidth(c) != 200);
+        }
+        QCOMPARE(view->columnWidth(h.size() - 1), 200);
+    }
+
+    // A text box marked for a refused text looks exactly as before once its
+    // text is good again.
+    void textBoxLooksTheSameAfterBadInput()
+    {
+        for (const char *name : {"Text1", "Text2", "Text3", "Text4"}) {
+            auto *edit = child<QLineEdit>(name);
+            const QString good = edit->text();
+            const QFont font = edit->font();
+            const QSize hint = edit->sizeHint();
+            const QPixmap look = edit->grab();
+            edit->setText(QStringLiteral("abc"));
+            QVERIFY(edit->property("invalid").toBool());
+            QCOMPARE(edit->font(), font);
+            edit->setText(good);
+            QVERIFY(!edit->property("invalid").toBool());
+            QCOMPARE(edit->font(), font);
+            QCOMPARE(QFontInfo(edit->font()).pixelSize(), QFontInfo(font).pixelSize());
+            QCOMPARE(edit->sizeHint(), hint);
+            QCOMPARE(edit->grab().toImage(), look.toImage());
+        }
+    }
+
+    // With many stages the tab strip scrolls its tabs: its arrows stand in the
+    // row of tabs, at its height, clear of the edge table below.
+    void manyStagesKeepTheTabArrowsInTheirRow()
+    {
+        child<QLineEdit>("Text1")->setText(QStringLiteral("30"));
+        auto *bar = child<QTabBar>("TabStrip1");
+        const QRect table = child<QWidget>("ListView2")->geometry();
+        int arrows = 0;
+        for (auto *arrow : bar->findChildren<QToolButton *>()) {
+            if (!arrow->isVisible())
+                continue;
+            ++arrows;
+            QCOMPARE(arrow->y(), 0);
+            QCOMPARE(arrow->height(), bar->tabRect(0).height());
+            const QRect onClient(bar->mapToParent(arrow->pos()), arrow->size());
+            QVERIFY2(!onClient.intersects(table), qPrintable(QStringLiteral("%1,%2 %3x%4").arg(onClient.x())
+                .arg(onClient.y()).arg(onClient.width()).arg(onClient.height())));
+        }
+        QCOMPARE(arrows, 2);
+    }
+
+    // Ctrl+PgDown and Ctrl+PgUp move between the stage tabs wherever the focus
+    // is, and so does the wheel over the tabs; neither goes past the ends.
+    void stageTabsFromTheKeyboardAndTheWheel()
+    {
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        auto *bar = child<QTabBar>("TabStrip1");
+        auto *edit = child<QLineEdit>("Text2");
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(bar->currentIndex(), 1);
+        QVERIFY(child<QWidget>("ListView3")->isVisible());
+        QTest::keyClick(edit, Qt::Key_PageUp, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(bar->currentIndex(), 0);
+        const auto wheel = [bar](int delta) {
+            QWheelEvent event(QPointF(20, 8), bar->mapToGlobal(QPointF(20, 8)), QPoint(), QPoint(0, delta),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(bar, &event);
+        };
+        for (int i = 0; i < 6; ++i)
+            wheel(-120);
+        QCOMPARE(bar->currentIndex(), 4);
+        wheel(120);
+        QCOMPARE(bar->currentIndex(), 3);
     }
 
     void stageCountZero()

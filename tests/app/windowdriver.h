@@ -6,8 +6,11 @@
 
 #include <QAbstractItemView>
 #include <QMessageBox>
+#include <QSettings>
 #include <QStringList>
 #include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <limits>
 #include <memory>
@@ -15,7 +18,23 @@
 class WindowDriver
 {
 protected:
+    // The window remembers its language in the settings: each test program
+    // keeps its own, apart from the user's and from the other programs'.
+    WindowDriver()
+    {
+        static const QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    }
+
     std::unique_ptr<stagepath::MainWindow> form;
+
+    // A new window, shown; false when it never appears on the screen.
+    bool openWindow()
+    {
+        form = std::make_unique<stagepath::MainWindow>();
+        form->show();
+        return QTest::qWaitForWindowExposed(form.get());
+    }
 
     template <typename T> T *child(const char *name) const
     {

@@ -133,12 +133,12 @@ void TestTables::stageEdit_data()
     QTest::newRow("over a column's limit") << false << 4 << QStringList() << 0 << "100001" << qint64(-1) << "100000";
     QTest::newRow("edges at their limit") << false << 1 << QStringList{"0=100000"} << 1 << "10" << qint64(10) << "";
     QTest::newRow("edges over their limit")
-        << false << 1 << QStringList{"0=100000"} << 1 << "11" << qint64(-1) << "Kenar sayısı en çok 1000000";
+        << false << 1 << QStringList{"0=100000"} << 1 << "11" << qint64(-1) << "Çizgi sayısı (Değer / Kutu No / Diğer Kutu / Vorta tablosunun satırları) en çok 1000000";
     QTest::newRow("boxes at their limit")
         << false << 3 << QStringList{"1=0", "2=100000", "3=0"} << 0 << "100000" << qint64(100000) << "";
     QTest::newRow("boxes over their limit")
         << false << 4 << QStringList{"1=0", "3=0", "4=0", "0=100000", "2=100000"} << 4 << "1" << qint64(-1)
-        << "Kutuların toplamı en çok 200000";
+        << "kutuların toplamı en çok 200000";
 }
 
 void TestTables::stageEdit()

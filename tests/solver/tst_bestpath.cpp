@@ -253,7 +253,7 @@ void TestBestPath::messages()
     setText(*graph, 6, QStringLiteral("x1"));
     setText(*graph, 4, QStringLiteral("abc"));
     QCOMPARE(nonNumberMessage(*graph),
-             std::optional<QString>(QStringLiteral("Kenar tablosunun 5. satırındaki değer bir sayı değil: \"abc\"")));
+             std::optional<QString>(QStringLiteral("Değer sütununun 5. satırındaki değer bir sayı değil: \"abc\".")));
     QCOMPARE(checkComputable(*graph), nonNumberMessage(*graph));
 
     // A column without boxes comes first: the listing stops there.
@@ -267,7 +267,7 @@ void TestBestPath::messages()
         auto big = makeGraph({1, 2, 1, 1}, [&](qint64 r) { return r == 1 ? sign * 1e308 : sign * 9e307; });
         const auto message = overflowMessage(*big);
         QVERIFY(message);
-        QVERIFY2(message->contains(QStringLiteral("1 (")) && message->endsWith(QStringLiteral(") 5")), qPrintable(*message));
+        QVERIFY2(message->contains(QStringLiteral("1 (")) && message->endsWith(QStringLiteral(") 5.")), qPrintable(*message));
         QCOMPARE(checkComputable(*big), message);
     }
     // Large sums within range are fine.

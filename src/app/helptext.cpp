@@ -1,0 +1,118 @@
+#include "helptext.h"
+
+#include "model/inputlimits.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStringList>
+
+namespace stagepath {
+
+namespace {
+
+// The translation context of the help texts.
+class HelpText
+{
+    Q_DECLARE_TR_FUNCTIONS(HelpText)
+};
+
+// Counts and limits as a person reads them: grouped by the locale ("50.000.000").
+QString grouped(qint64 number)
+{
+    return QLocale().toString(number);
+}
+
+QString section(const QString &title, const QString &body)
+{
+    return QStringLiteral("<h3>%1</h3>%2").arg(title, body);
+}
+
+QString limitRow(const QString &what, const QString &limit)
+{
+    return QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>").arg(what, limit);
+}
+
+QString limitsTable()
+{
+    using namespace limits;
+    const QString range = QStringLiteral("%1 … %2");
+    const QString rows = limitRow(HelpText::tr("Vorta Sayısı"), range.arg(grouped(0), grouped(maxStageCount)))
+                         + limitRow(HelpText::tr("Bir sütundaki kutular"), range.arg(grouped(0), grouped(maxBoxesPerColumn)))
+                         + limitRow(HelpText::tr("Bütün sütunlardaki kutular"), grouped(maxBoxes))
+                         + limitRow(HelpText::tr("Çizgiler (Değer / Kutu No / Diğer Kutu / Vorta tablosunun satırları)"), grouped(maxEdges))
+                         + limitRow(HelpText::tr("Hesaplama Yap ile listelenen yollar"), grouped(maxListedPaths))
+                         + limitRow(HelpText::tr("X ve Y aralığı (piksel)"),
+                                    range.arg(grouped(-qint64(maxSpacing)), grouped(qint64(maxSpacing))))
+                         + limitRow(HelpText::tr("Çizgi Kalınlığı"), range.arg(grouped(1), grouped(maxPenWidth)));
+    return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">%1</table>").arg(rows);
+}
+
+} // namespace
+
+QString helpPageHtml()
+{
+    const QStringList sections{
+        QStringLiteral("<h2>%1</h2>").arg(HelpText::tr("En Kısa Yol — Yardım")),
+        section(HelpText::tr("Bu program ne yapar?"),
+                HelpText::tr("<p>Vortalara ayrılmış bir grafikte ilk kutu sütunundan son kutu sütununa giden "
+                   "en kısa ve en uzun yolu bulur, grafiği çizer ve bütün yolları listeler. "
+                   "Dinamik programlamayı derste göstermek için yapılmıştır.</p>")),
+        section(HelpText::tr("Vorta ve kutu"),
+                HelpText::tr("<p>Grafik kutu sütunlarından oluşur. Bir vorta, iki komşu sütun arasındaki adımdır: "
+                   "1.Vorta 1. sütunu 2. sütuna bağlar. Vorta Sayısı N ise grafikte N+1 sütun vardır. "
+                   "Bir sütunun her kutusu sonraki sütunun her kutusuna bir çizgiyle bağlıdır; her çizginin "
+                   "0 ile 1000 arasında rastgele bir değeri vardır. Kutular sütun sütun, her sütunda yukarıdan "
+                   "aşağıya 1, 2, 3, … diye numaralanır.</p>"
+                   "<p>Soldaki tabloda her satır bir kutu sütunudur: “Vorta” sütununda kutu sayısı, “Sayı” "
+                   "sütununda sütunun adı durur. Kutu sayısını değiştirmek için hücreye çift tıklayın ya da "
+                   "F2’ye basın; bütün çizgi değerleri yeniden çekilir. Vorta Sayısı’nın her değişikliği her "
+                   "şeyi baştan kurar: her sütun 3 kutuya döner.</p>")),
+        section(HelpText::tr("Tablolar"),
+                HelpText::tr("<p>“Değer / Kutu No / Diğer Kutu / Vorta” tablosunda her çizgi bir satırdır: değeri, "
+                   "soldaki kutunun numarası, sağdaki kutunun numarası ve vortası. Bir değeri hücresinde "
+                   "değiştirebilirsiniz. Üstteki sekmelerden “Tümü” bütün çizgileri, “1.Vorta” ve ötekiler "
+                   "yalnız o vortanın çizgilerini gösterir; Ctrl+PgDown ve Ctrl+PgUp ya da sekmelerin "
+                   "üzerinde fare tekerleği sekmeler arasında gezdirir.</p>"
+                   "<p>“Hesaplama Yap” her yolu alttaki tabloya yazar: her vortadaki çizginin değeri, "
+                   "“Toplam” ve “Yol”. Yol, kutu numaralarını ve aralarında ayraç içinde çizgi değerlerini "
+                   "gösterir: 1 (12) 4 (5) 7, 1. kutudan 12 değerli çizgiyle 4. kutuya, oradan 5 değerli "
+                   "çizgiyle 7. kutuya gider.</p>")),
+        section(HelpText::tr("Çizim"),
+                HelpText::tr("<p>Her kutu, içinde numarasıyla bir yuvarlaktır. Bir kutudan çıkan çizgilerin değerleri "
+                   "o kutunun altında alt alta yazılır. “Çizgileri Renklendir” seçiliyse bir kutudan çıkan "
+                   "çizgiler kutunun sütundaki sırasına göre renklenir. “Çiz”, “En Kısa Yol” ya da “En Uzun "
+                   "Yol” seçimine göre en iyi yolu bulur, tabloda seçer ve çizimde kırmızıyla gösterir.</p>"
+                   "<p>Fare tekerleği çizimi yukarı aşağı, Shift ile birlikte sağa sola kaydırır. "
+                   "Görünüm menüsü çizimi %50 ile %400 arasında büyütür ya da küçültür (Ctrl++, Ctrl+-, "
+                   "Ctrl+0).</p>")),
+        section(HelpText::tr("“Çiz”in ardındaki fikir: dinamik programlama"),
+                HelpText::tr("<p>Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam "
+                   "bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun "
+                   "en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri "
+                   "eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en "
+                   "iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol "
+                   "bulunur.</p>"
+                   "<p>Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da "
+                   "yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır "
+                   "aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.</p>")),
+        section(HelpText::tr("Sınırlar"),
+                HelpText::tr("<p>Pencereyi dondurmayacak ya da belleği tüketmeyecek bir girdi kabul edilir; "
+                   "sınırı aşan bir girdi, neyin aştığı söylenerek geri çevrilir.</p>")
+                    + limitsTable()),
+    };
+    return sections.join(QString());
+}
+
+QString aboutHtml()
+{
+    return QStringLiteral("<h3>%1</h3><p>%2</p><p>%3</p><p>%4</p><p>%5</p>")
+        .arg(HelpText::tr("En Kısa Yol"), HelpText::tr("Sürüm %1").arg(QStringLiteral(STAGEPATH_VERSION)),
+             HelpText::tr("Vortalara ayrılmış bir grafikte en kısa ve en uzun yolu bulan, çizen ve bütün yolları "
+                "listeleyen bir ders aracı."),
+             HelpText::tr("Lisans: GNU Genel Kamu Lisansı, sürüm 3 ya da (isteğinize göre) daha sonraki bir sürüm "
+                "(GPL-3.0-or-later). Hiçbir garanti verilmez."),
+             HelpText::tr("Kullandığı kütüphane: Qt %1 (derlendiği sürüm %2), LGPL-3.0 lisansıyla.")
+                 .arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)));
+}
+
+} // namespace stagepath

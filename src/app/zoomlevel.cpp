@@ -1,0 +1,15 @@
+#include "zoomlevel.h"
+
+#include <algorithm>
+
+namespace stagepath {
+
+ZoomLevel ZoomLevel::fromPercent(int percent)
+{
+    const int clamped = std::clamp(percent, minimumPercent, maximumPercent);
+    ZoomLevel level;
+    level.m_percent = minimumPercent + (clamped - minimumPercent) / stepPercent * stepPercent;
+    return level;
+}
+
+} // namespace stagepath

@@ -1,0 +1,512 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="tr_TR">
+<context>
+    <name>HelpText</name>
+    <message>
+        <location filename="../src/app/helptext.cpp" line="+39"/>
+        <source>Vorta Sayısı</source>
+        <translation>Number of stages</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir sütundaki kutular</source>
+        <translation>Boxes in one column</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bütün sütunlardaki kutular</source>
+        <translation>Boxes in all columns together</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizgiler (Değer / Kutu No / Diğer Kutu / Vorta tablosunun satırları)</source>
+        <translation>Lines (rows of the Value / From box / To box / Stage table)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hesaplama Yap ile listelenen yollar</source>
+        <translation>Paths listed by “Calculate”</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>X ve Y aralığı (piksel)</source>
+        <translation>X and Y spacing (pixels)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Çizgi Kalınlığı</source>
+        <translation>Pen width</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>En Kısa Yol — Yardım</source>
+        <translation>Shortest Path — Help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bu program ne yapar?</source>
+        <translation>What does this program do?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Vortalara ayrılmış bir grafikte ilk kutu sütunundan son kutu sütununa giden en kısa ve en uzun yolu bulur, grafiği çizer ve bütün yolları listeler. Dinamik programlamayı derste göstermek için yapılmıştır.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;It finds the shortest and the longest path through a graph divided into stages, from the first column of boxes to the last, draws the graph and lists every path. It is made for showing dynamic programming in a lesson.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vorta ve kutu</source>
+        <translation>Stages and boxes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Grafik kutu sütunlarından oluşur. Bir vorta, iki komşu sütun arasındaki adımdır: 1.Vorta 1. sütunu 2. sütuna bağlar. Vorta Sayısı N ise grafikte N+1 sütun vardır. Bir sütunun her kutusu sonraki sütunun her kutusuna bir çizgiyle bağlıdır; her çizginin 0 ile 1000 arasında rastgele bir değeri vardır. Kutular sütun sütun, her sütunda yukarıdan aşağıya 1, 2, 3, … diye numaralanır.&lt;/p&gt;&lt;p&gt;Soldaki tabloda her satır bir kutu sütunudur: “Vorta” sütununda kutu sayısı, “Sayı” sütununda sütunun adı durur. Kutu sayısını değiştirmek için hücreye çift tıklayın ya da F2’ye basın; bütün çizgi değerleri yeniden çekilir. Vorta Sayısı’nın her değişikliği her şeyi baştan kurar: her sütun 3 kutuya döner.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The graph is made of columns of boxes. A stage is the step between two neighbouring columns: Stage 1 joins column 1 to column 2. With N stages the graph has N+1 columns. Every box of a column is joined by a line to every box of the next column, and every line has a random value from 0 to 1000. The boxes are numbered 1, 2, 3, … column by column, from the top down in each column.&lt;/p&gt;&lt;p&gt;In the table on the left each row is a column of boxes: “Boxes” says how many boxes it has, “Stage” gives its name. To change a number of boxes, double-click its cell or press F2; all line values are then drawn anew. Every change of the number of stages builds everything afresh: each column goes back to 3 boxes.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Tablolar</source>
+        <translation>The tables</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;“Değer / Kutu No / Diğer Kutu / Vorta” tablosunda her çizgi bir satırdır: değeri, soldaki kutunun numarası, sağdaki kutunun numarası ve vortası. Bir değeri hücresinde değiştirebilirsiniz. Üstteki sekmelerden “Tümü” bütün çizgileri, “1.Vorta” ve ötekiler yalnız o vortanın çizgilerini gösterir; Ctrl+PgDown ve Ctrl+PgUp ya da sekmelerin üzerinde fare tekerleği sekmeler arasında gezdirir.&lt;/p&gt;&lt;p&gt;“Hesaplama Yap” her yolu alttaki tabloya yazar: her vortadaki çizginin değeri, “Toplam” ve “Yol”. Yol, kutu numaralarını ve aralarında ayraç içinde çizgi değerlerini gösterir: 1 (12) 4 (5) 7, 1. kutudan 12 değerli çizgiyle 4. kutuya, oradan 5 değerli çizgiyle 7. kutuya gider.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;In the “Value / From box / To box / Stage” table each line of the graph is a row: its value, the number of its left box, the number of its right box and its stage. You can change a value in its cell. Of the tabs above the table, “All” shows every line, “Stage 1” and the others only the lines of that stage; Ctrl+PgDown and Ctrl+PgUp, or the mouse wheel over the tabs, move between them.&lt;/p&gt;&lt;p&gt;“Calculate” writes every path into the table at the bottom: the value of its line in each stage, the “Total” and the “Path”. A path shows the box numbers with the line values between them in brackets: 1 (12) 4 (5) 7 goes from box 1 along a line of value 12 to box 4, and from there along a line of value 5 to box 7.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Çizim</source>
+        <translation>The drawing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Her kutu, içinde numarasıyla bir yuvarlaktır. Bir kutudan çıkan çizgilerin değerleri o kutunun altında alt alta yazılır. “Çizgileri Renklendir” seçiliyse bir kutudan çıkan çizgiler kutunun sütundaki sırasına göre renklenir. “Çiz”, “En Kısa Yol” ya da “En Uzun Yol” seçimine göre en iyi yolu bulur, tabloda seçer ve çizimde kırmızıyla gösterir.&lt;/p&gt;&lt;p&gt;Fare tekerleği çizimi yukarı aşağı, Shift ile birlikte sağa sola kaydırır. Görünüm menüsü çizimi %50 ile %400 arasında büyütür ya da küçültür (Ctrl++, Ctrl+-, Ctrl+0).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Each box is a circle with its number inside. The values of the lines that leave a box are written one under another below it. With “Colour the lines” ticked, the lines that leave a box are coloured by the box’s place in its column. “Draw” finds the best path, the shortest or the longest as chosen, selects it in the table and marks it in red on the drawing.&lt;/p&gt;&lt;p&gt;The mouse wheel scrolls the drawing up and down, and with Shift left and right. The View menu makes the drawing larger or smaller, from 50% to 400% (Ctrl++, Ctrl+-, Ctrl+0).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>“Çiz”in ardındaki fikir: dinamik programlama</source>
+        <translation>The idea behind “Draw”: dynamic programming</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol bulunur.&lt;/p&gt;&lt;p&gt;Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Instead of adding up every path one by one, the best total that reaches each box is found, column by column. The boxes of column 1 have the total 0. The best total of a box in the next column is the least of the best totals of the boxes in the column before, each plus the value of the line from there (the greatest, for the longest path). From the box of the last column with the best total, the path is found by going back, at each step to the box that gave that total.&lt;/p&gt;&lt;p&gt;So the work grows with the number of lines, not with the number of paths: even with millions of paths the answer comes at once. “Calculate”, on the other hand, lists every path; the row selected in the table shows the same total. Of paths with equal totals, the one that comes first in the table is chosen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Sınırlar</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Pencereyi dondurmayacak ya da belleği tüketmeyecek bir girdi kabul edilir; sınırı aşan bir girdi, neyin aştığı söylenerek geri çevrilir.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The window accepts any input that will neither freeze it nor use up the memory; input over a limit is refused, with a message that says which limit it exceeds.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sürüm %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vortalara ayrılmış bir grafikte en kısa ve en uzun yolu bulan, çizen ve bütün yolları listeleyen bir ders aracı.</source>
+        <translation>A teaching tool that finds and draws the shortest and the longest path through a graph divided into stages, and lists every path.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lisans: GNU Genel Kamu Lisansı, sürüm 3 ya da (isteğinize göre) daha sonraki bir sürüm (GPL-3.0-or-later). Hiçbir garanti verilmez.</source>
+        <translation>Licence: GNU General Public License, version 3 or (at your option) any later version (GPL-3.0-or-later). It comes with no warranty.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kullandığı kütüphane: Qt %1 (derlendiği sürüm %2), LGPL-3.0 lisansıyla.</source>
+        <translation>Library used: Qt %1 (built with %2), under the LGPL-3.0.</translation>
+    </message>
+</context>
+<context>
+    <name>Validation</name>
+    <message>
+        <location filename="../src/solver/validation.cpp" line="+31"/>
+        <source>%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.</source>
+        <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Değer sütununun %1. satırındaki değer bir sayı değil: &quot;%2&quot;.</source>
+        <translation>The value in row %1 of the Value column is not a number: &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Bir yolun toplamı sayı sınırını aşıyor (taşma): %1.</source>
+        <translation>The total of a path is beyond the largest number (overflow): %1.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>yaklaşık 10^%1</source>
+        <translation>about 10^%1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yol sayısı (%1) çok büyük: &quot;Hesaplama Yap&quot; en çok %2 yol listeleyebilir.</source>
+        <translation>There are too many paths (%1): &quot;Calculate&quot; lists at most %2 paths.</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::EdgeTable</name>
+    <message>
+        <location filename="../src/model/edgetable.cpp" line="+73"/>
+        <source>Değer</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kutu No</source>
+        <translation>From box</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Diğer Kutu</source>
+        <translation>To box</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorta</source>
+        <translation>Stage</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::HelpMenu</name>
+    <message>
+        <location filename="../src/app/helpmenu.cpp" line="+27"/>
+        <source>Yardım Konuları</source>
+        <translation>Help Contents</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En Kısa Yol Hakkında</source>
+        <translation>About Shortest Path</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::HelpWindow</name>
+    <message>
+        <location filename="../src/app/helpwindow.cpp" line="+28"/>
+        <source>En Kısa Yol — Yardım</source>
+        <translation>Shortest Path — Help</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::LanguageMenu</name>
+    <message>
+        <location filename="../src/app/languagemenu.cpp" line="+74"/>
+        <source>Dil</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Türkçe</source>
+        <translation>Türkçe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::MainWindow</name>
+    <message>
+        <location filename="../src/app/mainwindow.cpp" line="+58"/>
+        <source>Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.</source>
+        <translation>The number of stages is 0: there is a single column of boxes and no line joins two boxes, so there is no path at all.</translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>En Kısa Yol :: stagepath ekibi</source>
+        <translation>Shortest Path :: the stagepath team</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dosya</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Düzen</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Görünüm</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yardım</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorta Sayısı :</source>
+        <translation>Stages :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tekrar Çiz</source>
+        <translation>Redraw</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>X :</source>
+        <translation>X :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Y :</source>
+        <translation>Y :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizgi Kalınlığı :</source>
+        <translation>Pen width :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yuvarlak Boyutu :</source>
+        <translation>Circle size :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizgileri Renklendir</source>
+        <translation>Colour the lines</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hesaplama Yap</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+334"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest path</translation>
+    </message>
+    <message>
+        <location line="-333"/>
+        <location line="+333"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest path</translation>
+    </message>
+    <message>
+        <location line="-332"/>
+        <source>Çiz</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Vortalar</source>
+        <translation>Stages</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Çizim</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yatay kaydırma</source>
+        <translation>Horizontal scrolling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dikey kaydırma</source>
+        <translation>Vertical scrolling</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vorta sekmeleri</source>
+        <translation>Stage tabs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kenarlar</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vortanın kenarları</source>
+        <translation>Lines of one stage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yollar</source>
+        <translation>Paths</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonuçlar</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.</source>
+        <translation>%1 spacing must be a number from %2 to %3; the previous value (%4) is used.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Çizgi Kalınlığı 1 ile %1 arasında bir sayı olmalı; önceki değer (%2) kullanılıyor.</source>
+        <translation>Pen width must be a number from 1 to %1; the previous value (%2) is used.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor.</source>
+        <translation>There was not enough memory, so the command was not done. The window goes on working.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beklenmeyen bir hata oluştu: %1.</source>
+        <translation>An unexpected error occurred: %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Beklenmeyen bir hata oluştu.</source>
+        <translation>An unexpected error occurred.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>En Kısa Yol</source>
+        <comment>the program&apos;s name</comment>
+        <translation>Shortest Path</translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Tablolar değiştirilmedi.</source>
+        <translation>The tables were not changed.</translation>
+    </message>
+    <message>
+        <location line="+73"/>
+        <source>Listelenen yollar değiştirilmedi.</source>
+        <translation>The listed paths were not changed.</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Çizilecek yol yok.</source>
+        <translation>There is no path to draw.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Toplam: %1</source>
+        <translation>Total: %1</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::PictureViewport</name>
+    <message>
+        <location filename="../src/app/pictureviewport.cpp" line="+36"/>
+        <source>Yakınlaştır</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uzaklaştır</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Normal Boyut (%100)</source>
+        <translation>Actual Size (100%)</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::ResultTable</name>
+    <message>
+        <location filename="../src/solver/resulttable.cpp" line="+12"/>
+        <location line="+17"/>
+        <source>Toplam</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+17"/>
+        <source>Yol</source>
+        <translation>Path</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::StageNavigation</name>
+    <message>
+        <location filename="../src/app/stagenavigation.cpp" line="+29"/>
+        <source>Sonraki Vorta</source>
+        <translation>Next Stage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Önceki Vorta</source>
+        <translation>Previous Stage</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::StageTable</name>
+    <message>
+        <location filename="../src/model/stagetable.cpp" line="+24"/>
+        <source>%1.Vorta</source>
+        <translation>Stage %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tümü</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Vorta Sayısı en çok %1 olabilir.</source>
+        <translation>The number of stages can be at most %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vorta Sayısı 0 ya da daha büyük bir tam sayı olmalı.</source>
+        <translation>The number of stages must be a whole number, 0 or more.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Bütün sütunlardaki kutuların toplamı en çok %1 olabilir (istenen: %2).</source>
+        <translation>All columns together can hold at most %1 boxes (asked for: %2).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Çizgi sayısı (Değer / Kutu No / Diğer Kutu / Vorta tablosunun satırları) en çok %1 olabilir (istenen: %2).</source>
+        <translation>The number of lines (rows of the Value / From box / To box / Stage table) can be at most %1 (asked for: %2).</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>Vorta</source>
+        <translation>Boxes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sayı</source>
+        <translation>Stage</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>%1 için kutu sayısı en çok %2 olabilir: &quot;%3&quot; kabul edilmedi.</source>
+        <translation>The number of boxes of %1 can be at most %2: &quot;%3&quot; was not accepted.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 için kutu sayısı 0 ya da daha büyük bir tam sayı olmalı: &quot;%2&quot; kabul edilmedi.</source>
+        <translation>The number of boxes of %1 must be a whole number, 0 or more: &quot;%2&quot; was not accepted.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 için kutu sayısı &quot;%2&quot; kabul edilmedi. %3</source>
+        <translation>The number of boxes &quot;%2&quot; for %1 was not accepted. %3</translation>
+    </message>
+</context>
+</TS>
