@@ -117,17 +117,11 @@ void TestBestPath::sameRowAsScan()
         const auto counts = randomCounts(rng, 5, 4);
         const auto graph = makeGraph(counts, [&](qint64) { return randomValue(rng, Values(kind)); });
         const Scan expected = scanListing(*graph, PathMode(mode));
-        // Once without and once with the 16-bit copy of whole values that the
-        // edge table keeps: both searches must choose the scan's row.
-        for (bool indexed : {false, true}) {
-            if (indexed)
-                graph->indexWholeValues();
-            const auto best = findBestPath(*graph, PathMode(mode));
-            QVERIFY(best);
-            QCOMPARE(best->row, expected.row);
-            QCOMPARE(best->positions, expected.positions);
-            QCOMPARE(best->totalText, expected.totalText);
-        }
+        const auto best = findBestPath(*graph, PathMode(mode));
+        QVERIFY(best);
+        QCOMPARE(best->row, expected.row);
+        QCOMPARE(best->positions, expected.positions);
+        QCOMPARE(best->totalText, expected.totalText);
     }
 }
 
