@@ -22,11 +22,6 @@ quint64 addCounts(quint64 a, quint64 b)
     return sum < a || sum > BestPathSearch::countLimit ? BestPathSearch::countLimit : sum;
 }
 
-// The first value that is no longer within the given width above the total.
-double limitAbove(double total, double width)
-{
-    return std::nextafter(total + width, inf);
-}
 
 } // namespace
 
@@ -56,27 +51,34 @@ void BestPathSearch::search(const EdgeData &data, Detail detail)
 {
     LeastTotals least = leastTotals(data, Negate ? PathMode::Longest : PathMode::Shortest);
     if (!least.finite())
-        return;
+        return; // a total beyond the double range
     m_least = std::move(least.least);
-    setWindows(least.largest);
-    m_extraBudget = extraEntries;
-    if (detail == Detail::EveryBox) {
-        m_boxTies.assign(size_t(m_shape.totalBoxes()), 0);
-        m_boxPrevious.assign(size_t(m_shape.totalBoxes()), -1);
-    }
+    double sum = 0;
+    for (double l : least.largest)
+        sum += l;
+    const double bound = totalsBound(sum);
     startFirstColumn(detail);
-    for (int c = 1; c < m_shape.columnCount(); ++c)
-        extendTo<Negate>(data, c, detail);
+    const int stages = m_shape.stageCount();
+    for (int c = 1; c <= stages; ++c)
+        extendTo<Negate>(data, c, detail, windowAt(bound, c));
     m_computed = true;
-    if (m_shape.stageCount() == 0)
+    if (stages == 0)
         return;
     chooseBestPath();
     if (detail == Detail::EveryBox) {
         // The chain back from the marked path's last box gives that path.
-        for (int c = 1; c < m_shape.columnCount(); ++c)
-            m_boxPrevious[size_t(firstBox(c) + m_positions[size_t(c)])] = firstBox(c - 1) + m_positions[size_t(c) - 1];
+        for (int c = 1; c <= stages; ++c)
+            m_boxPrevious[size_t(firstBox(c) + m_positions[size_t(c)])] = qint32(firstBox(c - 1) + m_positions[size_t(c) - 1]);
         markBestEdges<Negate>(data);
     }
+}
+
+// A bound on the magnitude of every total, from the sum of the stages'
+// largest values (and the rounding of that sum).
+double BestPathSearch::totalsBound(double sumOfLargest)
+{
+    const double bound = sumOfLargest * (1 + 1e-12);
+    return std::isfinite(bound) ? bound : DBL_MAX;
 }
 
 // A path that ends within the given width above the least total of its last
@@ -85,21 +87,12 @@ void BestPathSearch::search(const EdgeData &data, Detail detail)
 // width grows by the rounding of each addition: two paths that take the same
 // edges from a box on keep the difference of their totals but for two
 // roundings per stage, each at most half a unit in the last place of the
-// largest total that can occur (bounded by the sum of the largest values of
-// all stages). The last column needs the span of one written number, at most
-// 10^-14 of the largest total. Twice that covers the rounding of least + width.
-void BestPathSearch::setWindows(const std::vector<double> &largest)
+// largest total (the bound). The last column needs the span of one written
+// number, at most 10^-14 of the largest total. Twice that covers the rounding
+// of least + width.
+double BestPathSearch::windowAt(double bound, int column) const
 {
-    double size = 0;
-    for (double l : largest)
-        size += l;
-    size *= 1 + 1e-12;
-    if (!std::isfinite(size))
-        size = DBL_MAX;
-    const int stages = m_shape.stageCount();
-    m_window.resize(size_t(stages) + 1);
-    for (int c = 0; c <= stages; ++c)
-        m_window[size_t(c)] = 2 * size * (1.00000001e-14 + double(stages - c) * 0x1p-52);
+    return 2 * bound * (1.00000001e-14 + double(m_shape.stageCount() - column) * 0x1p-52);
 }
 
 void BestPathSearch::Column::clear(qint32 start)
@@ -112,18 +105,30 @@ void BestPathSearch::Column::clear(qint32 start)
 
 void BestPathSearch::startFirstColumn(Detail detail)
 {
+    const size_t boxes = size_t(m_shape.totalBoxes());
     const qint64 first = m_shape.boxCount(0);
-    m_boxEntries.assign(size_t(m_shape.totalBoxes()) + 1, 0);
-    m_entryPred.reserve(size_t(m_shape.totalBoxes()));
+    m_boxEntries.assign(boxes + 1, 0);
+    m_entryPred.clear();
+    m_entryPred.reserve(boxes);
+    m_entryTotal.clear();
+    if (detail == Detail::EveryBox) {
+        m_entryTotal.reserve(boxes);
+        m_boxTies.assign(boxes, 0);
+        m_boxPrevious.assign(boxes, -1);
+        std::fill_n(m_boxTies.begin(), first, 1);
+    }
+    m_extraBudget = extraEntries;
+    m_exact = true;
     m_current.clear(0);
+    m_current.total.reserve(size_t(first));
+    m_current.count.reserve(size_t(first));
+    m_current.rank.reserve(size_t(first));
     for (qint64 j = 0; j < first; ++j) {
         m_boxEntries[size_t(j)] = qint32(j);
         addEntry(0, 1, -1, detail);
         m_current.rank.push_back(qint32(j));
     }
     m_boxEntries[size_t(first)] = qint32(first);
-    if (detail == Detail::EveryBox)
-        std::fill_n(m_boxTies.begin(), first, 1);
 }
 
 void BestPathSearch::addEntry(double total, quint64 count, qint32 pred, Detail detail)
@@ -139,7 +144,7 @@ void BestPathSearch::addEntry(double total, quint64 count, qint32 pred, Detail d
 // edges is passed over but where an edge leads within the window of its box;
 // there every kept total of the left box that stays within it is carried over.
 template <bool Negate>
-void BestPathSearch::extendTo(const EdgeData &data, int column, Detail detail)
+void BestPathSearch::extendTo(const EdgeData &data, int column, Detail detail, double window)
 {
     std::swap(m_previous, m_current);
     const int stage = column - 1;
@@ -149,30 +154,33 @@ void BestPathSearch::extendTo(const EdgeData &data, int column, Detail detail)
     const double *least = m_least.data() + firstBox(column);
     m_limit.resize(size_t(right));
     for (qint64 x = 0; x < right; ++x)
-        m_limit[size_t(x)] = limitAbove(least[x], m_window[size_t(column)]);
+        m_limit[size_t(x)] = scan::limitAfter(least[x] + window);
     m_headCount.assign(size_t(right), 0);
     m_headPred.assign(size_t(right), -1);
+    m_headRank.assign(size_t(right), std::numeric_limits<qint32>::max());
     m_extra.clear();
     const double *totals = m_previous.total.data() - m_previous.first;
     const double *row = data.values.data() + m_shape.stageStart(stage);
     for (qint64 y = 0; y < left; ++y, row += right) {
         const qint32 first = m_boxEntries[size_t(leftFirst + y)];
         const qint32 last = m_boxEntries[size_t(leftFirst + y + 1)];
-        scan::forEachBelow<Negate>(row, m_least[size_t(leftFirst + y)], m_limit.data(), right, [&](qint64 x) {
+        const double base = m_least[size_t(leftFirst + y)];
+        const auto carry = [&](qint64 x, qint32 e, double total) {
+            if (total == least[x])
+                mergeIntoHead(x, e);
+            else
+                keepExtra(x, e, total);
+        };
+        if (last - first == 1) { // the usual case: the least total only
+            scan::forEachBelow<Negate>(row, base, m_limit.data(), right, [&](qint64 x) {
+                carry(x, first, base + scan::signedValue<Negate>(row[x]));
+            });
+            continue;
+        }
+        scan::forEachBelow<Negate>(row, base, m_limit.data(), right, [&](qint64 x) {
             const double value = scan::signedValue<Negate>(row[x]);
-            for (qint32 e = first; e < last; ++e) {
-                const double total = totals[e] + value;
-                if (!(total < m_limit[size_t(x)]))
-                    break;
-                if (total == least[x]) {
-                    mergeIntoHead(x, e);
-                } else if (m_extraBudget > 0) {
-                    m_extra.push_back(Extra{qint32(x), e, total});
-                    --m_extraBudget;
-                } else {
-                    m_exact = false;
-                }
-            }
+            for (qint32 e = first; e < last && totals[e] + value < m_limit[size_t(x)]; ++e)
+                carry(x, e, totals[e] + value);
         });
     }
     finishColumn(column, detail);
@@ -180,11 +188,22 @@ void BestPathSearch::extendTo(const EdgeData &data, int column, Detail detail)
 
 void BestPathSearch::mergeIntoHead(qint64 x, qint32 entry)
 {
-    const qint32 *rank = m_previous.rank.data() - m_previous.first;
-    m_headCount[size_t(x)] = addCounts(m_headCount[size_t(x)], m_previous.count[size_t(entry - m_previous.first)]);
-    const qint32 pred = m_headPred[size_t(x)];
-    if (pred < 0 || rank[entry] < rank[pred])
+    const size_t i = size_t(entry - m_previous.first);
+    m_headCount[size_t(x)] = addCounts(m_headCount[size_t(x)], m_previous.count[i]);
+    if (m_previous.rank[i] < m_headRank[size_t(x)]) {
+        m_headRank[size_t(x)] = m_previous.rank[i];
         m_headPred[size_t(x)] = entry;
+    }
+}
+
+void BestPathSearch::keepExtra(qint64 x, qint32 entry, double total)
+{
+    if (m_extraBudget == 0) {
+        m_exact = false;
+        return;
+    }
+    m_extra.push_back(Extra{qint32(x), entry, total});
+    --m_extraBudget;
 }
 
 // Entries of the column's boxes: the least total first, then the other kept
@@ -203,6 +222,8 @@ void BestPathSearch::finishColumn(int column, Detail detail)
     const qint64 first = firstBox(column);
     const qint64 right = m_shape.boxCount(column);
     m_current.clear(qint32(m_entryPred.size()));
+    m_current.total.reserve(size_t(right));
+    m_current.count.reserve(size_t(right));
     size_t next = 0;
     for (qint64 x = 0; x < right; ++x) {
         m_boxEntries[size_t(first + x)] = qint32(m_entryPred.size());
@@ -228,7 +249,8 @@ void BestPathSearch::rankColumn()
     const qint32 *rank = m_previous.rank.data() - m_previous.first;
     const qint32 *pred = m_entryPred.data() + m_current.first;
     const size_t entries = m_current.total.size();
-    std::vector<qint32> start(m_previous.rank.size() + 1, 0);
+    std::vector<qint32> &start = m_rankStart;
+    start.assign(m_previous.rank.size() + 1, 0);
     for (size_t i = 0; i < entries; ++i)
         ++start[size_t(rank[pred[i]]) + 1];
     for (size_t i = 1; i < start.size(); ++i)
@@ -254,7 +276,7 @@ void BestPathSearch::summarizeColumn(int column)
                 chosen = i;
         }
         m_boxTies[size_t(box)] = ties;
-        m_boxPrevious[size_t(box)] = boxOfEntry(m_entryPred[size_t(m_current.first + chosen)], column - 1);
+        m_boxPrevious[size_t(box)] = qint32(boxOfEntry(m_entryPred[size_t(m_current.first + chosen)], column - 1));
     }
 }
 
@@ -290,23 +312,24 @@ template <bool Negate>
 void BestPathSearch::markBestEdges(const EdgeData &data)
 {
     m_edgeBits.assign(size_t((m_shape.edgeCount() + 63) / 64), 0);
-    std::vector<double> good(size_t(m_shape.totalBoxes()), -inf);
     const int last = m_shape.columnCount() - 1;
     const double limit = lastWithSameText(m_bestTotal);
-    for (qint64 box = firstBox(last); box < m_shape.totalBoxes(); ++box) {
+    std::vector<double> good(size_t(m_shape.boxCount(last)), -inf); // of the column on the right
+    for (qint64 x = 0; x < m_shape.boxCount(last); ++x) {
+        const qint64 box = firstBox(last) + x;
         for (qint32 e = m_boxEntries[size_t(box)]; e < m_boxEntries[size_t(box) + 1]; ++e) {
             if (m_entryTotal[size_t(e)] <= limit)
-                good[size_t(box)] = m_entryTotal[size_t(e)];
+                good[size_t(x)] = m_entryTotal[size_t(e)];
         }
     }
+    std::vector<double> goodLeft;
     for (int s = last - 1; s >= 0; --s) {
         const qint64 left = m_shape.boxCount(s);
         const qint64 right = m_shape.boxCount(s + 1);
         m_limit.resize(size_t(right));
-        for (qint64 x = 0; x < right; ++x) {
-            const double g = good[size_t(firstBox(s + 1) + x)];
-            m_limit[size_t(x)] = g == -inf ? -inf : std::nextafter(g, inf);
-        }
+        for (qint64 x = 0; x < right; ++x)
+            m_limit[size_t(x)] = scan::limitAfter(good[size_t(x)]);
+        goodLeft.assign(size_t(left), -inf);
         const qint64 rowStart = m_shape.stageStart(s);
         const double *row = data.values.data() + rowStart;
         for (qint64 y = 0; y < left; ++y, row += right) {
@@ -318,10 +341,11 @@ void BestPathSearch::markBestEdges(const EdgeData &data)
                 for (qint32 e = m_boxEntries[size_t(box)]; e < m_boxEntries[size_t(box) + 1]; ++e) {
                     if (!(m_entryTotal[size_t(e)] + value < m_limit[size_t(x)]))
                         break;
-                    good[size_t(box)] = std::max(good[size_t(box)], m_entryTotal[size_t(e)]);
+                    goodLeft[size_t(y)] = std::max(goodLeft[size_t(y)], m_entryTotal[size_t(e)]);
                 }
             });
         }
+        good.swap(goodLeft);
     }
 }
 

@@ -105,8 +105,9 @@ private:
     void search(const EdgeData &data, Detail detail);
     void startFirstColumn(Detail detail);
     template <bool Negate>
-    void extendTo(const EdgeData &data, int column, Detail detail);
+    void extendTo(const EdgeData &data, int column, Detail detail, double window);
     void mergeIntoHead(qint64 x, qint32 entry);
+    void keepExtra(qint64 x, qint32 entry, double total);
     void addEntry(double total, quint64 count, qint32 pred, Detail detail);
     void finishColumn(int column, Detail detail);
     void rankColumn();
@@ -114,7 +115,8 @@ private:
     void chooseBestPath();
     template <bool Negate>
     void markBestEdges(const EdgeData &data);
-    void setWindows(const std::vector<double> &largest);
+    static double totalsBound(double sumOfLargest);
+    double windowAt(double bound, int column) const;
     qint64 firstBox(int column) const { return m_columnFirst[size_t(column)]; }
     qint64 boxOfEntry(qint32 entry, int column) const;
 
@@ -125,7 +127,6 @@ private:
     bool m_exact = true;
 
     std::vector<double> m_least;  // per box: the least total, negated in the longest mode
-    std::vector<double> m_window; // per column: how far above the least total totals are kept
 
     std::vector<qint32> m_boxEntries; // per box: its first entry; one more at the end
     std::vector<qint32> m_entryPred;  // per entry: the entry its first path comes through; -1 in column 1
@@ -143,10 +144,12 @@ private:
     std::vector<double> m_limit;
     std::vector<quint64> m_headCount;
     std::vector<qint32> m_headPred;
+    std::vector<qint32> m_headRank;
     std::vector<Extra> m_extra;
+    std::vector<qint32> m_rankStart;
 
     std::vector<quint64> m_boxTies;
-    std::vector<qint64> m_boxPrevious;
+    std::vector<qint32> m_boxPrevious;
     std::vector<quint64> m_edgeBits;
 
     qint32 m_bestEntry = -1;

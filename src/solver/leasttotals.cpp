@@ -1,7 +1,5 @@
 #include "leasttotals.h"
 
-#include "stagescan.h"
-
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -22,19 +20,9 @@ LeastTotals lower(const EdgeData &data)
     if (shape.columnCount() == 0)
         return out;
     std::fill_n(out.least.begin(), shape.boxCount(0), 0.0);
-    std::vector<double> largest;
-    for (int s = 0; s < shape.stageCount(); ++s) {
-        const qint64 left = shape.boxCount(s);
-        const qint64 right = shape.boxCount(s + 1);
-        const double *from = out.least.data() + shape.globalBox(s, 0) - 1;
-        double *to = out.least.data() + shape.globalBox(s + 1, 0) - 1;
-        largest.assign(size_t(right), 0.0);
-        const double *row = data.values.data() + shape.stageStart(s);
-        for (qint64 j = 0; j < left; ++j, row += right)
-            scan::lowerRow<Negate>(row, from[j], to, largest.data(), right);
-        for (double size : largest)
-            out.largest[size_t(s)] = std::max(out.largest[size_t(s)], size);
-    }
+    std::vector<double> scratch;
+    for (int s = 0; s < shape.stageCount(); ++s)
+        out.largest[size_t(s)] = lowerStage<Negate>(data, s, out.least.data(), scratch);
     return out;
 }
 

@@ -218,7 +218,7 @@ std::vector<double> roomBelow(const EdgeData &data, const std::vector<double> &l
         const double *next = room.data() + shape.globalBox(s + 1, 0) - 1;
         below.resize(size_t(right));
         for (qint64 x = 0; x < right; ++x)
-            below[size_t(x)] = next[x] == -inf ? -inf : std::nextafter(next[x], inf);
+            below[size_t(x)] = scan::limitAfter(next[x]);
         const double *row = data.values.data() + shape.stageStart(s);
         for (qint64 y = 0; y < shape.boxCount(s); ++y, row += right) {
             const size_t box = size_t(shape.globalBox(s, y) - 1);

@@ -13,6 +13,7 @@
 
 #include <bit>
 #include <cmath>
+#include <limits>
 
 namespace stagepath::scan {
 
@@ -25,6 +26,19 @@ inline double signedValue(double value)
         return -value;
     else
         return value;
+}
+
+// The limit below which totals are at most the given one: the next double
+// above it (the loops below compare with "<"). An infinity stays: nothing
+// finite is at most -inf, everything is below +inf.
+inline double limitAfter(double total)
+{
+    if (total == 0)
+        return std::numeric_limits<double>::denorm_min();
+    if (std::isinf(total))
+        return total;
+    const qint64 bits = std::bit_cast<qint64>(total);
+    return std::bit_cast<double>(total > 0 ? bits + 1 : bits - 1);
 }
 
 // least[k] = min(least[k], base + value k) and largest[k] = max(largest[k],
