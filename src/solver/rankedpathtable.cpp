@@ -9,7 +9,7 @@
 namespace stagepath {
 
 RankedPathTable::RankedPathTable(QObject *parent)
-    : QAbstractTableModel(parent)
+    : TextTable(parent)
 {
 }
 
@@ -46,7 +46,7 @@ void RankedPathTable::rank()
     endResetModel();
 }
 
-QString RankedPathTable::headerText(int column)
+QString RankedPathTable::headerText(int column) const
 {
     switch (column) {
     case RankColumn: return QCoreApplication::translate("RankedPathTable", "Sıra");
@@ -67,32 +67,6 @@ QString RankedPathTable::cellText(int row, int column) const
     case RowColumn: return path.row ? QString::number(quint64(*path.row) + 1) : QString();
     default: return QString();
     }
-}
-
-int RankedPathTable::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(m_paths.size());
-}
-
-int RankedPathTable::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant RankedPathTable::data(const QModelIndex &index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return QVariant();
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    return cellText(index.row(), index.column());
-}
-
-QVariant RankedPathTable::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return headerText(section);
-    return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 } // namespace stagepath

@@ -9,12 +9,12 @@
 #include "model/graphdata.h"
 #include "pathmode.h"
 #include "rankedpaths.h"
+#include "texttable.h"
 
-#include <QAbstractTableModel>
 
 namespace stagepath {
 
-class RankedPathTable : public QAbstractTableModel
+class RankedPathTable : public TextTable
 {
     Q_OBJECT
 
@@ -33,16 +33,15 @@ public:
     void clear();
 
     QString problem() const { return m_problem; }
-    static QString headerText(int column);
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+protected:
+    int rows() const override { return int(m_paths.size()); }
+    int columns() const override { return ColumnCount; }
+    QString cellText(int row, int column) const override;
+    QString headerText(int column) const override;
 
 private:
     void rank();
-    QString cellText(int row, int column) const;
 
     EdgeDataPtr m_snapshot;
     PathMode m_mode = PathMode::Shortest;

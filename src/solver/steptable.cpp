@@ -8,7 +8,7 @@
 namespace stagepath {
 
 StepTable::StepTable(QObject *parent)
-    : QAbstractTableModel(parent)
+    : TextTable(parent)
 {
 }
 
@@ -56,7 +56,7 @@ QString StepTable::countText(quint64 count)
     return QString::number(count);
 }
 
-QString StepTable::headerText(int column)
+QString StepTable::headerText(int column) const
 {
     switch (column) {
     case BoxColumn: return QCoreApplication::translate("StepTable", "Kutu");
@@ -68,7 +68,7 @@ QString StepTable::headerText(int column)
     }
 }
 
-QString StepTable::cellText(qint64 box, int column) const
+QString StepTable::cellText(int box, int column) const
 {
     switch (column) {
     case BoxColumn: return QString::number(box + 1);
@@ -83,30 +83,9 @@ QString StepTable::cellText(qint64 box, int column) const
     }
 }
 
-int StepTable::rowCount(const QModelIndex &parent) const
+int StepTable::rows() const
 {
-    return parent.isValid() || !m_search ? 0 : int(m_search->shape().totalBoxes());
-}
-
-int StepTable::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant StepTable::data(const QModelIndex &index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return QVariant();
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    return cellText(index.row(), index.column());
-}
-
-QVariant StepTable::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
-        return headerText(section);
-    return QAbstractTableModel::headerData(section, orientation, role);
+    return m_search ? int(m_search->shape().totalBoxes()) : 0;
 }
 
 } // namespace stagepath

@@ -14,14 +14,13 @@
 #include "bestpathsearch.h"
 #include "model/graphdata.h"
 #include "pathmode.h"
-
-#include <QAbstractTableModel>
+#include "texttable.h"
 
 #include <memory>
 
 namespace stagepath {
 
-class StepTable : public QAbstractTableModel
+class StepTable : public TextTable
 {
     Q_OBJECT
 
@@ -49,16 +48,14 @@ public:
 
     // A count as shown: exact up to 2^63 - 1, "> 9223372036854775807" beyond.
     static QString countText(quint64 count);
-    static QString headerText(int column);
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+protected:
+    int rows() const override;
+    int columns() const override { return ColumnCount; }
+    QString cellText(int box, int column) const override;
+    QString headerText(int column) const override;
 
 private:
-    QString cellText(qint64 box, int column) const;
-
     EdgeDataPtr m_snapshot;
     std::unique_ptr<BestPathSearch> m_search;
     QString m_problem;
