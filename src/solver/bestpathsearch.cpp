@@ -22,7 +22,6 @@ quint64 addCounts(quint64 a, quint64 b)
     return sum < a || sum > BestPathSearch::countLimit ? BestPathSearch::countLimit : sum;
 }
 
-
 } // namespace
 
 BestPathSearch::BestPathSearch(const EdgeData &data, PathMode mode, Detail detail)
@@ -108,9 +107,7 @@ void BestPathSearch::startFirstColumn(Detail detail)
     const size_t boxes = size_t(m_shape.totalBoxes());
     const qint64 first = m_shape.boxCount(0);
     m_boxEntries.assign(boxes + 1, 0);
-    m_entryPred.clear();
     m_entryPred.reserve(boxes);
-    m_entryTotal.clear();
     if (detail == Detail::EveryBox) {
         m_entryTotal.reserve(boxes);
         m_boxTies.assign(boxes, 0);
@@ -118,7 +115,6 @@ void BestPathSearch::startFirstColumn(Detail detail)
         std::fill_n(m_boxTies.begin(), first, 1);
     }
     m_extraBudget = extraEntries;
-    m_exact = true;
     m_current.clear(0);
     m_current.total.reserve(size_t(first));
     m_current.count.reserve(size_t(first));

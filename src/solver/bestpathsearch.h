@@ -11,7 +11,7 @@
 // For every box the search keeps each distinct total of the partial paths
 // that reach it within a narrow window above the least one, with the number
 // of partial paths that have it and the first of them in the listing's
-// order. The window is wide enough (see windowWidths) that every partial
+// order. The window is wide enough (see windowAt) that every partial
 // path that can still tie with a best one, at this box or at any later box,
 // lies in it: a later, larger value can make totals that differ here be
 // written alike there. For whole values and for values with a few decimals
@@ -29,21 +29,23 @@
 // back from its last box gives it), and the edges that lie on some best full
 // path.
 //
-// The one place where these cannot all hold: with values so far apart in
-// size that a later value swallows differences of the written digits, the
-// path that "Çiz" marks can reach a box by a partial path that is not among
-// that box's best ones (its written total there is larger, and the later
-// value makes it tie), or not by the first of them (the first one's total,
-// though written alike, ends above the best written total). For the boxes on
-// the marked path, the previous box is then the one before the box on the
-// marked path, so that the chain back still gives that path; counts and best
-// totals keep their definition. Whole values, values with a few decimals and
-// their ties never come near this.
+// The one place where these cannot all hold: two partial paths into a box
+// whose written totals differ there can end with one written total, when a
+// later, larger value makes the 15 digits too coarse to tell them apart. The
+// path that "Çiz" marks can then reach a box by a partial path that is not
+// among that box's best ones (its written total there is larger), or not by
+// the first of them (that one, though written alike, ends above the best
+// written total). For the boxes on the marked path, the previous box is then
+// the one before the box on the marked path, so that the chain back still
+// gives that path; counts and best totals keep their definition. It takes
+// totals of 10^15 or more, or decimal totals whose rounding errors, grown
+// over many stages, reach the 15th digit at a box and are swallowed later:
+// whole values below 10^15 never meet it.
 //
 // Near-best totals are kept up to a budget of about two million beyond one
 // per box; a graph that needs more (values near the double range, or huge
-// values mixed with small ones over many stages) is searched with the window
-// cut back, and exact() says so: counts can then come out too small.
+// values mixed with small ones over many stages) gets no further ones, and
+// exact() says so: counts can then come out too small.
 
 #include "model/graphdata.h"
 #include "pathmode.h"
