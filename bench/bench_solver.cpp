@@ -1,11 +1,21 @@
-// Solver timings: the best path against Boost's DAG shortest paths and a plain
-// pass over the values; listing millions of paths; and, for scale, the
-// listing done the direct way (every row's strings built and kept).
+// Solver timings. Each measured step runs interleaved with its baseline in
+// the same iterations (the machine is shared and noisy): the counter gives
+// the median ratio of the two times, the time column the step alone.
+//  - the best path at the window's limit of 10^6 edges and on 10^7 edges,
+//    against Boost's DAG shortest paths (the algorithm alone, on a graph
+//    built beforehand);
+//  - the per-box program behind the step table and the 1,000 best paths, at
+//    each limit of the window (10^6 edges, 200,000 boxes, 1,000 stages),
+//    against one plain pass over the values (a loop summing them);
+//  - listing millions of paths, and for scale the listing done the direct
+//    way (every row's strings built and kept).
 
 #include "model/graphdata.h"
 #include "model/numbers.h"
 #include "solver/bestpath.h"
+#include "solver/bestpathsearch.h"
 #include "solver/paths.h"
+#include "solver/rankedpaths.h"
 #include "solver/resulttable.h"
 
 #include <benchmark/benchmark.h>
@@ -13,6 +23,9 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include <algorithm>
+#include <chrono>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -25,98 +38,133 @@ using namespace stagepath;
 
 namespace {
 
-std::shared_ptr<EdgeData> makeGraph(int columns, qint64 boxes, bool fractional)
+enum class Values { Whole, Tenths, FewWhole };
+
+std::shared_ptr<EdgeData> makeGraph(std::vector<qint64> counts, Values kind)
 {
     auto data = std::make_shared<EdgeData>();
-    data->shape = GraphShape(std::vector<qint64>(size_t(columns), boxes));
+    data->shape = GraphShape(std::move(counts));
     data->values.resize(size_t(data->shape.edgeCount()));
     QRandomGenerator rng(7);
-    for (double &v : data->values)
-        v = fractional ? rng.bounded(10001) / 10.0 : double(rng.bounded(1001));
-    data->indexWholeValues(); // as the edge table keeps it
+    for (double &v : data->values) {
+        switch (kind) {
+        case Values::Whole: v = double(rng.bounded(1001)); break; // as the edge table draws them
+        case Values::Tenths: v = rng.bounded(10001) / 10.0; break;
+        case Values::FewWhole: v = double(rng.bounded(4)); break; // ties everywhere
+        }
+    }
     return data;
 }
 
-// 1,000 stages of 100 boxes: 10^7 edges.
-const EdgeData &bigGraph(bool fractional)
+std::shared_ptr<EdgeData> makeGraph(int columns, qint64 boxes, Values kind)
 {
-    static const auto whole = makeGraph(1001, 100, false);
-    static const auto fraction = makeGraph(1001, 100, true);
-    return fractional ? *fraction : *whole;
+    return makeGraph(std::vector<qint64>(size_t(columns), boxes), kind);
 }
+
+// The window's limits: 1000 x 1000 boxes (10^6 edges), 100000 | 1 | 99999
+// boxes (200,000 boxes), 1001 columns of 31 or 32 boxes (1,000 stages, about
+// 10^6 edges).
+enum Shape { Million, ManyBoxes, ManyStages };
+
+std::vector<qint64> countsOf(int shape)
+{
+    switch (shape) {
+    case Million: return {1000, 1000};
+    case ManyBoxes: return {100000, 1, 99999};
+    default: {
+        std::vector<qint64> counts(1001);
+        for (size_t i = 0; i < counts.size(); ++i)
+            counts[i] = 31 + qint64(i % 2);
+        return counts;
+    }
+    }
+}
+
+const EdgeData &graphAt(int shape, Values kind)
+{
+    static std::map<std::pair<int, int>, std::shared_ptr<EdgeData>> graphs;
+    auto &g = graphs[{shape, int(kind)}];
+    if (!g)
+        g = makeGraph(countsOf(shape), kind);
+    return *g;
+}
+
+// 1,000 stages of 100 boxes: 10^7 edges.
+const EdgeData &bigGraph(Values kind)
+{
+    static std::map<int, std::shared_ptr<EdgeData>> graphs;
+    auto &g = graphs[int(kind)];
+    if (!g)
+        g = makeGraph(1001, 100, kind);
+    return *g;
+}
+
+template <typename F>
+double seconds(F &&f)
+{
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Times the step and its baseline back to back in every iteration; the
+// iteration time is the step's, the counter the median of step / baseline.
+template <typename Step, typename Baseline>
+void interleaved(benchmark::State &state, const char *counter, Step &&step, Baseline &&baseline)
+{
+    std::vector<double> ratios;
+    for (auto _ : state) {
+        const double base = seconds(baseline);
+        const double own = seconds(step);
+        state.SetIterationTime(own);
+        ratios.push_back(own / base);
+    }
+    std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+    state.counters[counter] = ratios[ratios.size() / 2];
+}
+
+void plainPass(const EdgeData &data)
+{
+    double sum = 0;
+    for (double v : data.values)
+        sum += v;
+    benchmark::DoNotOptimize(sum);
+}
+
+const char *const kindNames[] = {"whole", "tenths", "0..3"};
 
 void BM_BestPath(benchmark::State &state)
 {
-    const EdgeData &data = bigGraph(state.range(0) != 0);
-    for (auto _ : state) {
-        auto best = findBestPath(data, PathMode::Shortest);
-        benchmark::DoNotOptimize(best);
-    }
-    state.SetItemsProcessed(state.iterations() * data.shape.edgeCount());
+    const EdgeData &data = graphAt(Million, Values(state.range(0)));
+    const PathMode mode = PathMode(state.range(1));
+    state.SetLabel(kindNames[state.range(0)]);
+    interleaved(state, "xPlainPass", [&] { benchmark::DoNotOptimize(findBestPath(data, mode)); },
+                [&] { plainPass(data); });
 }
-BENCHMARK(BM_BestPath)->ArgName("fractional")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BestPath)->ArgNames({"values", "longest"})->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({0, 1})
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
 
-void BM_BestPathLongest(benchmark::State &state)
+// The per-box program behind the step table (every box's summary and the
+// edges on best paths), and the 1,000 best paths.
+void BM_StepProgram(benchmark::State &state)
 {
-    const EdgeData &data = bigGraph(false);
-    for (auto _ : state) {
-        auto best = findBestPath(data, PathMode::Longest);
-        benchmark::DoNotOptimize(best);
-    }
+    const EdgeData &data = graphAt(int(state.range(0)), Values(state.range(1)));
+    state.SetLabel(kindNames[state.range(1)]);
+    interleaved(state, "xPlainPass", [&] { BestPathSearch search(data, PathMode::Shortest); benchmark::DoNotOptimize(search.pathCount()); },
+                [&] { plainPass(data); });
 }
-BENCHMARK(BM_BestPathLongest)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StepProgram)->ArgNames({"shape", "values"})->ArgsProduct({{Million, ManyBoxes, ManyStages}, {0, 1, 2}})
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The floor: read every value once.
-void BM_PlainPass(benchmark::State &state)
+void BM_RankedPaths(benchmark::State &state)
 {
-    const EdgeData &data = bigGraph(false);
-    for (auto _ : state) {
-        double sum = 0;
-        for (double v : data.values)
-            sum += v;
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * data.shape.edgeCount());
+    const EdgeData &data = graphAt(int(state.range(0)), Values(state.range(1)));
+    state.SetLabel(kindNames[state.range(1)]);
+    interleaved(state, "xPlainPass", [&] { benchmark::DoNotOptimize(rankedPaths(data, PathMode::Shortest, 1000)); },
+                [&] { plainPass(data); });
 }
-BENCHMARK(BM_PlainPass)->Unit(benchmark::kMillisecond);
-
-// The same with eight independent sums: as fast as memory delivers the values.
-void BM_PlainPassUnrolled(benchmark::State &state)
-{
-    const EdgeData &data = bigGraph(false);
-    const double *v = data.values.data();
-    const size_t n = data.values.size();
-    for (auto _ : state) {
-        double s[8] = {};
-        size_t i = 0;
-        for (; i + 8 <= n; i += 8) {
-            for (int l = 0; l < 8; ++l)
-                s[l] += v[i + size_t(l)];
-        }
-        for (; i < n; ++i)
-            s[0] += v[i];
-        double sum = 0;
-        for (double x : s)
-            sum += x;
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * qint64(n));
-}
-BENCHMARK(BM_PlainPassUnrolled)->Unit(benchmark::kMillisecond);
-
-// A plain pass over the 16-bit copy that the search reads for whole values.
-void BM_PlainPassCompact(benchmark::State &state)
-{
-    const EdgeData &data = bigGraph(false);
-    for (auto _ : state) {
-        quint64 sum = 0;
-        for (quint16 v : data.wholeValues)
-            sum += v;
-        benchmark::DoNotOptimize(sum);
-    }
-    state.SetItemsProcessed(state.iterations() * qint64(data.wholeValues.size()));
-}
-BENCHMARK(BM_PlainPassCompact)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RankedPaths)->ArgNames({"shape", "values"})->ArgsProduct({{Million, ManyBoxes, ManyStages}, {0, 1, 2}})
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
 
 #ifdef STAGEPATH_HAVE_BOOST
 using BoostGraph = boost::adjacency_list<boost::vecS, boost::vecS, boost::directedS, boost::no_property,
@@ -147,25 +195,33 @@ void boostShortest(const BoostGraph &g, std::vector<double> &distance, std::vect
                            .predecessor_map(make_iterator_property_map(predecessor.begin(), get(vertex_index, g))));
 }
 
-// The algorithm alone, on a graph built beforehand.
-void BM_BoostDagShortestPaths(benchmark::State &state)
+// The best path on 10^7 edges against Boost's algorithm alone (its graph
+// built beforehand); the counter is Boost's time over ours.
+void BM_BestPathAgainstBoost(benchmark::State &state)
 {
-    const EdgeData &data = bigGraph(false);
+    const EdgeData &data = bigGraph(Values(state.range(0)));
+    const PathMode mode = PathMode(state.range(1));
+    state.SetLabel(kindNames[state.range(0)]);
     const auto g = boostGraph(data);
     std::vector<double> distance(num_vertices(*g));
     std::vector<size_t> predecessor(num_vertices(*g));
+    std::vector<double> ratios;
     for (auto _ : state) {
-        boostShortest(*g, distance, predecessor);
-        benchmark::DoNotOptimize(distance.data());
+        const double boost = seconds([&] { boostShortest(*g, distance, predecessor); });
+        const double own = seconds([&] { benchmark::DoNotOptimize(findBestPath(data, mode)); });
+        state.SetIterationTime(own);
+        ratios.push_back(boost / own);
     }
-    state.SetItemsProcessed(state.iterations() * data.shape.edgeCount());
+    std::nth_element(ratios.begin(), ratios.begin() + ratios.size() / 2, ratios.end());
+    state.counters["boostOverOurs"] = ratios[ratios.size() / 2];
 }
-BENCHMARK(BM_BoostDagShortestPaths)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BestPathAgainstBoost)->ArgNames({"values", "longest"})->Args({0, 0})->Args({1, 0})->Args({0, 1})
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// What a solver built on Boost pays per click: the graph from the edge values, then the algorithm.
+// What a solver built on Boost would pay per click: the graph from the edge values, then the algorithm.
 void BM_BoostBuildAndSolve(benchmark::State &state)
 {
-    const EdgeData &data = bigGraph(false);
+    const EdgeData &data = bigGraph(Values::Whole);
     for (auto _ : state) {
         const auto g = boostGraph(data);
         std::vector<double> distance(num_vertices(*g));
@@ -177,10 +233,20 @@ void BM_BoostBuildAndSolve(benchmark::State &state)
 BENCHMARK(BM_BoostBuildAndSolve)->Unit(benchmark::kMillisecond);
 #endif
 
+// The floor on 10^7 edges: read every value once.
+void BM_PlainPass(benchmark::State &state)
+{
+    const EdgeData &data = bigGraph(Values::Whole);
+    for (auto _ : state)
+        plainPass(data);
+    state.SetItemsProcessed(state.iterations() * data.shape.edgeCount());
+}
+BENCHMARK(BM_PlainPass)->Unit(benchmark::kMillisecond);
+
 // 15 columns of 3 boxes: 14,348,907 paths. Time until the first rows can be shown.
 void BM_ListPaths15x3(benchmark::State &state)
 {
-    const EdgeDataPtr data = makeGraph(15, 3, false);
+    const EdgeDataPtr data = makeGraph(15, 3, Values::Whole);
     ResultTable table;
     table.setStageColumns(14);
     for (auto _ : state) {
@@ -197,7 +263,7 @@ BENCHMARK(BM_ListPaths15x3)->Unit(benchmark::kMicrosecond);
 
 void BM_BestPath15x3(benchmark::State &state)
 {
-    const EdgeDataPtr data = makeGraph(15, 3, false);
+    const EdgeDataPtr data = makeGraph(15, 3, Values::Whole);
     for (auto _ : state) {
         auto best = findBestPath(*data, PathMode::Shortest);
         benchmark::DoNotOptimize(best);
@@ -216,7 +282,7 @@ struct StoredRow {
 void BM_StoredRows(benchmark::State &state)
 {
     const int columns = int(state.range(0));
-    const EdgeDataPtr data = makeGraph(columns, 3, false);
+    const EdgeDataPtr data = makeGraph(columns, 3, Values::Whole);
     const GraphShape &shape = data->shape;
     const PathIndex index(shape);
     for (auto _ : state) {
@@ -245,7 +311,7 @@ BENCHMARK(BM_StoredRows)->ArgName("columns")->Arg(5)->Arg(8)->Arg(11)->Unit(benc
 void BM_ListedRows(benchmark::State &state)
 {
     const int columns = int(state.range(0));
-    const EdgeDataPtr data = makeGraph(columns, 3, false);
+    const EdgeDataPtr data = makeGraph(columns, 3, Values::Whole);
     ResultTable table;
     table.setStageColumns(columns - 1);
     for (auto _ : state) {

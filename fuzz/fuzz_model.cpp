@@ -3,18 +3,23 @@
 // a box count (accepted or refused; the timer's regeneration may come later),
 // edit an edge value (through the edge table or the one-stage view), pick a
 // tab, list every path, edit a result cell, clear the rows or rebuild the
-// result columns, pick the best path.
+// result columns, pick the best path (with the step table and the ranked
+// paths).
 //
 // After every action the tables are checked against what the harness worked
 // out on its own: N+1 stage rows, one edge row per pair of boxes of
 // neighbouring columns with the right box numbers and stage, the values drawn
-// or typed (and their 16-bit copy), the one-stage view as a window on the edge
-// table, the listing's cells from the row number, and the best path against a
-// scan of every listed total (the first row with the least or greatest total
-// as written), or against sampled rows when there are too many to scan. Every
-// model runs under QAbstractItemModelTester, which aborts on a broken model
-// contract (the result table and the path list while they are small enough
-// for the tester to visit every cell).
+// or typed, the one-stage view as a window on the edge table, the listing's
+// cells from the row number, and the best path against a scan of every listed
+// total (the first row with the least or greatest total as written), or
+// against sampled rows when there are too many to scan. With the best path
+// come the per-box program (every box's best written total, its count of
+// best partial paths and the box before it, worked out from every partial
+// path), the edges on best paths and the ranked paths (the listing sorted by
+// written total); with too many paths, their agreement with the best path.
+// Every model runs under QAbstractItemModelTester, which aborts on a broken
+// model contract (the result table and the path list while they are small
+// enough for the tester to visit every cell).
 
 #include "check.h"
 #include "model/edgetable.h"
@@ -24,8 +29,12 @@
 #include "model/stagefilter.h"
 #include "model/stagetable.h"
 #include "solver/bestpath.h"
+#include "solver/bestpathsearch.h"
 #include "solver/paths.h"
+#include "solver/rankedpaths.h"
+#include "solver/rankedpathtable.h"
 #include "solver/resulttable.h"
+#include "solver/steptable.h"
 #include "solver/validation.h"
 
 #include <QAbstractItemModelTester>
@@ -189,9 +198,13 @@ struct World {
     StageFilter filter{&edges};
     ResultTable results;
     PathTextList pathList{&results};
+    StepTable steps;
+    RankedPathTable ranked;
     QAbstractItemModelTester stageTester{&stages, QAbstractItemModelTester::FailureReportingMode::Fatal};
     QAbstractItemModelTester edgeTester{&edges, QAbstractItemModelTester::FailureReportingMode::Fatal};
     QAbstractItemModelTester filterTester{&filter, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester stepTester{&steps, QAbstractItemModelTester::FailureReportingMode::Fatal};
+    QAbstractItemModelTester rankedTester{&ranked, QAbstractItemModelTester::FailureReportingMode::Fatal};
     std::unique_ptr<QAbstractItemModelTester> resultTester;
     std::unique_ptr<QAbstractItemModelTester> listTester;
 
@@ -377,20 +390,6 @@ void checkEdges(World &w, Sampler &pick)
         for (int i = 0; i < kSamples; ++i)
             checkEdgeRow(w, pick.below(rows));
     }
-    // The 16-bit copy of whole values that the best-path search reads.
-    const EdgeData &data = w.edges.edges();
-    bool allWhole = true;
-    for (double v : w.graph.values)
-        allWhole &= v >= 0 && v <= 65535 && v == std::floor(v);
-    FUZZ_CHECK(data.allWhole() == allWhole, "allWhole() is %d, the values say %d", int(data.allWhole()), int(allWhole));
-    if (allWhole) {
-        for (int i = 0; i < kSamples; ++i) {
-            const qint64 r = pick.below(rows);
-            FUZZ_CHECK(double(data.wholeValues[size_t(r)]) == w.graph.values[size_t(r)], "whole copy of row %lld is %d",
-                       (long long)r, int(data.wholeValues[size_t(r)]));
-        }
-    }
-
     // The first row that is not a number.
     qint64 firstNaN = -1;
     for (qint64 r = 0; r < rows && firstNaN < 0; ++r) {
@@ -489,6 +488,137 @@ void checkResults(World &w, Sampler &pick)
 // The written total read back, as the scan compares it.
 std::optional<double> shownTotal(double total) { return parseNumber(formatNumber(total)); }
 
+// ---- The per-box program and the ranked paths ----
+
+// The best written total into a box over every partial path from column 1,
+// its text, how many partial paths have it, and the box before the box on the
+// first of them (-1 in column 1).
+struct BoxBest {
+    double shown = 0;
+    QString text;
+    quint64 ties = 0;
+    qint64 previous = -1;
+};
+
+// nullopt when some partial total is written beyond the double range.
+std::optional<std::vector<BoxBest>> boxBests(const Graph &g, PathMode mode)
+{
+    const auto better = [mode](double a, double b) { return mode == PathMode::Shortest ? a < b : a > b; };
+    std::vector<BoxBest> boxes(size_t(firstBoxOf(g.counts, g.counts.size())));
+    for (size_t c = 0; c < g.counts.size(); ++c) {
+        const std::vector<qint64> prefix(g.counts.begin(), g.counts.begin() + qint64(c) + 1);
+        qint64 partials = 1;
+        for (qint64 n : prefix)
+            partials *= n;
+        for (qint64 r = 0; r < partials; ++r) {
+            const auto p = positionsOfRow(prefix, r);
+            const double total = c == 0 ? 0 : g.total(p);
+            const auto shown = shownTotal(total);
+            if (!shown)
+                return std::nullopt;
+            BoxBest &b = boxes[size_t(firstBoxOf(g.counts, c) + p[c])];
+            if (b.ties == 0 || better(*shown, b.shown))
+                b = BoxBest{*shown, formatNumber(total), 0, c == 0 ? -1 : firstBoxOf(g.counts, c - 1) + p[c - 1]};
+            b.ties += *shown == b.shown;
+        }
+    }
+    return boxes;
+}
+
+// What every graph must satisfy: the chain back from the best path's last
+// box is the best path, its edges lie on best paths, the first ranked path is
+// the best one.
+void checkChain(const Graph &g, const BestPathSearch &search, const EdgeData &data, PathMode mode, const BestPath &best)
+{
+    FUZZ_CHECK(search.computed() && search.hasPath() && search.positions() == best.positions, "search and best path differ");
+    FUZZ_CHECK(search.pathCount() >= 1 && formatNumber(search.total()) == best.totalText, "best total or count");
+    const size_t last = g.counts.size() - 1;
+    qint64 box = firstBoxOf(g.counts, last) + best.positions[last];
+    for (size_t c = last; c > 0; --c) {
+        const qint64 before = firstBoxOf(g.counts, c - 1) + best.positions[c - 1];
+        FUZZ_CHECK(search.previousBox(box) == before, "the chain leaves the best path at column %zu", c + 1);
+        FUZZ_CHECK(search.onBestPath(g.edgeRow(c - 1, best.positions[c - 1], best.positions[c])), "edge of the best path");
+        FUZZ_CHECK(search.tieCount(box) >= 1, "no best partial path into box %lld", (long long)box + 1);
+        box = before;
+    }
+    const auto first = rankedPaths(data, mode, 1);
+    FUZZ_CHECK(first.size() == 1 && first.front().positions == best.positions, "first ranked path is not the best");
+}
+
+// With every total at hand: the program box by box, the edges on best paths
+// and the ranked paths against the sorted listing.
+void checkProgram(const Graph &g, const BestPathSearch &search, const EdgeData &data, PathMode mode,
+                  const std::vector<double> &totals, const BestPath &best, Sampler &pick)
+{
+    const auto boxes = boxBests(g, mode);
+    if (!boxes || !search.exact())
+        return;
+    for (size_t box = 0; box < boxes->size(); ++box) {
+        const BoxBest &b = (*boxes)[box];
+        const int c = search.columnOf(qint64(box));
+        const bool onPath = c > 0 && firstBoxOf(g.counts, size_t(c)) + best.positions[size_t(c)] == qint64(box);
+        FUZZ_CHECK(formatNumber(search.bestTotal(qint64(box))) == b.text, "box %zu best total", box + 1);
+        FUZZ_CHECK(search.tieCount(qint64(box)) == b.ties, "box %zu: %llu best partial paths, expected %llu", box + 1,
+                   (unsigned long long)search.tieCount(qint64(box)), (unsigned long long)b.ties);
+        FUZZ_CHECK(onPath || search.previousBox(qint64(box)) == b.previous, "box %zu previous box", box + 1);
+    }
+    const auto better = [mode](double a, double b) { return mode == PathMode::Shortest ? a < b : a > b; };
+    std::vector<qint64> order(totals.size());
+    std::vector<double> shown;
+    for (size_t r = 0; r < totals.size(); ++r) {
+        order[r] = qint64(r);
+        shown.push_back(*shownTotal(totals[r]));
+    }
+    std::stable_sort(order.begin(), order.end(), [&](qint64 a, qint64 b) { return better(shown[size_t(a)], shown[size_t(b)]); });
+    std::vector<bool> onBest(g.values.size(), false);
+    quint64 count = 0;
+    for (qint64 r : order) {
+        if (shown[size_t(r)] != shown[size_t(order.front())])
+            break;
+        ++count;
+        const auto p = positionsOfRow(g.counts, r);
+        for (size_t s = 0; s + 1 < p.size(); ++s)
+            onBest[size_t(g.edgeRow(s, p[s], p[s + 1]))] = true;
+    }
+    FUZZ_CHECK(search.pathCount() == count, "%llu best paths, expected %llu", (unsigned long long)search.pathCount(),
+               (unsigned long long)count);
+    for (size_t e = 0; e < onBest.size(); ++e)
+        FUZZ_CHECK(search.onBestPath(qint64(e)) == onBest[e], "edge row %zu on a best path", e + 1);
+    const int k = int(pick.below(qint64(totals.size()) + 3)) + 1;
+    const auto ranked = rankedPaths(data, mode, k);
+    FUZZ_CHECK(ranked.size() == std::min(size_t(k), totals.size()), "%zu ranked paths for k = %d", ranked.size(), k);
+    for (size_t i = 0; i < ranked.size(); ++i)
+        FUZZ_CHECK(ranked[i].row == order[i] && ranked[i].positions == positionsOfRow(g.counts, order[i]),
+                   "ranked path %zu is row %lld, expected row %lld", i + 1, (long long)ranked[i].row.value_or(-1),
+                   (long long)order[i]);
+}
+
+// The two tables on the edge table's snapshot: no rows and the message of
+// checkComputable when it has one, else one row per box and the best paths.
+void checkTables(World &w, PathMode mode, Sampler &pick)
+{
+    const EdgeDataPtr snapshot = w.edges.snapshot();
+    const auto problem = checkComputable(*snapshot);
+    w.steps.setGraph(snapshot, mode);
+    w.ranked.setCount(int(pick.below(12)) + 1);
+    w.ranked.setGraph(snapshot, mode);
+    FUZZ_CHECK(w.steps.problem() == problem.value_or(QString()) && w.ranked.problem() == w.steps.problem(),
+               "table message '%s'", show(w.steps.problem()).constData());
+    if (problem) {
+        FUZZ_CHECK(w.steps.rowCount() == 0 && w.ranked.rowCount() == 0, "rows under a message");
+        return;
+    }
+    const qint64 paths = pathCountOf(w.graph.counts, RankedPathTable::largestCount);
+    FUZZ_CHECK(w.steps.rowCount() == firstBoxOf(w.graph.counts, w.graph.counts.size()), "step table rows");
+    FUZZ_CHECK(w.ranked.rowCount() == std::min<qint64>(w.ranked.count(), paths), "ranked table has %d rows",
+               w.ranked.rowCount());
+    if (w.ranked.rowCount() > 0)
+        FUZZ_CHECK(w.ranked.index(0, RankedPathTable::TotalColumn).data().toString() == w.steps.bestTotalText(),
+                   "first ranked total '%s', best total '%s'",
+                   show(w.ranked.index(0, RankedPathTable::TotalColumn).data().toString()).constData(),
+                   show(w.steps.bestTotalText()).constData());
+}
+
 void checkBest(World &w, PathMode mode, Sampler &pick)
 {
     const Graph &g = w.graph;
@@ -506,6 +636,7 @@ void checkBest(World &w, PathMode mode, Sampler &pick)
     }
 
     const auto problem = checkComputable(data);
+    checkTables(w, mode, pick);
     if (emptyColumn)
         FUZZ_CHECK(problem, "no message for a column without boxes");
     else if (firstNaN >= 0)
@@ -577,6 +708,10 @@ void checkBest(World &w, PathMode mode, Sampler &pick)
                        (long long)bestRow, *bestShown);
         }
     }
+    const BestPathSearch search(data, mode);
+    checkChain(g, search, data, mode, *best);
+    if (!totals.empty())
+        checkProgram(g, search, data, mode, totals, *best, pick);
 }
 
 // ---- Actions ----

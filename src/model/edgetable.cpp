@@ -16,12 +16,8 @@ void EdgeTable::regenerate(const std::vector<qint64> &boxCounts, RandomSource &r
     data->shape = GraphShape(boxCounts);
     const qint64 count = data->shape.edgeCount();
     data->values.resize(size_t(count));
-    data->wholeValues.resize(size_t(count));
-    for (qint64 row = 0; row < count; ++row) {
-        const int v = edgeValueFrom(random.next());
-        data->values[size_t(row)] = v;
-        data->wholeValues[size_t(row)] = quint16(v);
-    }
+    for (qint64 row = 0; row < count; ++row)
+        data->values[size_t(row)] = edgeValueFrom(random.next());
     beginResetModel();
     m_data = std::move(data);
     endResetModel();
@@ -131,7 +127,7 @@ bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int rol
     const qint64 row = index.row();
     EdgeData &data = writable();
     const auto number = parseNumber(text);
-    data.setValue(row, number ? *number : std::numeric_limits<double>::quiet_NaN());
+    data.values[size_t(row)] = number ? *number : std::numeric_limits<double>::quiet_NaN();
     if (number && formatNumber(*number) == text)
         data.texts.remove(row);
     else

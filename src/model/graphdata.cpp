@@ -52,28 +52,6 @@ qint64 GraphShape::pathCount(qint64 cap) const
     return std::min(product, cap);
 }
 
-void EdgeData::indexWholeValues()
-{
-    wholeValues.assign(values.size(), 0);
-    notWhole = 0;
-    for (size_t i = 0; i < values.size(); ++i) {
-        if (fitsWhole(values[i]))
-            wholeValues[i] = quint16(values[i]);
-        else
-            ++notWhole;
-    }
-}
-
-void EdgeData::setValue(qint64 row, double v)
-{
-    const size_t i = size_t(row);
-    if (wholeValues.size() == values.size()) {
-        notWhole += qint64(!fitsWhole(v)) - qint64(!fitsWhole(values[i]));
-        wholeValues[i] = fitsWhole(v) ? quint16(v) : 0;
-    }
-    values[i] = v;
-}
-
 QString EdgeData::text(qint64 row) const
 {
     const auto it = texts.constFind(row);

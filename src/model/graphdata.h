@@ -69,19 +69,6 @@ struct EdgeData {
     // Edge row -> text, only where the text is not formatNumber(value).
     QHash<qint64, QString> texts;
 
-    // The values again as 16-bit whole numbers, for the search of the best
-    // path, which then reads a quarter of the memory. An entry is only
-    // meaningful while every value is such a number (allWhole()); the edge
-    // table keeps both in step, and indexWholeValues() builds them afresh.
-    std::vector<quint16> wholeValues;
-    qint64 notWhole = 0; // values that are not whole numbers 0..65535
-
-    static bool fitsWhole(double v) { return v >= 0 && v <= 65535 && v == double(qint64(v)); }
-    bool allWhole() const { return notWhole == 0 && wholeValues.size() == values.size(); }
-    void indexWholeValues();
-    // Sets the number of a row, keeping the whole-number copy in step.
-    void setValue(qint64 row, double v);
-
     QString text(qint64 row) const;
     double value(qint64 row) const { return values[size_t(row)]; }
     bool isNumber(qint64 row) const;

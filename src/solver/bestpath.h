@@ -5,10 +5,10 @@
 // written in the general number form (15 significant digits); "Çiz" reads the
 // written totals back and keeps the first row with the least (shortest mode)
 // or greatest (longest mode) of them. findBestPath returns that very row
-// without listing anything: a dynamic program over the edge values, one pass
-// for whole-number values, two when rounding can matter.
+// without listing anything (see bestpathsearch.h).
 
 #include "model/graphdata.h"
+#include "pathmode.h"
 
 #include <QString>
 
@@ -16,8 +16,6 @@
 #include <vector>
 
 namespace stagepath {
-
-enum class PathMode { Shortest, Longest };
 
 struct BestPath {
     std::vector<qint64> positions; // 0-based box position in each column

@@ -3,6 +3,7 @@
 #include "model/inputlimits.h"
 #include "model/numbers.h"
 #include "model/stagetable.h"
+#include "leasttotals.h"
 #include "paths.h"
 
 #include <QCoreApplication>
@@ -45,41 +46,21 @@ std::optional<QString> nonNumberMessage(const EdgeData &data)
 
 namespace {
 
-// Follows the greatest (or least) left-to-right sums forward and, when one
-// goes beyond the double range, returns a whole path through that point.
-std::optional<std::vector<qint64>> overflowingPath(const EdgeData &data, double sign)
+// A path whose total goes beyond the double range in the given direction:
+// the least totals (of the negated values for the greatest) reach an
+// infinity at some first column; a path to a box there, and any way on from
+// it, since an infinite sum stays infinite.
+std::optional<std::vector<qint64>> overflowingPath(const EdgeData &data, PathMode direction)
 {
     const GraphShape &shape = data.shape;
-    const int stages = shape.stageCount();
-    std::vector<std::vector<qint64>> from(size_t(stages) + 1);
-    std::vector<double> reach(size_t(shape.boxCount(0)), 0.0);
-    std::vector<double> next;
-    for (int s = 0; s < stages; ++s) {
-        const qint64 left = shape.boxCount(s);
-        const qint64 right = shape.boxCount(s + 1);
-        next.assign(size_t(right), -std::numeric_limits<double>::infinity());
-        from[size_t(s) + 1].assign(size_t(right), 0);
-        for (qint64 j = 0; j < left; ++j) {
-            const double *row = data.values.data() + shape.edgeRow(s, j, 0);
-            for (qint64 k = 0; k < right; ++k) {
-                const double a = reach[size_t(j)] + sign * row[k];
-                if (a > next[size_t(k)]) {
-                    next[size_t(k)] = a;
-                    from[size_t(s) + 1][size_t(k)] = j;
-                }
-            }
-        }
-        reach.swap(next);
-        // An infinite sum stays infinite: values are finite.
-        for (qint64 k = 0; k < right; ++k) {
-            if (std::isinf(reach[size_t(k)])) {
-                // Any way on from there keeps the sum infinite: take the first boxes.
-                std::vector<qint64> path(size_t(stages) + 1, 0);
-                path[size_t(s) + 1] = k;
-                for (int c = s + 1; c > 0; --c)
-                    path[size_t(c) - 1] = from[size_t(c)][size_t(path[size_t(c)])];
-                return path;
-            }
+    const std::vector<double> least = leastTotals(data, direction).least;
+    for (int c = 1; c < shape.columnCount(); ++c) {
+        for (qint64 k = 0; k < shape.boxCount(c); ++k) {
+            if (!std::isinf(least[size_t(shape.globalBox(c, k) - 1)]))
+                continue;
+            std::vector<qint64> path = leastPathTo(data, direction, least, c, k);
+            path.resize(size_t(shape.columnCount()), 0);
+            return path;
         }
     }
     return std::nullopt;
@@ -92,9 +73,9 @@ std::optional<QString> overflowMessage(const EdgeData &data)
     const GraphShape &shape = data.shape;
     if (shape.stageCount() < 1 || shape.pathCount(1) == 0)
         return std::nullopt;
-    auto path = overflowingPath(data, 1);
+    auto path = overflowingPath(data, PathMode::Longest);
     if (!path)
-        path = overflowingPath(data, -1);
+        path = overflowingPath(data, PathMode::Shortest);
     if (!path)
         return std::nullopt;
     return Validation::tr("Bir yolun toplamı sayı sınırını aşıyor (taşma): %1.").arg(pathText(data, *path));

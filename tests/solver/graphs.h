@@ -28,7 +28,7 @@ inline std::shared_ptr<EdgeData> makeGraph(std::vector<qint64> counts,
 inline void setText(EdgeData &data, qint64 row, const QString &text)
 {
     const auto number = parseNumber(text);
-    data.setValue(row, number ? *number : qQNaN());
+    data.values[size_t(row)] = number ? *number : qQNaN();
     if (number && formatNumber(*number) == text)
         data.texts.remove(row);
     else

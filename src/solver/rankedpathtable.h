@@ -1,0 +1,53 @@
+#pragma once
+// The k best paths as a table: "Sıra" (rank, from 1), "Toplam" (the total as
+// the result table writes it), "Yol" (the path text, as the "Yol" column)
+// and "Satır" (the path's row in the result table, from 1). The rows are
+// the first k rows of the result table ordered by written total, ties in
+// table order (see rankedpaths.h). A row number beyond 64 bits belongs to a
+// graph that the result table cannot list: its cell stays empty.
+
+#include "model/graphdata.h"
+#include "pathmode.h"
+#include "rankedpaths.h"
+#include "texttable.h"
+
+
+namespace stagepath {
+
+class RankedPathTable : public TextTable
+{
+    Q_OBJECT
+
+public:
+    enum Column { RankColumn, TotalColumn, PathColumn, RowColumn, ColumnCount };
+    static constexpr int largestCount = 1000;
+
+    explicit RankedPathTable(QObject *parent = nullptr);
+
+    // Ranks the snapshot's paths, in one reset; a graph that cannot be
+    // computed shows no rows and problem() says why.
+    void setGraph(EdgeDataPtr snapshot, PathMode mode);
+    // How many paths to show, 1 to largestCount (clamped); ranks again.
+    void setCount(int count);
+    int count() const { return m_count; }
+    void clear();
+
+    QString problem() const { return m_problem; }
+
+protected:
+    int rows() const override { return int(m_paths.size()); }
+    int columns() const override { return ColumnCount; }
+    QString cellText(int row, int column) const override;
+    QString headerText(int column) const override;
+
+private:
+    void rank();
+
+    EdgeDataPtr m_snapshot;
+    PathMode m_mode = PathMode::Shortest;
+    int m_count = 10;
+    std::vector<RankedPath> m_paths;
+    QString m_problem;
+};
+
+} // namespace stagepath

@@ -1,0 +1,91 @@
+#include "steptable.h"
+
+#include "model/numbers.h"
+#include "validation.h"
+
+#include <QCoreApplication>
+
+namespace stagepath {
+
+StepTable::StepTable(QObject *parent)
+    : TextTable(parent)
+{
+}
+
+void StepTable::setGraph(EdgeDataPtr snapshot, PathMode mode)
+{
+    beginResetModel();
+    m_search.reset();
+    m_problem.clear();
+    m_snapshot = std::move(snapshot);
+    if (m_snapshot) {
+        if (const auto problem = checkComputable(*m_snapshot)) {
+            m_problem = *problem;
+        } else {
+            auto search = std::make_unique<BestPathSearch>(*m_snapshot, mode);
+            if (search->computed())
+                m_search = std::move(search);
+        }
+    }
+    endResetModel();
+}
+
+void StepTable::clear()
+{
+    beginResetModel();
+    m_search.reset();
+    m_snapshot.reset();
+    m_problem.clear();
+    endResetModel();
+}
+
+QString StepTable::bestTotalText() const
+{
+    return m_search && m_search->hasPath() ? formatNumber(m_search->total()) : QString();
+}
+
+QString StepTable::bestPathCountText() const
+{
+    return countText(m_search && m_search->hasPath() ? m_search->pathCount() : 0);
+}
+
+QString StepTable::countText(quint64 count)
+{
+    if (count >= BestPathSearch::countLimit)
+        return QStringLiteral("> %1").arg(BestPathSearch::countLimit - 1);
+    return QString::number(count);
+}
+
+QString StepTable::headerText(int column) const
+{
+    switch (column) {
+    case BoxColumn: return QCoreApplication::translate("StepTable", "Kutu");
+    case ColumnColumn: return QCoreApplication::translate("StepTable", "Sütun");
+    case TotalColumn: return QCoreApplication::translate("StepTable", "En iyi toplam");
+    case PreviousColumn: return QCoreApplication::translate("StepTable", "Önceki kutu");
+    case TiesColumn: return QCoreApplication::translate("StepTable", "Eşit yollar");
+    default: return QString();
+    }
+}
+
+QString StepTable::cellText(int box, int column) const
+{
+    switch (column) {
+    case BoxColumn: return QString::number(box + 1);
+    case ColumnColumn: return QString::number(m_search->columnOf(box) + 1);
+    case TotalColumn: return formatNumber(m_search->bestTotal(box));
+    case PreviousColumn: {
+        const qint64 previous = m_search->previousBox(box);
+        return previous < 0 ? QString() : QString::number(previous + 1);
+    }
+    case TiesColumn: return countText(m_search->tieCount(box));
+    default: return QString();
+    }
+}
+
+int StepTable::rows() const
+{
+    return m_search ? int(m_search->shape().totalBoxes()) : 0;
+}
+
+} // namespace stagepath

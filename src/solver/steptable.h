@@ -1,0 +1,64 @@
+#pragma once
+// The dynamic program behind "Çiz", shown step by step: one row per box in
+// global box order (down column 1, then column 2, ...), with the columns
+// "Kutu" (box number), "Sütun" (its column), "En iyi toplam" (the best total
+// of a partial path from column 1 to the box, as the result table writes
+// totals; "0" in column 1), "Önceki kutu" (the box before it on the first
+// best partial path; empty in column 1) and "Eşit yollar" (how many best
+// partial paths reach it). Following "Önceki kutu" back from the last box of
+// the best path gives the path that "Çiz" marks. See bestpathsearch.h.
+//
+// Cells are written from the search's per-box numbers when a view asks; no
+// text is kept per row.
+
+#include "bestpathsearch.h"
+#include "model/graphdata.h"
+#include "pathmode.h"
+#include "texttable.h"
+
+#include <memory>
+
+namespace stagepath {
+
+class StepTable : public TextTable
+{
+    Q_OBJECT
+
+public:
+    enum Column { BoxColumn, ColumnColumn, TotalColumn, PreviousColumn, TiesColumn, ColumnCount };
+
+    explicit StepTable(QObject *parent = nullptr);
+
+    // Works the program out for the snapshot, in one reset. A graph that
+    // cannot be computed (a column without boxes, a value that is not a
+    // number, a total beyond the double range) shows no rows, and problem()
+    // says why in one line.
+    void setGraph(EdgeDataPtr snapshot, PathMode mode);
+    void clear();
+
+    QString problem() const { return m_problem; }
+    // The search behind the rows (the drawing reads the edges on best paths
+    // and each box's chosen edge from it); null while there are no rows.
+    const BestPathSearch *search() const { return m_search.get(); }
+
+    // The whole graph: the best total as written, and how many full paths
+    // have it; empty and "0" when the graph has no path.
+    QString bestTotalText() const;
+    QString bestPathCountText() const;
+
+    // A count as shown: exact up to 2^63 - 1, "> 9223372036854775807" beyond.
+    static QString countText(quint64 count);
+
+protected:
+    int rows() const override;
+    int columns() const override { return ColumnCount; }
+    QString cellText(int box, int column) const override;
+    QString headerText(int column) const override;
+
+private:
+    EdgeDataPtr m_snapshot;
+    std::unique_ptr<BestPathSearch> m_search;
+    QString m_problem;
+};
+
+} // namespace stagepath
