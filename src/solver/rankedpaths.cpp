@@ -39,26 +39,31 @@ const qint64 maxKey = orderKey(DBL_MAX);
 template <typename Pred>
 qint64 lastKeyUpward(qint64 from, Pred pred)
 {
-    using Wide = __int128; // keys span nearly all of 64 bits, so their distances need more
-    Wide lo = from;
-    Wide hi = 0;
-    Wide step = 1;
+    // Keys span nearly all of 64 bits, so they are walked as unsigned
+    // offsets from the least key, whose distances always fit.
+    constexpr quint64 offset = quint64(1) << 63;
+    const auto toOffset = [](qint64 key) { return quint64(key) + offset; };
+    const auto toKey = [](quint64 u) { return qint64(u - offset); };
+    const quint64 top = toOffset(maxKey);
+    quint64 lo = toOffset(from);
+    quint64 hi = 0;
+    quint64 step = 1;
     for (;;) {
-        if (lo == maxKey)
+        if (lo == top)
             return maxKey + 1;
-        const Wide next = maxKey - lo < step ? Wide(maxKey) : lo + step;
-        if (!pred(qint64(next))) {
+        const quint64 next = top - lo < step ? top : lo + step;
+        if (!pred(toKey(next))) {
             hi = next;
             break;
         }
         lo = next;
-        step *= 2;
+        step = step > std::numeric_limits<quint64>::max() / 2 ? std::numeric_limits<quint64>::max() : step * 2;
     }
     while (hi - lo > 1) {
-        const Wide mid = lo + (hi - lo) / 2;
-        (pred(qint64(mid)) ? lo : hi) = mid;
+        const quint64 mid = lo + (hi - lo) / 2;
+        (pred(toKey(mid)) ? lo : hi) = mid;
     }
-    return qint64(lo);
+    return toKey(lo);
 }
 
 // The largest P with fl(P + v) <= t; fl(P + v) grows with P, so the P that
