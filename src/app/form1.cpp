@@ -4,8 +4,8 @@
 #include "keyboard.h"
 #include "picturebox.h"
 
-#include "drawing/geometry.h"
-#include "drawing/graphdrawing.h"
+#include "drawing/picture.h"
+#include "drawing/surface.h"
 #include "model/edgetable.h"
 #include "model/limits.h"
 #include "model/numbers.h"
@@ -31,6 +31,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <new>
 
@@ -68,6 +69,13 @@ QString noPathText(const GraphShape &shape)
 int clampToInt(qint64 v)
 {
     return int(std::clamp<qint64>(v, 0, std::numeric_limits<int>::max()));
+}
+
+// A scroll range in twips: how far a side of the surface (widget pixels, a
+// whole number of twips) exceeds the viewport's.
+qint64 scrollMaxTwips(double surfacePixels, qint64 viewportTwips)
+{
+    return std::max<qint64>(0, std::llround(surfacePixels * twipsPerPixel) - viewportTwips);
 }
 
 } // namespace
@@ -115,7 +123,7 @@ void Form1::createControls()
     Text3 = place<QLineEdit>(f, "Text3", twipsRect(3000, 7440, 975, 270), Label3->text());
     Frame1 = place<QFrame>(f, "Frame1", twipsRect(-120, 0, 9975, 6855), QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::NoFrame);
-    Picture1 = new PictureBox(&m_record, Frame1);
+    Picture1 = new PictureBox(Frame1);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(twipsRect(120, 0, 9855, 6855));
     Picture1->setAccessibleName(QStringLiteral("Çizim"));
@@ -399,13 +407,25 @@ void Form1::Ciz()
     settings.radius = m_circleSize;
     settings.penWidth = m_penWidth;
     settings.coloured = Check1->isChecked();
-    const DrawResult result = drawGraph(m_record, m_edges->snapshot(), settings, width() * twipsPerPixel);
-    m_largest = result.largest;
-    Picture1->resize(qMin(twipsToPixels(result.widthTwips), QWIDGETSIZE_MAX),
-                     qMin(twipsToPixels(result.heightTwips), QWIDGETSIZE_MAX));
-    VScroll1->setMaximum(clampToInt(result.vScrollMax));
-    HScroll1->setMaximum(clampToInt(result.hScrollMax));
-    Picture1->update();
+    const GraphPicture picture(m_edges->snapshot(), settings);
+    if (picture.isEmpty())
+        return; // no columns: nothing is drawn, not even cleared
+    m_largest = picture.largest();
+    Picture1->setPicture(picture);
+    sizePicture();
+}
+
+const GraphPicture &Form1::picture() const
+{
+    return Picture1->picture();
+}
+
+void Form1::sizePicture()
+{
+    const QSizeF surface = surfaceSize(picture().extent(Picture1->zoom()), QSizeF(width(), kViewportHeight));
+    Picture1->resize(int(std::ceil(surface.width())), int(std::ceil(surface.height())));
+    VScroll1->setMaximum(clampToInt(scrollMaxTwips(surface.height(), qint64(kViewportHeight) * twipsPerPixel)));
+    HScroll1->setMaximum(clampToInt(scrollMaxTwips(surface.width(), qint64(width()) * twipsPerPixel)));
 }
 
 Form1::Listing Form1::listPaths()
@@ -444,9 +464,9 @@ void Form1::Command5_Click()
         showMessage(noPathText(snapshot->shape));
         return;
     }
-    const GraphGeometry geometry(snapshot->shape, m_xSpacing, m_ySpacing, m_circleSize);
-    markPath(m_record, geometry, best->positions, m_penWidth);
-    Picture1->update();
+    PictureOverlays overlays = picture().overlays();
+    overlays.bestPath = best->positions;
+    Picture1->setPicture(picture().withOverlays(std::move(overlays)));
 
     const QString name = mode == PathMode::Shortest ? QStringLiteral("En kısa yol") : QStringLiteral("En uzun yol");
     if (listing == Listing::Listed && best->row >= 0 && best->row < m_results->rowCount()) {

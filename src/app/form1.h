@@ -3,7 +3,7 @@
 // the wiring from the controls' events to the procedures; the work itself is
 // done by the models, the solver and the drawing.
 
-#include "drawing/drawingrecord.h"
+#include "drawing/picture.h"
 #include "model/randomsource.h"
 
 #include <QWidget>
@@ -49,7 +49,8 @@ public:
     double largestStageSize() const { return m_largest; }
     int penWidth() const { return m_penWidth; }
 
-    const DrawingRecord &drawingRecord() const { return m_record; }
+    // What the drawing surface shows.
+    const GraphPicture &picture() const;
     StageTable *stageTable() const { return m_stages; }
     EdgeTable *edgeTable() const { return m_edges; }
     ResultTable *resultTable() const { return m_results; }
@@ -73,6 +74,8 @@ private:
     void layoutControls();
     Listing listPaths();
     void showStageTab(int index);
+    // Sizes the drawing surface to the picture at its zoom and sets the scroll ranges.
+    void sizePicture();
     void showMessage(const QString &text, bool warning = true);
     // Marks a text box whose text is refused (problem non-empty) or clears the mark.
     void markInput(QLineEdit *box, const QString &problem);
@@ -80,7 +83,6 @@ private:
     template <typename F> void guarded(F &&handler);
 
     std::unique_ptr<RandomSource> m_random;
-    DrawingRecord m_record;
 
     double m_xSpacing = 0;
     double m_ySpacing = 0;

@@ -1,25 +1,38 @@
 #include "picturebox.h"
 
-#include "drawing/drawingrecord.h"
+#include "drawing/textrule.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace stagepath {
 
-PictureBox::PictureBox(const DrawingRecord *record, QWidget *parent)
+PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
-    , m_record(record)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The font the drawing writes its texts in, rather than the window's.
     setFont(drawingFont());
 }
 
+void PictureBox::setPicture(const GraphPicture &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void PictureBox::setZoom(double zoom)
+{
+    m_zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    m_record->paint(painter, event->rect());
+    m_picture.paint(painter, event->rect(), m_zoom);
 }
 
 } // namespace stagepath

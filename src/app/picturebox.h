@@ -1,24 +1,31 @@
 #pragma once
 // Picture1: the drawing surface. It keeps no pixels of its own; every exposed
-// part is painted again from the record of what was drawn.
+// part is painted again from the picture, at the zoom it is shown at.
+
+#include "drawing/picture.h"
 
 #include <QWidget>
 
 namespace stagepath {
 
-class DrawingRecord;
-
 class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
-    explicit PictureBox(const DrawingRecord *record, QWidget *parent = nullptr);
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    const GraphPicture &picture() const { return m_picture; }
+    void setPicture(const GraphPicture &picture);
+    double zoom() const { return m_zoom; }
+    // Clamped to the zoom steps' range; the caller resizes the surface.
+    void setZoom(double zoom);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const DrawingRecord *m_record;
+    GraphPicture m_picture;
+    double m_zoom = 1;
 };
 
 } // namespace stagepath

@@ -1,0 +1,165 @@
+// Setting dense meshes of lines as pixel spans, column by column.
+#include "meshspans.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace stagepath {
+
+MeshSpans::MeshSpans(const GraphPicture::Content &content, const DeviceMap &map, const QRect &device, const LineSet &set)
+    : m_content(content)
+    , m_map(map)
+    , m_device(device)
+    , m_set(set)
+    , m_pen(map.penWidth(set.width))
+{
+}
+
+double MeshSpans::leftY(const Stage &st, qint64 from) const
+{
+    const float y = float(m_content.geometry.edgeStartY(st.stage, from));
+    return DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+}
+
+double MeshSpans::rightY(const Stage &st, qint64 to) const
+{
+    const float y = float(m_content.geometry.edgeEndY(st.stage, to));
+    return DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+}
+
+double MeshSpans::halfHeight(const Stage &st, double rise) const
+{
+    return m_pen / 2 * std::hypot(1.0, rise / (st.x2 - st.x1));
+}
+
+MeshSpans::Stage MeshSpans::describe(int stage) const
+{
+    const GraphGeometry &g = m_content.geometry;
+    Stage st{};
+    st.stage = stage;
+    st.left = g.boxCount(stage);
+    st.right = g.boxCount(stage + 1);
+    st.firstRow = m_content.edges->shape.stageStart(stage);
+    const QLineF first = g.edgeLine(stage, 0, 0);
+    st.x1 = DeviceMap::snap(m_map.toDevice(QPointF(float(first.x1()), 0)).x(), m_pen);
+    st.x2 = DeviceMap::snap(m_map.toDevice(QPointF(float(first.x2()), 0)).x(), m_pen);
+    st.leftY0 = leftY(st, 0);
+    const double leftLast = leftY(st, st.left - 1);
+    st.leftStep = st.left > 1 ? (leftLast - st.leftY0) / double(st.left - 1) : 0;
+    st.rightY0 = rightY(st, 0);
+    const double rightLast = rightY(st, st.right - 1);
+    st.rightStep = st.right > 1 ? (rightLast - st.rightY0) / double(st.right - 1) : 0;
+    const double rise = std::max({std::abs(st.rightY0 - leftLast), std::abs(rightLast - st.leftY0),
+                                  std::abs(st.rightY0 - st.leftY0), std::abs(rightLast - leftLast)});
+    st.steepest = rise / std::abs(st.x2 - st.x1);
+    return st;
+}
+
+QImage MeshSpans::render(const std::vector<int> &stages)
+{
+    m_image = QImage(m_device.size(), QImage::Format_ARGB32_Premultiplied);
+    m_coversAll = false;
+    if (m_image.isNull())
+        return m_image;
+    m_image.fill(Qt::transparent);
+    std::vector<Stage> described;
+    for (int s : stages) {
+        const Stage st = describe(s);
+        if (std::isfinite(st.x1) && std::isfinite(st.x2) && std::isfinite(st.leftY0) && std::isfinite(st.rightY0)
+            && std::isfinite(st.steepest))
+            described.push_back(st);
+    }
+    m_next.resize(size_t(m_device.height()) + 1);
+    m_coversAll = true;
+    for (int c = 0; c < m_device.width(); ++c)
+        m_coversAll = renderColumn(c, described) && m_coversAll;
+    return m_image;
+}
+
+bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
+{
+    m_column = column;
+    std::iota(m_next.begin(), m_next.end(), 0);
+    m_filled = 0;
+    const double x = m_device.left() + column + 0.5;
+    const double top = m_device.top(), bottom = top + m_device.height();
+    for (auto it = stages.rbegin(); it != stages.rend(); ++it) {
+        const Stage &st = *it;
+        if (x < std::min(st.x1, st.x2) || x > std::max(st.x1, st.x2))
+            continue;
+        const double t = (x - st.x1) / (st.x2 - st.x1);
+        // At this column the fan from box j spans (1 - t) * y_j plus t times
+        // the right ends' heights, and a stroke reaches `reach` beyond that.
+        const double reach = m_pen / 2 * std::hypot(1.0, st.steepest) + 1;
+        const double rightLast = st.rightY0 + st.rightStep * double(st.right - 1);
+        const double low = t * std::min(st.rightY0, rightLast), high = t * std::max(st.rightY0, rightLast);
+        const IndexRange fans = linearRange((1 - t) * st.leftY0, (1 - t) * st.leftStep, top - reach - high,
+                                            bottom + reach - low, st.left);
+        for (qint64 j = fans.last; j >= fans.first; --j)
+            if (renderFan(st, t, j))
+                return true;
+    }
+    return m_filled == m_device.height();
+}
+
+bool MeshSpans::renderFan(const Stage &st, double t, qint64 from)
+{
+    const double y1 = leftY(st, from);
+    const QRgb colour = m_set.colourOf(from) | 0xff000000u;
+    const double reach = std::max(halfHeight(st, st.rightY0 - y1), halfHeight(st, rightY(st, st.right - 1) - y1)) + 1;
+    const double step = t * st.rightStep;
+    const double top = m_device.top(), bottom = top + m_device.height();
+    const IndexRange to = linearRange(y1 + t * (st.rightY0 - y1), step, top - reach, bottom + reach, st.right);
+    if (to.isEmpty())
+        return false;
+    if (!m_set.only && std::abs(step) <= m_pen) {
+        // Neighbouring strokes touch: the run is one span from the lowest to
+        // the highest edge of its outermost lines (a stroke's top edge is
+        // concave and its bottom edge convex in the right box).
+        double low = INFINITY, high = -INFINITY;
+        for (qint64 m : {to.first, to.last}) {
+            const double rise = rightY(st, m) - y1, hh = halfHeight(st, rise);
+            low = std::min(low, y1 + t * rise - hh);
+            high = std::max(high, y1 + t * rise + hh);
+        }
+        return fill(low, high, colour);
+    }
+    for (qint64 m = to.first; m <= to.last; ++m) {
+        if (m_set.only && !(*m_set.only)[size_t(st.firstRow + from * st.right + m)])
+            continue;
+        const double rise = rightY(st, m) - y1, hh = halfHeight(st, rise);
+        if (fill(y1 + t * rise - hh, y1 + t * rise + hh, colour))
+            return true;
+    }
+    return false;
+}
+
+int MeshSpans::nextEmpty(int row)
+{
+    while (m_next[size_t(row)] != row) {
+        m_next[size_t(row)] = m_next[size_t(m_next[size_t(row)])];
+        row = m_next[size_t(row)];
+    }
+    return row;
+}
+
+bool MeshSpans::fill(double low, double high, QRgb colour)
+{
+    // A pixel is covered when its centre lies in the band.
+    const int rows = m_device.height();
+    const double first = std::max(std::ceil(low - 0.5 - m_device.top()), 0.0);
+    const double last = std::min(std::ceil(high - 0.5 - m_device.top()) - 1, double(rows - 1));
+    if (!(first <= last))
+        return false;
+    auto *bits = reinterpret_cast<QRgb *>(m_image.bits());
+    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    for (int r = nextEmpty(int(first)); r <= int(last); r = nextEmpty(r + 1)) {
+        bits[r * stride + m_column] = colour;
+        m_next[size_t(r)] = r + 1;
+        ++m_filled;
+    }
+    return m_filled == rows;
+}
+
+} // namespace stagepath

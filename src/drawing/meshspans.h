@@ -1,0 +1,74 @@
+#pragma once
+// Dense meshes of lines set as pixel spans on a raster device, for stages
+// whose lines are too many (or too wide) to stroke one by one. The mesh is
+// walked one device-pixel column at a time: at a column, the lines from one
+// left box form a fan whose heights step evenly with the right box, so the
+// run of right boxes whose lines cross the visible rows follows in O(1). Where
+// neighbouring lines of a fan lie closer than their stroke is wide the fan is
+// one solid span; otherwise each line is its own span. A stroke is the band
+// of its pen width about the line, cut square at the line's ends.
+//
+// Lines drawn later cover earlier ones. Walking the lines backwards and
+// filling only the pixels still empty gives the same picture, and a column is
+// left as soon as it is full, so however wide the pen, a pixel is set once.
+
+#include "drawing/devicemap.h"
+#include "drawing/linepainter.h"
+#include "drawing/picture.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <vector>
+
+namespace stagepath {
+
+class MeshSpans
+{
+public:
+    MeshSpans(const GraphPicture::Content &content, const DeviceMap &map, const QRect &device, const LineSet &set);
+
+    // The lines of the stages (in drawing order) over a transparent layer of
+    // the device area.
+    QImage render(const std::vector<int> &stages);
+    // Whether the last render left no pixel of the layer empty.
+    bool coversAll() const { return m_coversAll; }
+
+private:
+    // One stage in device pixels.
+    struct Stage {
+        int stage;
+        qint64 left, right, firstRow;
+        double x1, x2;          // the ends' x
+        double leftY0, leftStep; // the left ends' heights: about leftY0 + j * leftStep
+        double rightY0, rightStep;
+        double steepest;        // the largest |rise / run| of a line of the stage
+    };
+
+    Stage describe(int stage) const;
+    double leftY(const Stage &st, qint64 from) const;
+    double rightY(const Stage &st, qint64 to) const;
+    // Half the height a line's stroke covers in a column.
+    double halfHeight(const Stage &st, double rise) const;
+
+    bool renderColumn(int column, const std::vector<Stage> &stages);
+    bool renderFan(const Stage &st, double t, qint64 from);
+    // Fills the rows whose centres lie in [low, high) that are still empty;
+    // true when the column is full.
+    bool fill(double low, double high, QRgb colour);
+    int nextEmpty(int row);
+
+    const GraphPicture::Content &m_content;
+    const DeviceMap &m_map;
+    QRect m_device;
+    const LineSet &m_set;
+    double m_pen;
+    QImage m_image;
+    // Per column being filled: the next empty row at or after each row.
+    std::vector<int> m_next;
+    int m_filled = 0;
+    int m_column = 0;
+    bool m_coversAll = false;
+};
+
+} // namespace stagepath
