@@ -156,7 +156,7 @@ void LinePainter::drawSpans(QPainter &painter, const LineSet &set, const std::ve
                             const std::function<void()> &beneath) const
 {
     MeshSpans spans(m_content, m_map, m_device, set);
-    const QImage layer = spans.render(stages);
+    const QImage &layer = spans.render(stages);
     if (beneath && !spans.coversAll())
         beneath();
     m_map.useDevicePixels(painter);

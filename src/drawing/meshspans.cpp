@@ -7,6 +7,13 @@
 
 namespace stagepath {
 
+namespace {
+
+// The layer's pixels, kept from one repaint to the next of the same size.
+thread_local QImage t_spareLayer;
+
+} // namespace
+
 MeshSpans::MeshSpans(const GraphPicture::Content &content, const DeviceMap &map, const QRect &device, const LineSet &set)
     : m_content(content)
     , m_map(map)
@@ -14,6 +21,12 @@ MeshSpans::MeshSpans(const GraphPicture::Content &content, const DeviceMap &map,
     , m_set(set)
     , m_pen(map.penWidth(set.width))
 {
+}
+
+MeshSpans::~MeshSpans()
+{
+    if (!m_image.isNull())
+        t_spareLayer = std::move(m_image);
 }
 
 double MeshSpans::leftY(const Stage &st, qint64 from) const
@@ -56,9 +69,11 @@ MeshSpans::Stage MeshSpans::describe(int stage) const
     return st;
 }
 
-QImage MeshSpans::render(const std::vector<int> &stages)
+const QImage &MeshSpans::render(const std::vector<int> &stages)
 {
-    m_image = QImage(m_device.size(), QImage::Format_ARGB32_Premultiplied);
+    m_image = std::move(t_spareLayer);
+    if (m_image.size() != m_device.size())
+        m_image = QImage(m_device.size(), QImage::Format_ARGB32_Premultiplied);
     m_coversAll = false;
     if (m_image.isNull())
         return m_image;
@@ -83,28 +98,54 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
     std::iota(m_next.begin(), m_next.end(), 0);
     m_filled = 0;
     const double x = m_device.left() + column + 0.5;
-    const double top = m_device.top(), bottom = top + m_device.height();
+    const double top = m_device.top(), bottom = top + m_device.height(), half = m_pen / 2;
     for (auto it = stages.rbegin(); it != stages.rend(); ++it) {
         const Stage &st = *it;
-        if (x < std::min(st.x1, st.x2) || x > std::max(st.x1, st.x2))
+        const double left = std::min(st.x1, st.x2), right = std::max(st.x1, st.x2);
+        if (x < left - half || x > right + half)
             continue;
         const double t = (x - st.x1) / (st.x2 - st.x1);
         // At this column the fan from box j spans (1 - t) * y_j plus t times
         // the right ends' heights, and a stroke reaches `reach` beyond that.
-        const double reach = m_pen / 2 * std::hypot(1.0, st.steepest) + 1;
+        const double reach = half * std::hypot(1.0, st.steepest) + 1;
         const double rightLast = st.rightY0 + st.rightStep * double(st.right - 1);
         const double low = t * std::min(st.rightY0, rightLast), high = t * std::max(st.rightY0, rightLast);
         const IndexRange fans = linearRange((1 - t) * st.leftY0, (1 - t) * st.leftStep, top - reach - high,
                                             bottom + reach - low, st.left);
+        const bool nearEnds = x < left + half || x > right - half;
         for (qint64 j = fans.last; j >= fans.first; --j)
-            if (renderFan(st, t, j))
+            if (renderFan(st, x, j, nearEnds))
                 return true;
     }
     return m_filled == m_device.height();
 }
 
-bool MeshSpans::renderFan(const Stage &st, double t, qint64 from)
+std::pair<double, double> MeshSpans::strokeAt(const Stage &st, double x, double y1, double y2) const
 {
+    const double dx = st.x2 - st.x1, dy = y2 - y1, half = m_pen / 2;
+    const double length = std::hypot(dx, dy), along = (x - st.x1) * dx;
+    // Within half a pen of the line...
+    double low = y1 + ((x - st.x1) * dy - half * length) / dx;
+    double high = y1 + ((x - st.x1) * dy + half * length) / dx;
+    if (low > high)
+        std::swap(low, high);
+    // ...between the caps through its ends: 0 <= (p - p1) . d <= |d|^2.
+    const double end = length * length - along;
+    if (dy > 0) {
+        low = std::max(low, y1 - along / dy);
+        high = std::min(high, y1 + end / dy);
+    } else if (dy < 0) {
+        low = std::max(low, y1 + end / dy);
+        high = std::min(high, y1 - along / dy);
+    } else if (along < 0 || end < 0) {
+        return {1, 0};
+    }
+    return {low, high};
+}
+
+bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds)
+{
+    const double t = (x - st.x1) / (st.x2 - st.x1);
     const double y1 = leftY(st, from);
     const QRgb colour = m_set.colourOf(from) | 0xff000000u;
     const double reach = std::max(halfHeight(st, st.rightY0 - y1), halfHeight(st, rightY(st, st.right - 1) - y1)) + 1;
@@ -113,7 +154,7 @@ bool MeshSpans::renderFan(const Stage &st, double t, qint64 from)
     const IndexRange to = linearRange(y1 + t * (st.rightY0 - y1), step, top - reach, bottom + reach, st.right);
     if (to.isEmpty())
         return false;
-    if (!m_set.only && std::abs(step) <= m_pen) {
+    if (!nearEnds && !m_set.only && std::abs(step) <= m_pen) {
         // Neighbouring strokes touch: the run is one span from the lowest to
         // the highest edge of its outermost lines (a stroke's top edge is
         // concave and its bottom edge convex in the right box).
@@ -128,8 +169,8 @@ bool MeshSpans::renderFan(const Stage &st, double t, qint64 from)
     for (qint64 m = to.first; m <= to.last; ++m) {
         if (m_set.only && !(*m_set.only)[size_t(st.firstRow + from * st.right + m)])
             continue;
-        const double rise = rightY(st, m) - y1, hh = halfHeight(st, rise);
-        if (fill(y1 + t * rise - hh, y1 + t * rise + hh, colour))
+        const auto [low, high] = strokeAt(st, x, y1, rightY(st, m));
+        if (fill(low, high, colour))
             return true;
     }
     return false;

@@ -6,7 +6,8 @@
 // run of right boxes whose lines cross the visible rows follows in O(1). Where
 // neighbouring lines of a fan lie closer than their stroke is wide the fan is
 // one solid span; otherwise each line is its own span. A stroke is the band
-// of its pen width about the line, cut square at the line's ends.
+// of its pen width about the line, cut square to the line at its ends (flat
+// caps), as the painter strokes it.
 //
 // Lines drawn later cover earlier ones. Walking the lines backwards and
 // filling only the pixels still empty gives the same picture, and a column is
@@ -27,10 +28,13 @@ class MeshSpans
 {
 public:
     MeshSpans(const GraphPicture::Content &content, const DeviceMap &map, const QRect &device, const LineSet &set);
+    ~MeshSpans();
+    MeshSpans(const MeshSpans &) = delete;
+    MeshSpans &operator=(const MeshSpans &) = delete;
 
     // The lines of the stages (in drawing order) over a transparent layer of
-    // the device area.
-    QImage render(const std::vector<int> &stages);
+    // the device area; valid while this lives.
+    const QImage &render(const std::vector<int> &stages);
     // Whether the last render left no pixel of the layer empty.
     bool coversAll() const { return m_coversAll; }
 
@@ -52,7 +56,12 @@ private:
     double halfHeight(const Stage &st, double rise) const;
 
     bool renderColumn(int column, const std::vector<Stage> &stages);
-    bool renderFan(const Stage &st, double t, qint64 from);
+    // `nearEnds`: the column lies within half a pen of the lines' ends,
+    // where their caps cut the strokes.
+    bool renderFan(const Stage &st, double x, qint64 from, bool nearEnds);
+    // The heights a line's stroke covers in the column at x, caps included;
+    // low > high when none.
+    std::pair<double, double> strokeAt(const Stage &st, double x, double y1, double y2) const;
     // Fills the rows whose centres lie in [low, high) that are still empty;
     // true when the column is full.
     bool fill(double low, double high, QRgb colour);

@@ -2,6 +2,7 @@
 #include "values.h"
 
 #include "textrule.h"
+#include "model/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,6 +64,27 @@ qint64 stageEnd(const EdgeData &edges, const GraphGeometry &g, int s)
                 return row;
     }
     return end;
+}
+
+// Whether the locale writes whole numbers in plain ASCII digits, as
+// QString::number does.
+bool plainDigitLocale()
+{
+    const QLocale locale;
+    return locale.zeroDigit() == QLatin1String("0") && locale.negativeSign() == QLatin1String("-");
+}
+
+// The text of a row as the table shows it: typed, or the value in the
+// general form, which for a whole number below 10^15 is its plain digits.
+QString valueText(const EdgeData &edges, qint64 row, bool plainDigits)
+{
+    if (!edges.texts.isEmpty())
+        if (const auto it = edges.texts.constFind(row); it != edges.texts.constEnd())
+            return *it;
+    const double v = edges.values[size_t(row)];
+    if (plainDigits && v == std::floor(v) && std::abs(v) < 1e15)
+        return QString::number(qint64(v));
+    return formatNumber(v);
 }
 
 } // namespace
@@ -128,15 +150,16 @@ double ValueLayout::stageWidth(int stage) const
 void ValueLayout::paint(TextBatch &texts, const EdgeData &edges, const GraphGeometry &geometry, const QRectF &area) const
 {
     const GraphShape &shape = edges.shape;
+    const bool plainDigits = plainDigitLocale();
     for (int s = 0; s < shape.stageCount() && shape.stageStart(s) < m_end; ++s)
-        paintStage(texts, edges, geometry, s, area);
+        paintStage(texts, edges, geometry, s, area, plainDigits);
     for (const TallText &t : m_tall)
         if (QRectF(t.topLeft, t.size).intersects(area))
             texts.add(t.topLeft, edges.text(t.row));
 }
 
 void ValueLayout::paintStage(TextBatch &texts, const EdgeData &edges, const GraphGeometry &geometry, int stage,
-                             const QRectF &area) const
+                             const QRectF &area, bool plainDigits) const
 {
     const GraphShape &shape = edges.shape;
     const qint64 right = shape.boxCount(stage + 1);
@@ -153,7 +176,7 @@ void ValueLayout::paintStage(TextBatch &texts, const EdgeData &edges, const Grap
             const qint64 row = shape.edgeRow(stage, j, m);
             if (row >= m_end)
                 return;
-            const QString text = edges.text(row);
+            const QString text = valueText(edges, row, plainDigits);
             if (hasLineBreak(text))
                 continue; // a tall typed text, written apart
             const auto reference = geometry.valuePoint(stage, j, m);

@@ -44,7 +44,7 @@ private:
     void measureTypedTexts(const EdgeData &edges, const GraphGeometry &geometry);
     void measureStacks(const GraphShape &shape, const GraphGeometry &geometry);
     void paintStage(TextBatch &texts, const EdgeData &edges, const GraphGeometry &geometry, int stage,
-                    const QRectF &area) const;
+                    const QRectF &area, bool plainDigits) const;
     double stageWidth(int stage) const;
 
     qint64 m_end = 0;
