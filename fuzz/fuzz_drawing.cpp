@@ -191,8 +191,11 @@ void checkPainting(const GraphPicture &picture, FuzzedDataProvider &in)
     const QImage empty = paintPart(picture, away, away, zoom);
     for (int y = 0; y < empty.height(); ++y)
         for (int x = 0; x < empty.width(); ++x)
-            FUZZ_CHECK((empty.pixel(x, y) | 0xff000000u) == kBackgroundColour, "pixel %08x beyond the extent at (%d, %d), zoom %g",
-                       empty.pixel(x, y), away.x() + x, away.y() + y, zoom);
+            FUZZ_CHECK((empty.pixel(x, y) | 0xff000000u) == kBackgroundColour,
+                       "pixel %08x beyond the extent (%g x %g) at (%d, %d), zoom %g; X %g Y %g R %g pen %d, %d columns",
+                       empty.pixel(x, y), e.width(), e.height(), away.x() + x, away.y() + y, zoom,
+                       picture.settings().xSpacing, picture.settings().ySpacing, picture.settings().radius,
+                       picture.settings().penWidth, picture.geometry().columnCount());
 }
 
 } // namespace

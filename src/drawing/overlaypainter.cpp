@@ -107,8 +107,10 @@ void OverlayPainter::paintPath(QPainter &painter, const std::vector<qint64> &pos
         return;
     m_map.useDevicePixels(painter);
     SegmentBatch batch(painter, m_map, m_device, width);
+    auto isBox = [&g](size_t column, qint64 pos) { return pos >= 0 && pos < g.boxCount(int(column)); };
     for (size_t p = 0; p + 1 < columns; ++p)
-        batch.add(g.edgeLine(int(p), positions[p], positions[p + 1]), colour);
+        if (isBox(p, positions[p]) && isBox(p + 1, positions[p + 1]))
+            batch.add(g.edgeLine(int(p), positions[p], positions[p + 1]), colour);
 }
 
 void OverlayPainter::paintChosenEdges(QPainter &painter) const

@@ -31,7 +31,8 @@ struct PictureOverlays {
     // By 0-based global box index: a label written beside the circle; empty for none.
     std::shared_ptr<const std::vector<QString>> boxLabels;
     // The best path: the 0-based box position in each column; one segment
-    // per pair of neighbouring positions, with the graph's pen width.
+    // per pair of neighbouring positions, with the graph's pen width. (In
+    // both paths a segment to a position that is no box is left out.)
     std::vector<qint64> bestPath;
 };
 

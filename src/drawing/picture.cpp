@@ -38,10 +38,12 @@ void reachCircles(QSizeF &extent, const GraphPicture::Content &c)
             continue;
         const double x = c.geometry.columnX(col);
         const double number = estimatedTextSize(QString::number(shape.globalBox(col, n - 1))).width();
-        reach(right, std::max(x + circle, x - 6 + number));
+        reach(right, x + circle);
+        reach(right, x - 6 + number);
         for (qint64 j : {qint64(0), n - 1}) {
             const double y = c.geometry.boxCentre(col, j).y();
-            reach(bottom, std::max(y + circle, y - 6 + textLineHeight()));
+            reach(bottom, y + circle);
+            reach(bottom, y - 6 + textLineHeight());
         }
     }
     extent = QSizeF(right, bottom);
@@ -58,8 +60,10 @@ void reachLines(QSizeF &extent, const GraphPicture::Content &c)
             continue;
         // The outermost lines join the first and last boxes.
         for (const QLineF &l : {c.geometry.edgeLine(s, 0, next - 1), c.geometry.edgeLine(s, left - 1, 0)}) {
-            reach(right, std::max(l.x1(), l.x2()) + stroke);
-            reach(bottom, std::max(l.y1(), l.y2()) + stroke);
+            for (const QPointF &end : {l.p1(), l.p2()}) {
+                reach(right, end.x() + stroke);
+                reach(bottom, end.y() + stroke);
+            }
         }
     }
     extent = QSizeF(right, bottom);
@@ -123,7 +127,9 @@ GraphPicture GraphPicture::withOverlays(PictureOverlays overlays) const
 
 QSizeF GraphPicture::extent(double zoom) const
 {
-    return m_content->extent.expandedTo(m_overlays->extent) * zoom;
+    // A pixel more for the antialiased edges at any zoom.
+    const QSizeF e = m_content->extent.expandedTo(m_overlays->extent);
+    return e.isEmpty() ? e * zoom : e * zoom + QSizeF(1, 1);
 }
 
 void GraphPicture::paint(QPainter &painter, const QRectF &area, double zoom) const
