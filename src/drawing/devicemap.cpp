@@ -36,7 +36,7 @@ double DeviceMap::penWidth(double width) const
 
 double DeviceMap::snap(double device, double devicePen)
 {
-    const bool odd = std::fmod(devicePen, 2.0) == 1.0;
+    const bool odd = devicePen < 1e15 && qint64(devicePen) % 2 == 1;
     return odd ? std::floor(device) + 0.5 : std::floor(device + 0.5);
 }
 

@@ -16,7 +16,7 @@ namespace {
 // for lines times device pen width: beyond either, stroking one repaint would
 // take the painter tens of milliseconds or more.
 constexpr qint64 kDenseLines = 20000;
-constexpr double kDenseInk = 8000;
+constexpr double kDenseInk = 2000;
 
 bool finiteFloat(double v)
 {

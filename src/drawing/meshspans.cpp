@@ -43,7 +43,8 @@ double MeshSpans::rightY(const Stage &st, qint64 to) const
 
 double MeshSpans::halfHeight(const Stage &st, double rise) const
 {
-    return m_pen / 2 * std::hypot(1.0, rise / (st.x2 - st.x1));
+    const double slope = rise / (st.x2 - st.x1);
+    return m_pen / 2 * std::sqrt(1 + slope * slope);
 }
 
 MeshSpans::Stage MeshSpans::describe(int stage) const
@@ -86,9 +87,16 @@ const QImage &MeshSpans::render(const std::vector<int> &stages)
             described.push_back(st);
     }
     m_next.resize(size_t(m_device.height()) + 1);
+    m_wholeColumns.assign(size_t(m_device.width()), 0);
     m_coversAll = true;
     for (int c = 0; c < m_device.width(); ++c)
         m_coversAll = renderColumn(c, described) && m_coversAll;
+    for (int r = 0; r < m_device.height(); ++r) {
+        auto *row = reinterpret_cast<QRgb *>(m_image.scanLine(r));
+        for (int c = 0; c < m_device.width(); ++c)
+            if (m_wholeColumns[size_t(c)])
+                row[c] = m_wholeColumns[size_t(c)];
+    }
     return m_image;
 }
 
@@ -107,7 +115,7 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
         const double t = (x - st.x1) / (st.x2 - st.x1);
         // At this column the fan from box j spans (1 - t) * y_j plus t times
         // the right ends' heights, and a stroke reaches `reach` beyond that.
-        const double reach = half * std::hypot(1.0, st.steepest) + 1;
+        const double reach = half * std::sqrt(1 + st.steepest * st.steepest) + 1;
         const double rightLast = st.rightY0 + st.rightStep * double(st.right - 1);
         const double low = t * std::min(st.rightY0, rightLast), high = t * std::max(st.rightY0, rightLast);
         const IndexRange fans = linearRange((1 - t) * st.leftY0, (1 - t) * st.leftStep, top - reach - high,
@@ -123,7 +131,7 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
 std::pair<double, double> MeshSpans::strokeAt(const Stage &st, double x, double y1, double y2) const
 {
     const double dx = st.x2 - st.x1, dy = y2 - y1, half = m_pen / 2;
-    const double length = std::hypot(dx, dy), along = (x - st.x1) * dx;
+    const double length = std::sqrt(dx * dx + dy * dy), along = (x - st.x1) * dx;
     // Within half a pen of the line...
     double low = y1 + ((x - st.x1) * dy - half * length) / dx;
     double high = y1 + ((x - st.x1) * dy + half * length) / dx;
@@ -193,12 +201,23 @@ bool MeshSpans::fill(double low, double high, QRgb colour)
     const double last = std::min(std::ceil(high - 0.5 - m_device.top()) - 1, double(rows - 1));
     if (!(first <= last))
         return false;
-    auto *bits = reinterpret_cast<QRgb *>(m_image.bits());
+    if (m_filled == 0 && first == 0 && last == rows - 1) {
+        m_wholeColumns[size_t(m_column)] = colour;
+        m_filled = rows;
+        return true;
+    }
+    auto *bits = reinterpret_cast<QRgb *>(m_image.bits()) + m_column;
     const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
-    for (int r = nextEmpty(int(first)); r <= int(last); r = nextEmpty(r + 1)) {
-        bits[r * stride + m_column] = colour;
-        m_next[size_t(r)] = r + 1;
+    // Every row filled now points past the run, so that a later search
+    // skips the whole run at once.
+    const int end = int(last) + 1;
+    for (int r = nextEmpty(int(first)); r < end;) {
+        bits[r * stride] = colour;
+        m_next[size_t(r)] = end;
         ++m_filled;
+        ++r;
+        if (r < end && m_next[size_t(r)] != r)
+            r = nextEmpty(r);
     }
     return m_filled == rows;
 }

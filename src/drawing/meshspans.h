@@ -73,6 +73,8 @@ private:
     const LineSet &m_set;
     double m_pen;
     QImage m_image;
+    // Columns that one stroke fills whole, set row by row at the end (0: none).
+    std::vector<QRgb> m_wholeColumns;
     // Per column being filled: the next empty row at or after each row.
     std::vector<int> m_next;
     int m_filled = 0;
