@@ -12,6 +12,8 @@
 #include "model/numbers.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRandomGenerator>
 #include <QtTest>
 
@@ -387,6 +389,7 @@ void TestPicture::denseMeshMatchesStrokes_data()
     QTest::newRow("pen 1, coloured") << 1 << true << 1.0;
     QTest::newRow("pen 3, coloured, zoom 125 %") << 3 << true << 1.25;
     QTest::newRow("pen 2, zoom 50 %") << 2 << false << 0.5;
+    QTest::newRow("pen 40, coloured: caps cut the strokes") << 40 << true << 1.0;
 }
 
 void TestPicture::denseMeshMatchesStrokes()
@@ -395,15 +398,16 @@ void TestPicture::denseMeshMatchesStrokes()
     QFETCH(bool, coloured);
     QFETCH(double, zoom);
     // Two columns of 150 boxes: 22,500 lines, set as spans. The reference is
-    // the painter stroking the same lines (same ends, same order and
-    // colours) without antialiasing, over a view between the columns where
-    // nothing but lines is drawn.
+    // the painter filling the strokes of the same lines (same ends, same
+    // order and colours) without antialiasing, over a view between the columns where
+    // nothing but lines is drawn: along the top, where the mesh thins out
+    // into single lines.
     DrawSettings s;
     s.penWidth = pen;
     s.coloured = coloured;
-    s.ySpacing = 24;
+    s.ySpacing = 60;
     const GraphPicture picture(makeEdges({150, 150}), s);
-    const QRect view(int(60 * zoom), int(1500 * zoom), int(140 * zoom), 300);
+    const QRect view(int(45 * zoom), 0, int(170 * zoom), int(250 * zoom));
     const QImage spans = picture.render(view, zoom);
 
     QImage reference(view.size(), QImage::Format_RGB32);
@@ -411,20 +415,24 @@ void TestPicture::denseMeshMatchesStrokes()
     QPainter painter(&reference);
     painter.translate(-view.topLeft());
     const double w = std::max(1.0, std::round(pen * zoom));
+    QPainterPathStroker stroker;
+    stroker.setWidth(w);
+    stroker.setCapStyle(Qt::FlatCap);
     const GraphGeometry &g = picture.geometry();
     for (qint64 j = 0; j < 150; ++j) {
-        painter.setPen(QPen(QColor::fromRgb(lineColour(j, coloured)), w, Qt::SolidLine, Qt::FlatCap));
         for (qint64 m = 0; m < 150; ++m) {
             const QLineF l = g.edgeLine(0, j, m);
-            painter.drawLine(QPointF(DeviceMap::snap(l.x1() * zoom, w), DeviceMap::snap(l.y1() * zoom, w)),
-                             QPointF(DeviceMap::snap(l.x2() * zoom, w), DeviceMap::snap(l.y2() * zoom, w)));
+            QPainterPath line(QPointF(DeviceMap::snap(l.x1() * zoom, w), DeviceMap::snap(l.y1() * zoom, w)));
+            line.lineTo(DeviceMap::snap(l.x2() * zoom, w), DeviceMap::snap(l.y2() * zoom, w));
+            painter.fillPath(stroker.createStroke(line), QColor::fromRgb(lineColour(j, coloured)));
         }
     }
     painter.end();
-    // Rasterisers differ on the pixels a stroke's edge passes through.
+    // Both set a pixel where its centre lies in a stroke: only rounding on
+    // a stroke's very edge may differ.
     const int total = view.width() * view.height();
     const int bad = differing(spans, reference);
-    QVERIFY2(bad * 100 < total * 3, qPrintable(QStringLiteral("%1 of %2 pixels").arg(bad).arg(total)));
+    QVERIFY2(bad * 1000 < total, qPrintable(QStringLiteral("%1 of %2 pixels").arg(bad).arg(total)));
 }
 
 void TestPicture::surfaceCoversTheDrawing()
