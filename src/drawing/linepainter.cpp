@@ -93,7 +93,7 @@ LinePainter::LinePainter(const GraphPicture::Content &content, const DeviceMap &
 {
 }
 
-bool LinePainter::meetsArea(int s, double pad) const
+bool LinePainter::meetsArea(int s, double pad, double padDown) const
 {
     const GraphGeometry &g = m_content.geometry;
     const qint64 left = g.boxCount(s), right = g.boxCount(s + 1);
@@ -101,7 +101,7 @@ bool LinePainter::meetsArea(int s, double pad) const
     const double ys[4] = {first.y1(), g.edgeStartY(s, left - 1), first.y2(), g.edgeEndY(s, right - 1)};
     const QRectF box = QRectF(QPointF(std::min(first.x1(), first.x2()), *std::min_element(ys, ys + 4)),
                               QPointF(std::max(first.x1(), first.x2()), *std::max_element(ys, ys + 4)));
-    return box.adjusted(-pad, -pad, pad, pad).intersects(m_area);
+    return box.adjusted(-pad, -padDown, pad, padDown).intersects(m_area);
 }
 
 std::vector<LinePainter::StagePlan> LinePainter::plan(const LineSet &set) const
@@ -113,13 +113,25 @@ std::vector<LinePainter::StagePlan> LinePainter::plan(const LineSet &set) const
     const int last = std::min(set.lastStage, g.columnCount() - 2);
     for (int s = std::max(0, set.firstStage); s <= last; ++s) {
         const qint64 lines = set.only ? (*set.onlyPerStage)[size_t(s)] : g.boxCount(s) * g.boxCount(s + 1);
-        if (lines == 0 || g.boxCount(s) == 0 || g.boxCount(s + 1) == 0 || !meetsArea(s, pad))
+        if (lines == 0 || g.boxCount(s) == 0 || g.boxCount(s + 1) == 0)
             continue;
         const QLineF first = g.edgeLine(s, 0, 0);
-        const double ends = std::abs(m_map.toDevice(QPointF(float(first.x2()), 0)).x()
-                                     - m_map.toDevice(QPointF(float(first.x1()), 0)).x());
+        // The ends' columns as the spans set them.
+        const double run = DeviceMap::snap(m_map.toDevice(QPointF(float(first.x2()), 0)).x(), pen)
+            - DeviceMap::snap(m_map.toDevice(QPointF(float(first.x1()), 0)).x(), pen);
         const bool many = lines > kDenseLines || double(lines) * pen > kDenseInk;
-        stages.push_back(StagePlan{s, m_raster && many && std::isfinite(ends) && ends >= 2});
+        const bool dense = m_raster && many && std::isfinite(run) && std::abs(run) >= 2;
+        // Strokes cut upright at the ends' columns reach as far down and up
+        // as the pen is tall across the steepest line.
+        double padDown = pad;
+        if (dense && MeshSpans::cutUpright(pen, run)) {
+            const double rise = std::max(std::abs(g.edgeEndY(s, g.boxCount(s + 1) - 1) - first.y1()),
+                                         std::abs(first.y2() - g.edgeStartY(s, g.boxCount(s) - 1)));
+            // (a hundredth more for the ends' snapping to whole pixels)
+            padDown = MeshSpans::uprightReach(pen, rise / std::abs(first.x2() - first.x1())) * 1.01 / m_map.scale() + pad;
+        }
+        if (meetsArea(s, pad, padDown))
+            stages.push_back(StagePlan{s, dense});
     }
     return stages;
 }

@@ -75,7 +75,7 @@ private:
     };
 
     std::vector<StagePlan> plan(const LineSet &set) const;
-    bool meetsArea(int stage, double pad) const;
+    bool meetsArea(int stage, double pad, double padDown) const;
     void drawSpans(QPainter &painter, const LineSet &set, const std::vector<int> &stages,
                    const std::function<void()> &beneath) const;
     void drawStrokes(QPainter &painter, const LineSet &set, int stage) const;

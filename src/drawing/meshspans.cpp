@@ -110,7 +110,9 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
     for (auto it = stages.rbegin(); it != stages.rend(); ++it) {
         const Stage &st = *it;
         const double left = std::min(st.x1, st.x2), right = std::max(st.x1, st.x2);
-        if (x < left - half || x > right + half)
+        const bool upright = cutUpright(m_pen, st.x2 - st.x1);
+        const double beyond = upright ? 0 : half; // how far strokes reach past the ends' columns
+        if (x < left - beyond || x > right + beyond)
             continue;
         const double t = (x - st.x1) / (st.x2 - st.x1);
         // At this column the fan from box j spans (1 - t) * y_j plus t times
@@ -120,7 +122,7 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
         const double low = t * std::min(st.rightY0, rightLast), high = t * std::max(st.rightY0, rightLast);
         const IndexRange fans = linearRange((1 - t) * st.leftY0, (1 - t) * st.leftStep, top - reach - high,
                                             bottom + reach - low, st.left);
-        const bool nearEnds = x < left + half || x > right - half;
+        const bool nearEnds = !upright && (x < left + half || x > right - half);
         for (qint64 j = fans.last; j >= fans.first; --j)
             if (renderFan(st, x, j, nearEnds))
                 return true;
@@ -151,15 +153,52 @@ std::pair<double, double> MeshSpans::strokeAt(const Stage &st, double x, double 
     return {low, high};
 }
 
+namespace {
+
+IndexRange overlap(IndexRange a, IndexRange b)
+{
+    return IndexRange{std::max(a.first, b.first), std::min(a.last, b.last)};
+}
+
+IndexRange hull(IndexRange a, IndexRange b)
+{
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    return IndexRange{std::min(a.first, b.first), std::max(a.last, b.last)};
+}
+
+} // namespace
+
+IndexRange MeshSpans::bandsMeetingRows(const Stage &st, double t, double y1) const
+{
+    // The line to box m rises D = D0 + m * S; at this column its band runs
+    // from y1 + t * D - h to y1 + t * D + h, where h, half the band's
+    // height, lies between p and p * (1 + |D| / run) for a pen of half
+    // width p: linear bounds on either side of D = 0.
+    const double top = m_device.top() - 1, bottom = m_device.top() + m_device.height() + 1;
+    const double p = m_pen / 2, k = p / std::abs(st.x2 - st.x1);
+    const double d0 = st.rightY0 - y1, slope = st.rightStep;
+    const IndexRange rising = linearRange(d0, slope, 0, 1e300, st.right);
+    const IndexRange falling = linearRange(d0, slope, -1e300, 0, st.right);
+    auto meeting = [&](IndexRange side, double sign) {
+        // lowest edge y1 - p + (t - sign * k) * D, highest y1 + p + (t + sign * k) * D
+        const IndexRange low = linearRange(y1 - p + (t - sign * k) * d0, (t - sign * k) * slope, -1e300, bottom, st.right);
+        const IndexRange high = linearRange(y1 + p + (t + sign * k) * d0, (t + sign * k) * slope, top, 1e300, st.right);
+        return overlap(side, overlap(low, high));
+    };
+    return hull(meeting(rising, 1), meeting(falling, -1));
+}
+
 bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds)
 {
     const double t = (x - st.x1) / (st.x2 - st.x1);
     const double y1 = leftY(st, from);
     const QRgb colour = m_set.colourOf(from) | 0xff000000u;
-    const double reach = std::max(halfHeight(st, st.rightY0 - y1), halfHeight(st, rightY(st, st.right - 1) - y1)) + 1;
     const double step = t * st.rightStep;
     const double top = m_device.top(), bottom = top + m_device.height();
-    const IndexRange to = linearRange(y1 + t * (st.rightY0 - y1), step, top - reach, bottom + reach, st.right);
+    const IndexRange to = bandsMeetingRows(st, t, y1);
     if (to.isEmpty())
         return false;
     if (!nearEnds && !m_set.only && std::abs(step) <= m_pen) {
@@ -174,7 +213,21 @@ bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds)
         }
         return fill(low, high, colour);
     }
-    for (qint64 m = to.first; m <= to.last; ++m) {
+    // Near the ends a stroke reaches no further up or down than its line's
+    // ends and half the pen across (less for a steeper line): the lines
+    // that can meet the rows form one run of right boxes.
+    IndexRange lines = to;
+    if (nearEnds) {
+        const double rise0 = st.rightY0 - y1, riseLast = rightY(st, st.right - 1) - y1;
+        const double flattest = (rise0 > 0) != (riseLast > 0) ? 0 : std::min(std::abs(rise0), std::abs(riseLast));
+        const double dx = st.x2 - st.x1;
+        const double across = m_pen / 2 * std::abs(dx) / std::sqrt(dx * dx + flattest * flattest) + 1;
+        const IndexRange ends = y1 > bottom + across ? linearRange(st.rightY0, st.rightStep, -1e300, bottom + across, st.right)
+            : y1 < top - across                      ? linearRange(st.rightY0, st.rightStep, top - across, 1e300, st.right)
+                                                     : IndexRange{0, st.right - 1};
+        lines = IndexRange{std::max(to.first, ends.first), std::min(to.last, ends.last)};
+    }
+    for (qint64 m = lines.first; m <= lines.last; ++m) {
         if (m_set.only && !(*m_set.only)[size_t(st.firstRow + from * st.right + m)])
             continue;
         const auto [low, high] = strokeAt(st, x, y1, rightY(st, m));

@@ -7,7 +7,9 @@
 // neighbouring lines of a fan lie closer than their stroke is wide the fan is
 // one solid span; otherwise each line is its own span. A stroke is the band
 // of its pen width about the line, cut square to the line at its ends (flat
-// caps), as the painter strokes it.
+// caps), as the painter strokes it; a pen wider than twice the stage is long
+// makes the strokes one blot, and there they are cut upright at the ends'
+// columns instead (see reachesDown), which keeps every column one span.
 //
 // Lines drawn later cover earlier ones. Walking the lines backwards and
 // filling only the pixels still empty gives the same picture, and a column is
@@ -20,6 +22,7 @@
 #include <QImage>
 #include <QRect>
 
+#include <cmath>
 #include <vector>
 
 namespace stagepath {
@@ -27,6 +30,13 @@ namespace stagepath {
 class MeshSpans
 {
 public:
+    // Whether the strokes of a stage are cut upright at the ends' columns:
+    // the pen's half width (device pixels) reaches past the other end.
+    static bool cutUpright(double devicePen, double deviceRun) { return devicePen / 2 >= std::abs(deviceRun); }
+    // How far below and above its lines the strokes of such a stage reach
+    // (device pixels), for the slope of its steepest line.
+    static double uprightReach(double devicePen, double steepest) { return devicePen / 2 * std::sqrt(1 + steepest * steepest) + 1; }
+
     MeshSpans(const GraphPicture::Content &content, const DeviceMap &map, const QRect &device, const LineSet &set);
     ~MeshSpans();
     MeshSpans(const MeshSpans &) = delete;
@@ -59,6 +69,9 @@ private:
     // `nearEnds`: the column lies within half a pen of the lines' ends,
     // where their caps cut the strokes.
     bool renderFan(const Stage &st, double x, qint64 from, bool nearEnds);
+    // The right boxes whose lines' bands (strokes before their caps) from
+    // box `from`, at height y1, meet the rows at the fraction t of the way.
+    IndexRange bandsMeetingRows(const Stage &st, double t, double y1) const;
     // The heights a line's stroke covers in the column at x, caps included;
     // low > high when none.
     std::pair<double, double> strokeAt(const Stage &st, double x, double y1, double y2) const;
