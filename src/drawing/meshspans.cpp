@@ -191,50 +191,81 @@ IndexRange MeshSpans::bandsMeetingRows(const Stage &st, double t, double y1) con
     return hull(meeting(rising, 1), meeting(falling, -1));
 }
 
+std::pair<double, double> MeshSpans::bandHull(const Stage &st, double t, double y1, IndexRange to) const
+{
+    // A band's top edge is concave and its bottom edge convex in the right
+    // box: the outermost lines hold the extremes.
+    double low = INFINITY, high = -INFINITY;
+    for (qint64 m : {to.first, to.last}) {
+        const double rise = rightY(st, m) - y1, hh = halfHeight(st, rise);
+        low = std::min(low, y1 + t * rise - hh);
+        high = std::max(high, y1 + t * rise + hh);
+    }
+    return {low, high};
+}
+
+std::pair<double, double> MeshSpans::strokesExtent(const Stage &st, double y1, IndexRange to) const
+{
+    // A stroke reaches beyond its line's ends by half the pen times the
+    // cosine of its slope, at most that of the run's flattest line.
+    const double ya = rightY(st, to.first), yb = rightY(st, to.last), dx = st.x2 - st.x1;
+    const double flattest = (ya > y1) != (yb > y1) ? 0 : std::min(std::abs(ya - y1), std::abs(yb - y1));
+    const double across = m_pen / 2 * std::abs(dx) / std::sqrt(dx * dx + flattest * flattest);
+    return {std::min({y1, ya, yb}) - across, std::max({y1, ya, yb}) + across};
+}
+
+IndexRange MeshSpans::strokesNearRows(const Stage &st, double y1, IndexRange to) const
+{
+    // Lines that start below the rows must end within a stroke's reach of
+    // them, and likewise above; the ends run monotonously with the box.
+    const double across = strokesExtent(st, y1, IndexRange{0, st.right - 1}).second - std::max({y1, st.rightY0, rightY(st, st.right - 1)}) + 1;
+    const double top = m_device.top(), bottom = top + m_device.height();
+    const IndexRange ends = y1 > bottom + across ? linearRange(st.rightY0, st.rightStep, -1e300, bottom + across, st.right)
+        : y1 < top - across                      ? linearRange(st.rightY0, st.rightStep, top - across, 1e300, st.right)
+                                                 : IndexRange{0, st.right - 1};
+    return IndexRange{std::max(to.first, ends.first), std::min(to.last, ends.last)};
+}
+
 bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds)
 {
     const double t = (x - st.x1) / (st.x2 - st.x1);
     const double y1 = leftY(st, from);
     const QRgb colour = m_set.colourOf(from) | 0xff000000u;
-    const double step = t * st.rightStep;
-    const double top = m_device.top(), bottom = top + m_device.height();
-    const IndexRange to = bandsMeetingRows(st, t, y1);
+    IndexRange to{0, st.right - 1};
+    if (nearEnds) {
+        // Near the ends, first the cheap bound of where the strokes end.
+        to = strokesNearRows(st, y1, to);
+        if (to.isEmpty())
+            return false;
+        const auto [low, high] = strokesExtent(st, y1, to);
+        if (!hasEmptyRow(low, high))
+            return false;
+    }
+    to = overlap(to, bandsMeetingRows(st, t, y1));
     if (to.isEmpty())
         return false;
-    if (!nearEnds && !m_set.only && std::abs(step) <= m_pen) {
-        // Neighbouring strokes touch: the run is one span from the lowest to
-        // the highest edge of its outermost lines (a stroke's top edge is
-        // concave and its bottom edge convex in the right box).
-        double low = INFINITY, high = -INFINITY;
-        for (qint64 m : {to.first, to.last}) {
-            const double rise = rightY(st, m) - y1, hh = halfHeight(st, rise);
-            low = std::min(low, y1 + t * rise - hh);
-            high = std::max(high, y1 + t * rise + hh);
-        }
+    // All the run can cover: one span when neighbouring strokes touch (away
+    // from the ends' caps); nothing to do when its rows are full already.
+    const auto [low, high] = nearEnds ? strokesExtent(st, y1, to) : bandHull(st, t, y1, to);
+    if (!nearEnds && !m_set.only && std::abs(t * st.rightStep) <= m_pen)
         return fill(low, high, colour);
-    }
-    // Near the ends a stroke reaches no further up or down than its line's
-    // ends and half the pen across (less for a steeper line): the lines
-    // that can meet the rows form one run of right boxes.
-    IndexRange lines = to;
-    if (nearEnds) {
-        const double rise0 = st.rightY0 - y1, riseLast = rightY(st, st.right - 1) - y1;
-        const double flattest = (rise0 > 0) != (riseLast > 0) ? 0 : std::min(std::abs(rise0), std::abs(riseLast));
-        const double dx = st.x2 - st.x1;
-        const double across = m_pen / 2 * std::abs(dx) / std::sqrt(dx * dx + flattest * flattest) + 1;
-        const IndexRange ends = y1 > bottom + across ? linearRange(st.rightY0, st.rightStep, -1e300, bottom + across, st.right)
-            : y1 < top - across                      ? linearRange(st.rightY0, st.rightStep, top - across, 1e300, st.right)
-                                                     : IndexRange{0, st.right - 1};
-        lines = IndexRange{std::max(to.first, ends.first), std::min(to.last, ends.last)};
-    }
-    for (qint64 m = lines.first; m <= lines.last; ++m) {
+    if (!hasEmptyRow(low, high))
+        return false;
+    for (qint64 m = to.first; m <= to.last; ++m) {
         if (m_set.only && !(*m_set.only)[size_t(st.firstRow + from * st.right + m)])
             continue;
-        const auto [low, high] = strokeAt(st, x, y1, rightY(st, m));
-        if (fill(low, high, colour))
+        const auto [a, b] = strokeAt(st, x, y1, rightY(st, m));
+        if (fill(a, b, colour))
             return true;
     }
     return false;
+}
+
+bool MeshSpans::hasEmptyRow(double low, double high)
+{
+    const double first = std::max(std::ceil(low - 0.5 - m_device.top()), 0.0);
+    const double last = std::min(std::ceil(high - 0.5 - m_device.top()) - 1, double(m_device.height() - 1));
+    return first <= last && nextEmpty(int(first)) <= int(last);
 }
 
 int MeshSpans::nextEmpty(int row)

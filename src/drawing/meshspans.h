@@ -72,6 +72,13 @@ private:
     // The right boxes whose lines' bands (strokes before their caps) from
     // box `from`, at height y1, meet the rows at the fraction t of the way.
     IndexRange bandsMeetingRows(const Stage &st, double t, double y1) const;
+    // What the strokes of a run of lines from one box can cover at most:
+    // the hull of their bands at the fraction t of the way (exact), or the
+    // heights their ends and caps allow.
+    std::pair<double, double> bandHull(const Stage &st, double t, double y1, IndexRange to) const;
+    std::pair<double, double> strokesExtent(const Stage &st, double y1, IndexRange to) const;
+    // Of the run `to`, the lines whose strokes (caps included) can reach the rows.
+    IndexRange strokesNearRows(const Stage &st, double y1, IndexRange to) const;
     // The heights a line's stroke covers in the column at x, caps included;
     // low > high when none.
     std::pair<double, double> strokeAt(const Stage &st, double x, double y1, double y2) const;
@@ -79,6 +86,8 @@ private:
     // true when the column is full.
     bool fill(double low, double high, QRgb colour);
     int nextEmpty(int row);
+    // Whether a row whose centre lies in [low, high) is still empty.
+    bool hasEmptyRow(double low, double high);
 
     const GraphPicture::Content &m_content;
     const DeviceMap &m_map;
