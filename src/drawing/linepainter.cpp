@@ -67,8 +67,15 @@ void SegmentBatch::add(const QLineF &line, QRgb colour)
         return;
     const QPointF a(float(line.x1()), float(line.y1())), b(float(line.x2()), float(line.y2()));
     QLineF device(m_map.snapped(a, m_width), m_map.snapped(b, m_width));
-    if (!clipLine(device, m_clip))
+    // A line that misses the area is left out. One that meets it goes to the
+    // painter whole, so that every repaint antialiases it alike; only a line
+    // reaching far beyond what the rasteriser holds is cut to the area first.
+    QLineF cut = device;
+    if (!clipLine(cut, m_clip))
         return;
+    constexpr double kFar = 1 << 20;
+    if (std::max({std::abs(device.x1()), std::abs(device.y1()), std::abs(device.x2()), std::abs(device.y2())}) > kFar)
+        device = cut;
     if (!m_lines.empty() && colour != m_colour)
         flush();
     m_colour = colour;
