@@ -1,33 +1,32 @@
-// The drawing of a graph under any settings the window's text boxes can hold
+// The picture of a graph under any settings the window's text boxes can hold
 // (spacings and circle size of any double, NaN and infinities included, any
-// pen width), the best path marked over it, loose operations on the record,
-// and small parts of the surface painted.
+// pen width), with overlays, painted in parts at any zoom.
 //
 // Properties:
-// - drawing never fails; what cannot be drawn is left out, and what is drawn
-//   has finite coordinates; with spacings of a sensible size everything is
-//   drawn: a circle and a number per box, a value and a line per edge, at the
-//   places the geometry gives;
-// - the surface is never smaller than the viewport nor larger than a widget
-//   can be, and the scroll ranges are what exceeds the viewport;
-// - the marked path adds one red segment per stage, on the graph's own edges;
-// - painting any rectangle works, paints only the background away from what
-//   is drawn, and gives the same pixels (to within antialiasing levels)
-//   whichever rectangle they are painted as part of.
+// - building and painting never fail; the extent is finite and not negative,
+//   and the surface is never smaller than the viewport nor larger than a
+//   widget can be;
+// - the values end at the first row whose position does not fit, as a walk
+//   through every row finds;
+// - painting any rectangle gives the same pixels (to within antialiasing
+//   levels) whichever rectangle they are painted as part of;
+// - beyond the extent only the background shows.
 
 #include "check.h"
-#include "drawing/drawingrecord.h"
+#include "drawing/colours.h"
 #include "drawing/geometry.h"
-#include "drawing/graphdrawing.h"
+#include "drawing/picture.h"
+#include "drawing/surface.h"
+#include "drawing/textrule.h"
 #include "model/numbers.h"
 #include "solver/bestpath.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cfenv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -100,173 +99,107 @@ std::shared_ptr<EdgeData> anyGraph(FuzzedDataProvider &in)
     return data;
 }
 
-// The window draws in opaque colours only. (Painting skips what lies under a
-// stroke that covers the painted area, which holds for opaque strokes.)
-QRgb opaque(QRgb colour) { return colour | 0xff000000u; }
-
-bool finitePoint(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
-
-// Whether a value fits where the record keeps it: single precision, and whole
-// pixels in 32 bits for texts.
-bool sensible(double v) { return std::isfinite(v) && std::fabs(v) <= 1e4; }
-
-void checkRecord(const DrawingRecord &record)
+// The first edge row whose value cannot be written, row by row.
+qint64 firstUnwritten(const EdgeData &edges, const GraphGeometry &g)
 {
-    qsizetype circles = 0, lines = 0, texts = 0;
-    for (qsizetype k = 0; k < record.opCount(); ++k) {
-        const auto op = record.op(k);
-        switch (op.kind) {
-        case DrawingRecord::Kind::Circle:
-            ++circles;
-            FUZZ_CHECK(finitePoint(op.p1) && std::isfinite(op.radius), "circle %lld not finite", (long long)k);
-            break;
-        case DrawingRecord::Kind::Line:
-            ++lines;
-            FUZZ_CHECK(finitePoint(op.p1) && finitePoint(op.p2), "line %lld not finite", (long long)k);
-            break;
-        default:
-            ++texts;
-            break;
-        }
-        FUZZ_CHECK(op.penWidth >= 1 && op.penWidth <= kMaxPenWidth, "pen width %d", op.penWidth);
+    for (qint64 row = 0; row < edges.shape.edgeCount(); ++row) {
+        const auto e = edges.shape.edgeAt(row);
+        const auto reference = g.valuePoint(e.stage, e.from, e.to);
+        if (!reference || !textTopLeft(*reference, edges.text(row)))
+            return row;
     }
-    FUZZ_CHECK(circles == record.circleCount() && lines == record.lineCount() && texts == record.textCount(),
-               "counts %lld/%lld/%lld, operations %lld/%lld/%lld", (long long)record.circleCount(),
-               (long long)record.lineCount(), (long long)record.textCount(), (long long)circles, (long long)lines,
-               (long long)texts);
-    const QRectF b = record.bounds();
-    if (record.opCount() > 0)
-        FUZZ_CHECK(std::isfinite(b.left()) && std::isfinite(b.top()) && std::isfinite(b.right()) && std::isfinite(b.bottom()),
-                   "bounds not finite");
+    return edges.shape.edgeCount();
 }
 
-void checkDrawing(const DrawingRecord &record, const DrawResult &result, const EdgeData &data,
-                  const DrawSettings &settings, int innerWidth)
+PictureOverlays anyOverlays(FuzzedDataProvider &in, const EdgeData &data)
 {
+    PictureOverlays o;
     const GraphShape &shape = data.shape;
-    FUZZ_CHECK(result.drawn == (shape.columnCount() > 0), "drawn %d for %d columns", int(result.drawn), shape.columnCount());
-    if (!result.drawn)
-        return;
-    FUZZ_CHECK(result.largest == double(shape.largestColumn()), "largest %g", result.largest);
-    FUZZ_CHECK(result.heightTwips >= kViewportHeightTwips && result.heightTwips <= kMaxSurfaceTwips, "height %d twips",
-               result.heightTwips);
-    FUZZ_CHECK(result.widthTwips >= std::max(0, innerWidth) && result.widthTwips <= kMaxSurfaceTwips, "width %d twips",
-               result.widthTwips);
-    FUZZ_CHECK(result.vScrollMax == result.heightTwips - kViewportHeightTwips, "vertical scroll %lld",
-               (long long)result.vScrollMax);
-    FUZZ_CHECK(result.hScrollMax == std::max<qint64>(0, qint64(result.widthTwips) - std::max(0, innerWidth)),
-               "horizontal scroll %lld", (long long)result.hScrollMax);
-    checkRecord(record);
-
-    FUZZ_CHECK(record.circleCount() <= shape.totalBoxes() && record.lineCount() <= shape.edgeCount()
-                   && record.textCount() <= shape.totalBoxes() + shape.edgeCount(),
-               "more drawn than the graph holds");
-    if (!(sensible(settings.xSpacing) && sensible(settings.ySpacing) && sensible(settings.radius)))
-        return;
-    FUZZ_CHECK(record.circleCount() == shape.totalBoxes(), "%lld circles for %lld boxes", (long long)record.circleCount(),
-               (long long)shape.totalBoxes());
-    FUZZ_CHECK(record.lineCount() == shape.edgeCount(), "%lld lines for %lld edges", (long long)record.lineCount(),
-               (long long)shape.edgeCount());
-    FUZZ_CHECK(record.textCount() == shape.totalBoxes() + shape.edgeCount(), "%lld texts", (long long)record.textCount());
-
-    // Circles column by column, each with its number; the lines in edge order.
-    const GraphGeometry &g = result.geometry;
-    qint64 circle = 0, line = 0;
-    for (qsizetype k = 0; k < record.opCount(); ++k) {
-        const auto op = record.op(k);
-        if (op.kind == DrawingRecord::Kind::Circle) {
-            const auto e = circle++;
-            int c = 0;
-            qint64 j = e;
-            while (j >= shape.boxCount(c))
-                j -= shape.boxCount(c++);
-            const QPointF want = g.boxCentre(c, j);
-            FUZZ_CHECK(op.p1 == QPointF(float(want.x()), float(want.y())), "circle %lld at (%g, %g), expected (%g, %g)",
-                       (long long)e, op.p1.x(), op.p1.y(), want.x(), want.y());
-            FUZZ_CHECK(op.radius == double(float(settings.radius)), "circle radius %g", op.radius);
-        } else if (op.kind == DrawingRecord::Kind::Line) {
-            const auto edge = shape.edgeAt(line++);
-            const QLineF want = g.edgeLine(edge.stage, edge.from, edge.to);
-            FUZZ_CHECK(op.p1 == QPointF(float(want.x1()), float(want.y1())) && op.p2 == QPointF(float(want.x2()), float(want.y2())),
-                       "line %lld misplaced", (long long)(line - 1));
-            if (!settings.coloured)
-                FUZZ_CHECK(op.colour == linePalette()[0], "uncoloured line %lld", (long long)(line - 1));
-        } else if (op.kind == DrawingRecord::Kind::EdgeText) {
-            FUZZ_CHECK(op.text == data.text(op.edgeRow), "edge value text of row %lld: '%s'", (long long)op.edgeRow,
-                       show(op.text).constData());
-        }
+    if (in.ConsumeBool()) {
+        auto best = std::make_shared<std::vector<bool>>(size_t(shape.edgeCount()));
+        for (size_t i = 0; i < best->size(); ++i)
+            (*best)[i] = in.ConsumeIntegralInRange(0, 3) == 0;
+        o.bestEdges = best;
     }
+    if (in.ConsumeBool()) {
+        auto labels = std::make_shared<std::vector<QString>>(size_t(shape.totalBoxes()));
+        for (QString &l : *labels)
+            l = in.ConsumeBool() ? anyText(in) : QString();
+        o.boxLabels = labels;
+    }
+    if (in.ConsumeBool()) {
+        auto chosen = std::make_shared<std::vector<qint64>>(size_t(shape.totalBoxes()));
+        for (qint64 &c : *chosen)
+            c = in.ConsumeIntegralInRange<qint64>(-1, kMaxBoxes);
+        o.chosenFrom = chosen;
+    }
+    o.highlightedStage = in.ConsumeIntegralInRange(-1, kMaxColumns);
+    for (int c = 0; c < shape.columnCount(); ++c) {
+        const qint64 n = shape.boxCount(c);
+        o.selectedPath.push_back(n ? in.ConsumeIntegralInRange<qint64>(0, n - 1) : 0);
+    }
+    if (const auto best = findBestPath(data, in.ConsumeBool() ? PathMode::Shortest : PathMode::Longest))
+        o.bestPath = best->positions;
+    return o;
 }
 
-// For a failed pixel check: the operations drawn near a pixel.
-void dumpNear(const DrawingRecord &record, QPoint pixel)
+QImage paintPart(const GraphPicture &picture, const QRect &whole, const QRect &part, double zoom)
 {
-    for (qsizetype k = 0; k < record.opCount(); ++k) {
-        const auto op = record.op(k);
-        const char *kind = op.kind == DrawingRecord::Kind::Circle ? "circle"
-            : op.kind == DrawingRecord::Kind::Line                ? "line"
-                                                                  : "text";
-        std::fprintf(stderr, "  op %lld %s colour %08x pen %d p1 (%.9g, %.9g) p2 (%.9g, %.9g) r %.9g at (%d, %d) '%s'\n",
-                     (long long)k, kind, op.colour, op.penWidth, op.p1.x(), op.p1.y(), op.p2.x(), op.p2.y(), op.radius,
-                     op.topLeft.x(), op.topLeft.y(), show(op.text).constData());
-    }
-    std::fprintf(stderr, "  pixel (%d, %d)\n", pixel.x(), pixel.y());
+    QImage image(whole.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    painter.translate(-whole.topLeft());
+    painter.setClipRect(part);
+    picture.paint(painter, part, zoom);
+    painter.end();
+    return image;
 }
 
-void checkPainting(const DrawingRecord &record, FuzzedDataProvider &in)
+void checkPainting(const GraphPicture &picture, FuzzedDataProvider &in)
 {
-    const QRectF b = record.bounds();
-    // A rectangle near what is drawn, and a part of it.
-    const int cx = b.isNull() ? 0 : int(std::clamp(b.center().x(), -1e6, 1e6));
-    const int cy = b.isNull() ? 0 : int(std::clamp(b.center().y(), -1e6, 1e6));
+    const double zooms[] = {0.5, 1, 1.25, 2, 4};
+    const double zoom = zooms[in.ConsumeIntegralInRange<size_t>(0, std::size(zooms) - 1)];
+    const QSizeF e = picture.extent(zoom);
+    const int cx = int(std::min(e.width() / 2, 1e6)), cy = int(std::min(e.height() / 2, 1e6));
     const QRect whole(cx + in.ConsumeIntegralInRange(-200, 200), cy + in.ConsumeIntegralInRange(-200, 200),
                       in.ConsumeIntegralInRange(1, kMaxSide), in.ConsumeIntegralInRange(1, kMaxSide));
-    const QImage big = record.render(whole);
-    FUZZ_CHECK(!big.isNull() && big.size() == whole.size(), "render of %dx%d", whole.width(), whole.height());
-
+    const QImage big = paintPart(picture, whole, whole, zoom);
     const int dx = in.ConsumeIntegralInRange(0, whole.width() - 1);
     const int dy = in.ConsumeIntegralInRange(0, whole.height() - 1);
     const QRect part(whole.x() + dx, whole.y() + dy, in.ConsumeIntegralInRange(1, whole.width() - dx),
                      in.ConsumeIntegralInRange(1, whole.height() - dy));
-    const QImage small = record.render(part);
-    // Antialiased edges are not exactly the same everywhere: the raster engine
-    // clips lines to the device, and with wide pens the record paints tile by
-    // tile, batching other runs of lines, so where overlapping edges blend
-    // changes by a few levels. A missing or misplaced operation changes much
-    // more.
-    constexpr int kLevels = 12;
+    const QImage small = paintPart(picture, whole, part, zoom);
+    // Antialiased edges may differ by a few levels, and by up to an eighth of
+    // full coverage where the raster engine cuts a stroke to a clip of a
+    // pixel or two; a missing or misplaced item differs by far more.
+    constexpr int kLevels = 36;
     const auto close = [](QRgb a, QRgb b) {
         return std::abs(qRed(a) - qRed(b)) <= kLevels && std::abs(qGreen(a) - qGreen(b)) <= kLevels
             && std::abs(qBlue(a) - qBlue(b)) <= kLevels;
     };
-    for (int y = 0; y < part.height(); ++y) {
-        for (int x = 0; x < part.width(); ++x) {
-            if (!close(small.pixel(x, y), big.pixel(x + dx, y + dy)))
-                dumpNear(record, QPoint(part.x() + x, part.y() + y));
-            FUZZ_CHECK(close(small.pixel(x, y), big.pixel(x + dx, y + dy)),
-                       "pixel (%d, %d) is %08x painted alone, %08x as part of (%d, %d, %d x %d)", part.x() + x,
-                       part.y() + y, small.pixel(x, y), big.pixel(x + dx, y + dy), whole.x(), whole.y(), whole.width(),
-                       whole.height());
-        }
-    }
+    for (int y = dy; y < dy + part.height(); ++y)
+        for (int x = dx; x < dx + part.width(); ++x)
+            FUZZ_CHECK(close(small.pixel(x, y), big.pixel(x, y)),
+                       "pixel (%d, %d) at zoom %g is %08x painted alone (%d, %d, %d x %d), %08x as part of (%d, %d, %d x %d);"
+                       " X %g Y %g R %g pen %d",
+                       whole.x() + x, whole.y() + y, zoom, small.pixel(x, y), part.x(), part.y(), part.width(),
+                       part.height(), big.pixel(x, y), whole.x(), whole.y(), whole.width(), whole.height(),
+                       picture.settings().xSpacing, picture.settings().ySpacing, picture.settings().radius,
+                       picture.settings().penWidth);
 
-    // Away from everything drawn only the background shows. (A rectangle
-    // held as corner and size loses its far edge when one edge is
-    // astronomically far: only drawings of a size the window allows count.)
-    const auto near = [](double v) { return std::fabs(v) < 1e7; };
-    if (!b.isNull() && !(near(b.left()) && near(b.right()) && near(b.top()) && near(b.bottom())))
+    // Beyond the extent only the background shows (for drawings of a size
+    // the window allows).
+    if (!(e.width() < 1e6 && e.height() < 1e6))
         return;
-    const QRect away = b.isNull() ? QRect(0, 0, 8, 8) : QRect(int(b.right()) + 4, int(b.top()), 8, 8);
-    const QImage empty = record.render(away);
+    const QRect away(int(std::ceil(e.width())) + in.ConsumeIntegralInRange(0, 30), in.ConsumeIntegralInRange(0, int(e.height()) + 30), 8, 8);
+    const QImage empty = paintPart(picture, away, away, zoom);
     for (int y = 0; y < empty.height(); ++y)
-        for (int x = 0; x < empty.width(); ++x) {
-            if (empty.pixel(x, y) != (record.background() | 0xff000000u)) {
-                dumpNear(record, QPoint(away.x() + x, away.y() + y));
-                std::fprintf(stderr, "  bounds (%g, %g) - (%g, %g)\n", b.left(), b.top(), b.right(), b.bottom());
-            }
-            FUZZ_CHECK(empty.pixel(x, y) == (record.background() | 0xff000000u), "pixel %08x beyond the drawing at (%d, %d)",
-                       empty.pixel(x, y), away.x() + x, away.y() + y);
-        }
+        for (int x = 0; x < empty.width(); ++x)
+            FUZZ_CHECK((empty.pixel(x, y) | 0xff000000u) == kBackgroundColour,
+                       "pixel %08x beyond the extent (%g x %g) at (%d, %d), zoom %g; X %g Y %g R %g pen %d, %d columns",
+                       empty.pixel(x, y), e.width(), e.height(), away.x() + x, away.y() + y, zoom,
+                       picture.settings().xSpacing, picture.settings().ySpacing, picture.settings().radius,
+                       picture.settings().penWidth, picture.geometry().columnCount());
 }
 
 } // namespace
@@ -297,50 +230,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     }
     settings.penWidth = in.ConsumeBool() ? anyPen(in) : 1;
     settings.coloured = in.ConsumeBool();
-    // The window is a widget: its inner width is at most what a widget can be.
-    const int innerWidth = in.ConsumeBool() ? in.ConsumeIntegralInRange(-100, kMaxSurfaceTwips) : 11520;
 
-    DrawingRecord record;
-    const DrawResult result = drawGraph(record, data, settings, innerWidth);
-    checkDrawing(record, result, *data, settings, innerWidth);
+    GraphPicture picture(data, settings);
+    FUZZ_CHECK(picture.isEmpty() == (data->shape.columnCount() == 0), "empty for %d columns", data->shape.columnCount());
+    FUZZ_CHECK(picture.settings().penWidth >= 1 && picture.settings().penWidth <= 32767, "pen %d", picture.settings().penWidth);
+    FUZZ_CHECK(picture.valuesEnd() == firstUnwritten(*data, picture.geometry()), "values end at %lld, not %lld",
+               (long long)picture.valuesEnd(), (long long)firstUnwritten(*data, picture.geometry()));
+    if (!picture.isEmpty())
+        picture = picture.withOverlays(anyOverlays(in, *data));
 
-    // "Çiz": the best path in red over the graph.
-    if (result.drawn) {
-        std::vector<qint64> positions;
-        if (const auto best = findBestPath(*data, in.ConsumeBool() ? PathMode::Shortest : PathMode::Longest))
-            positions = best->positions;
-        else
-            for (int c = 0; c < data->shape.columnCount(); ++c)
-                positions.push_back(data->shape.boxCount(c) ? in.ConsumeIntegralInRange<qint64>(0, data->shape.boxCount(c) - 1) : 0);
-        const qsizetype before = record.lineCount();
-        const qsizetype firstOp = record.opCount();
-        markPath(record, result.geometry, positions, settings.penWidth);
-        const qsizetype added = record.lineCount() - before;
-        FUZZ_CHECK(added <= data->shape.stageCount(), "%lld segments for %d stages", (long long)added, data->shape.stageCount());
-        if (sensible(settings.xSpacing) && sensible(settings.ySpacing) && sensible(settings.radius))
-            FUZZ_CHECK(added == data->shape.stageCount(), "%lld segments for %d stages", (long long)added,
-                       data->shape.stageCount());
-        FUZZ_CHECK(record.opCount() - firstOp == added, "marking added other than lines");
-        for (qsizetype k = firstOp; k < record.opCount(); ++k)
-            FUZZ_CHECK(record.op(k).colour == kPathColour, "segment not red");
-    }
-
-    // Loose operations, as other callers may add them.
-    const int loose = in.ConsumeIntegralInRange(0, 6);
-    for (int i = 0; i < loose; ++i) {
-        const QPoint at(in.ConsumeIntegral<int>(), in.ConsumeIntegral<int>());
-        switch (in.ConsumeIntegralInRange(0, 4)) {
-        case 0: record.addCircle(QPointF(anyDouble(in), anyDouble(in)), anyDouble(in), anyPen(in)); break;
-        case 1: record.addLine(QPointF(anyDouble(in), anyDouble(in)), QPointF(anyDouble(in), anyDouble(in)),
-                               opaque(in.ConsumeIntegral<QRgb>()), anyPen(in)); break;
-        case 2: record.addText(at, anyText(in)); break;
-        case 3: record.addEdgeText(at, in.ConsumeIntegralInRange<qint64>(-2, data->shape.edgeCount() + 2)); break;
-        default: record.addNumberText(at, in.ConsumeIntegral<qint64>()); break;
-        }
-        (void)estimatedTextSize(anyText(in));
-    }
-    checkRecord(record);
-    checkPainting(record, in);
+    const QSizeF e = picture.extent();
+    FUZZ_CHECK(std::isfinite(e.width()) && std::isfinite(e.height()) && e.width() >= 0 && e.height() >= 0,
+               "extent %g x %g", e.width(), e.height());
+    const QSizeF viewport(in.ConsumeIntegralInRange(0, 20000), kViewportHeight);
+    const QSizeF surface = surfaceSize(e, viewport);
+    FUZZ_CHECK(surface.width() >= viewport.width() && surface.height() >= viewport.height()
+                   && surface.width() <= 16777215 && surface.height() <= 16777215,
+               "surface %g x %g", surface.width(), surface.height());
+    checkPainting(picture, in);
 
     // Whole pixels: rounded halves to even, only what fits in 32 bits.
     const double v = anyDouble(in);

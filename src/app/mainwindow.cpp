@@ -10,7 +10,7 @@
 #include "twips.h"
 
 #include "drawing/geometry.h"
-#include "drawing/graphdrawing.h"
+#include "drawing/picture.h"
 #include "model/edgetable.h"
 #include "model/inputlimits.h"
 #include "model/numbers.h"
@@ -76,7 +76,6 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     m_controls = createClientArea(this);
     setCentralWidget(m_controls.widget);
     m_controls.widget->installEventFilter(this);
-    m_controls.picture->setRecord(&m_record);
     m_pictureView = new PictureViewport(m_controls, this);
     createModels();
     createMenus();
@@ -412,12 +411,12 @@ void MainWindow::redraw()
         draw.radius = m_settings.circleSize;
         draw.penWidth = m_settings.penWidth;
         draw.coloured = m_settings.colourLines;
-        const ClientArea &c = m_controls;
-        const int innerWidth = c.widget->width();
-        const DrawResult result = drawGraph(m_record, m_edgeTable->snapshot(), draw, innerWidth * twips::perPixel);
-        m_largestStageSize = result.largest;
-        m_pictureView->setDrawingSize(QSize(result.drawingWidthTwips, result.drawingHeightTwips));
-        c.picture->update();
+        const GraphPicture picture(m_edgeTable->snapshot(), draw);
+        if (picture.isEmpty())
+            return; // no columns: nothing is drawn, not even cleared
+        m_largestStageSize = picture.largest();
+        m_controls.picture->setPicture(picture);
+        m_pictureView->layOut();
     });
 }
 
@@ -465,9 +464,10 @@ void MainWindow::drawBestPath()
             showMessage(noPathMessage(snapshot->shape).value_or(tr("Çizilecek yol yok.")));
             return;
         }
-        const GraphGeometry geometry(snapshot->shape, m_settings.xSpacing, m_settings.ySpacing, m_settings.circleSize);
-        markPath(m_record, geometry, best->positions, m_settings.penWidth);
-        m_controls.picture->update();
+        PictureBox *picture = m_controls.picture;
+        PictureOverlays overlays = picture->picture().overlays();
+        overlays.bestPath = best->positions;
+        picture->setPicture(picture->picture().withOverlays(overlays));
 
         if (listing == Listing::Listed && best->row >= 0 && best->row < m_resultTable->rowCount()) {
             selectBestRow(best->row);

@@ -18,7 +18,6 @@
 
 #include "clientarea.h"
 
-#include "drawing/drawingrecord.h"
 #include "model/lessonsettings.h"
 #include "model/randomsource.h"
 
@@ -90,7 +89,6 @@ private:
 
     std::unique_ptr<RandomSource> m_random;
     ClientArea m_controls;
-    DrawingRecord m_record;
     LessonSettings m_settings;
     double m_largestStageSize = 0;
 

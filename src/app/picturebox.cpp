@@ -1,9 +1,13 @@
 #include "picturebox.h"
 
-#include "drawing/drawingrecord.h"
+#include "zoomlevel.h"
+
+#include "drawing/textrule.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace stagepath {
 
@@ -15,32 +19,23 @@ PictureBox::PictureBox(QWidget *parent)
     setFont(drawingFont());
 }
 
-void PictureBox::setRecord(const DrawingRecord *record)
+void PictureBox::setPicture(const GraphPicture &picture)
 {
-    m_record = record;
+    m_picture = picture;
     update();
 }
 
-void PictureBox::setZoom(double factor)
+void PictureBox::setZoom(double zoom)
 {
-    m_zoom = factor;
+    m_zoom = std::clamp(zoom, ZoomLevel::fromPercent(ZoomLevel::minimumPercent).factor(),
+                        ZoomLevel::fromPercent(ZoomLevel::maximumPercent).factor());
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    if (!m_record)
-        return;
-    if (m_zoom == 1) {
-        m_record->paint(painter, event->rect());
-        return;
-    }
-    // Zoomed: the painter scales the drawing; the exposed area in drawing
-    // coordinates is the widget's exposed area scaled back.
-    painter.scale(m_zoom, m_zoom);
-    const QRectF exposed(QPointF(event->rect().topLeft()) / m_zoom, QSizeF(event->rect().size()) / m_zoom);
-    m_record->paint(painter, exposed.toAlignedRect());
+    m_picture.paint(painter, event->rect(), m_zoom);
 }
 
 } // namespace stagepath

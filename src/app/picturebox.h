@@ -1,28 +1,30 @@
 #pragma once
 // Picture1: the drawing surface. It keeps no pixels of its own; every exposed
-// part is painted again from the record of what was drawn.
+// part is painted again from the picture, at the zoom it is shown at.
+
+#include "drawing/picture.h"
 
 #include <QWidget>
 
 namespace stagepath {
-
-class DrawingRecord;
 
 class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget *parent = nullptr);
-    void setRecord(const DrawingRecord *record);
-    // The drawing is painted scaled by the zoom factor (1 is its own size).
-    void setZoom(double factor);
+
+    const GraphPicture &picture() const { return m_picture; }
+    void setPicture(const GraphPicture &picture);
     double zoom() const { return m_zoom; }
+    // Clamped to the zoom levels' range; the caller resizes the surface.
+    void setZoom(double zoom);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    const DrawingRecord *m_record = nullptr;
+    GraphPicture m_picture;
     double m_zoom = 1;
 };
 

@@ -2,7 +2,7 @@
 
 #include "twips.h"
 
-#include "drawing/graphdrawing.h"
+#include "drawing/surface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,36 +12,20 @@ namespace stagepath {
 
 namespace {
 
-// The largest size of a widget (QWIDGETSIZE_MAX), in pixels.
-constexpr int maxWidgetPixels = (1 << 24) - 1;
-
-// One side of the picture: its size in twips and its scroll range.
-struct Side {
-    qint64 twips;
-    int maximum;
-};
-
-Side layOutSide(int drawingTwips, double zoom, int viewportPixels)
+// The scroll range of one side, in twips: what the surface exceeds the viewport by.
+int scrollMaximum(double surfacePixels, int viewportPixels)
 {
-    const qint64 viewport = qint64(viewportPixels) * twips::perPixel;
-    const double zoomed = std::ceil(double(std::max(0, drawingTwips)) * zoom);
-    const qint64 twipsWide = std::max(viewport, qint64(std::min(zoomed, double(kMaxSurfaceTwips))));
-    const qint64 excess = std::clamp<qint64>(twipsWide - viewport, 0, std::numeric_limits<int>::max());
-    return {twipsWide, int(excess)};
-}
-
-int pixels(qint64 twipsWide)
-{
-    return std::min(twips::toPixels(double(twipsWide)), maxWidgetPixels);
+    const qint64 excess = twips::fromPixels(surfacePixels) - qint64(viewportPixels) * twips::perPixel;
+    return int(std::clamp<qint64>(excess, 0, std::numeric_limits<int>::max()));
 }
 
 } // namespace
 
-PictureLayout layOutPicture(QSize drawingTwips, double zoom, QSize viewport)
+PictureLayout layOutPicture(QSizeF extent, QSize viewport)
 {
-    const Side across = layOutSide(drawingTwips.width(), zoom, viewport.width());
-    const Side down = layOutSide(drawingTwips.height(), zoom, viewport.height());
-    return {QSize(pixels(across.twips), pixels(down.twips)), across.maximum, down.maximum};
+    const QSizeF surface = surfaceSize(extent, QSizeF(viewport));
+    return {QSize(int(std::ceil(surface.width())), int(std::ceil(surface.height()))),
+            scrollMaximum(surface.width(), viewport.width()), scrollMaximum(surface.height(), viewport.height())};
 }
 
 int centredScrollValue(int valueTwips, int viewportPixels, double from, double to)

@@ -6,6 +6,7 @@
 // the size the drawing gives the surface.
 
 #include <QSize>
+#include <QSizeF>
 
 namespace stagepath {
 
@@ -15,10 +16,9 @@ struct PictureLayout {
     int verticalMaximum = 0;   // twips
 };
 
-// drawingTwips: the drawing's own extent at 100 % (twips, as the drawing
-// sizes its surface); viewport: the window's inner width and the frame's
-// height, in pixels.
-PictureLayout layOutPicture(QSize drawingTwips, double zoom, QSize viewport);
+// extent: what the drawing covers at its zoom, in pixels; viewport: the
+// window's inner width and the frame's height, in pixels.
+PictureLayout layOutPicture(QSizeF extent, QSize viewport);
 
 // The scroll value (twips) that keeps the drawing point at the middle of a
 // viewport of viewportPixels in place when the zoom goes from `from` to `to`.

@@ -38,19 +38,14 @@ void PictureViewport::retranslate()
     m_zoomReset->setText(tr("Normal Boyut (%100)"));
 }
 
-void PictureViewport::setDrawingSize(QSize drawingTwips)
-{
-    m_drawingTwips = drawingTwips;
-    layOut();
-}
-
 // The picture covers the drawing at the zoom and the whole viewport; the
 // bars range over what it exceeds the viewport by. A bar whose value no
 // longer fits moves the picture as its change does.
 void PictureViewport::layOut()
 {
     const QSize viewport(m_area.widget->width(), m_area.viewport->height());
-    const PictureLayout layout = layOutPicture(m_drawingTwips, m_zoom.factor(), viewport);
+    const QSizeF extent = m_area.picture->picture().extent(m_zoom.factor());
+    const PictureLayout layout = layOutPicture(extent, viewport);
     m_area.picture->resize(layout.pictureSize);
     m_area.horizontalBar->setMaximum(layout.horizontalMaximum);
     m_area.verticalBar->setMaximum(layout.verticalMaximum);

@@ -26,9 +26,7 @@ public:
     void addZoomActions(QMenu *menu);
     void retranslate();
 
-    // After every drawing: the drawing's own extent at 100 %, in twips.
-    void setDrawingSize(QSize drawingTwips);
-    // After a change of the window's inner width.
+    // After every drawing and every change of the window's inner width.
     void layOut();
 
     ZoomLevel zoom() const { return m_zoom; }
@@ -43,7 +41,6 @@ private:
     void updateZoomActions();
 
     ClientArea m_area;
-    QSize m_drawingTwips;
     ZoomLevel m_zoom;
     QAction *m_zoomIn;
     QAction *m_zoomOut;

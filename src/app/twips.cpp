@@ -16,6 +16,11 @@ QRect toPixels(int left, int top, int width, int height)
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
+qint64 fromPixels(double pixels)
+{
+    return std::llround(pixels * perPixel);
+}
+
 void setUpScrollBar(QScrollBar *bar)
 {
     bar->setRange(0, 0);

@@ -19,6 +19,8 @@ inline constexpr int pageStep = 500;
 int toPixels(double twips);
 // A design rectangle given in twips, in pixels.
 QRect toPixels(int left, int top, int width, int height);
+// Pixels (the surface's size may have a fraction) to whole twips.
+qint64 fromPixels(double pixels);
 
 // A scroll bar that moves the picture: twips steps, range 0 until a drawing
 // sets it (picturelayout.h).

@@ -1,6 +1,7 @@
+// Circle centres, edge end points, text reference points and the runs of
+// boxes and edges near a rectangle.
 #include "geometry.h"
 
-#include "drawingrecord.h"
 #include "model/numbers.h"
 
 #include <algorithm>
@@ -8,6 +9,60 @@
 #include <limits>
 
 namespace stagepath {
+
+namespace {
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// An interval of real indices; empty when lo > hi (or NaN).
+struct Reals {
+    double lo, hi;
+    bool isEmpty() const { return !(lo <= hi); }
+};
+
+constexpr Reals kNone{kInfinity, -kInfinity};
+constexpr Reals kAll{-kInfinity, kInfinity};
+
+// The real i with a + b * i >= c (atLeast) or <= c.
+Reals solve(double a, double b, double c, bool atLeast)
+{
+    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c))
+        return kNone;
+    if (b == 0)
+        return (atLeast ? a >= c : a <= c) ? kAll : kNone;
+    const double r = (c - a) / b;
+    return (b > 0) == atLeast ? Reals{r, kInfinity} : Reals{-kInfinity, r};
+}
+
+// The hull of two intervals; here always two half-lines of one direction or
+// whole lines, whose hull is their union.
+Reals hull(Reals a, Reals b)
+{
+    if (a.isEmpty())
+        return b;
+    if (b.isEmpty())
+        return a;
+    return Reals{std::min(a.lo, b.lo), std::max(a.hi, b.hi)};
+}
+
+Reals intersect(Reals a, Reals b)
+{
+    return Reals{std::max(a.lo, b.lo), std::min(a.hi, b.hi)};
+}
+
+IndexRange toIndices(Reals r, qint64 count)
+{
+    if (r.isEmpty() || count <= 0)
+        return {};
+    const double top = double(count - 1);
+    const double lo = std::max(std::ceil(r.lo) - 1, 0.0);
+    const double hi = std::min(std::floor(r.hi) + 1, top);
+    if (!(lo <= hi))
+        return {};
+    return IndexRange{qint64(lo), qint64(hi)};
+}
+
+} // namespace
 
 std::optional<qint32> toPixel(double value)
 {
@@ -17,6 +72,11 @@ std::optional<qint32> toPixel(double value)
     if (r < double(std::numeric_limits<qint32>::min()) || r > double(std::numeric_limits<qint32>::max()))
         return std::nullopt;
     return qint32(r);
+}
+
+IndexRange linearRange(double a, double b, double low, double high, qint64 count)
+{
+    return toIndices(intersect(solve(a, b, low, true), solve(a, b, high, false)), count);
 }
 
 GraphGeometry::GraphGeometry(const GraphShape &shape, double xSpacing, double ySpacing, double radius)
@@ -45,16 +105,23 @@ QPointF GraphGeometry::boxCentre(int column, qint64 pos) const
 
 QLineF GraphGeometry::edgeLine(int stage, qint64 from, qint64 to) const
 {
-    const double offset = columnOffset(stage);
-    const double step = (double(m_counts[size_t(stage)]) - double(m_counts[size_t(stage) + 1])) * m_y / 2;
     const double x1 = double(stage) * m_x + 20 + m_r;
-    const double y1 = offset + double(from + 1) * m_y - (m_y - 20);
     const double x2 = double(stage) * m_x + 20 - m_r + m_x;
-    const double y2 = offset + double(to + 1) * m_y - (m_y - 20) + step;
-    return QLineF(x1, y1, x2, y2);
+    return QLineF(x1, edgeStartY(stage, from), x2, edgeEndY(stage, to));
 }
 
-std::optional<QPoint> GraphGeometry::numberPointChecked(int column, qint64 pos) const
+double GraphGeometry::edgeStartY(int stage, qint64 from) const
+{
+    return columnOffset(stage) + double(from + 1) * m_y - (m_y - 20);
+}
+
+double GraphGeometry::edgeEndY(int stage, qint64 to) const
+{
+    const double step = (double(m_counts[size_t(stage)]) - double(m_counts[size_t(stage) + 1])) * m_y / 2;
+    return columnOffset(stage) + double(to + 1) * m_y - (m_y - 20) + step;
+}
+
+std::optional<QPoint> GraphGeometry::numberPoint(int column, qint64 pos) const
 {
     const QPointF c = boxCentre(column, pos);
     const auto x = toPixel(c.x());
@@ -64,7 +131,7 @@ std::optional<QPoint> GraphGeometry::numberPointChecked(int column, qint64 pos) 
     return QPoint(*x, *y);
 }
 
-std::optional<QPoint> GraphGeometry::valuePointChecked(int stage, qint64 from, qint64 to) const
+std::optional<QPoint> GraphGeometry::valuePoint(int stage, qint64 from, qint64 to) const
 {
     const double t = double(to + 1);
     const auto left = toPixel(double(stage) * m_x + 20);
@@ -74,23 +141,30 @@ std::optional<QPoint> GraphGeometry::valuePointChecked(int stage, qint64 from, q
     return QPoint(*left, *top);
 }
 
-std::optional<QPoint> GraphGeometry::textTopLeftChecked(QPoint ref, QStringView text)
+IndexRange GraphGeometry::boxesNear(int column, double top, double bottom) const
 {
-    const qint64 top = qint64(ref.y()) - 6;
-    const qint64 left = qint64(ref.x()) - (text.size() == 1 ? 3 : 6);
-    if (top < std::numeric_limits<qint32>::min() || left < std::numeric_limits<qint32>::min())
-        return std::nullopt;
-    return QPoint(int(left), int(top));
+    return linearRange(boxCentre(column, 0).y(), m_y, top, bottom, boxCount(column));
 }
 
-void markPath(DrawingRecord &record, const GraphGeometry &geometry,
-              const std::vector<qint64> &positions, int penWidth)
+IndexRange GraphGeometry::edgesMeeting(int stage, qint64 from, const QRectF &area) const
 {
-    const size_t columns = std::min(positions.size(), size_t(std::max(0, geometry.columnCount())));
-    for (size_t p = 0; p + 1 < columns; ++p) {
-        const QLineF segment = geometry.edgeLine(int(p), positions[p], positions[p + 1]);
-        record.addLine(segment.p1(), segment.p2(), kPathColour, penWidth);
-    }
+    const QLineF first = edgeLine(stage, from, 0);
+    const double x1 = first.x1(), y1 = first.y1(), x2 = first.x2();
+    const double u0 = std::max(area.left(), std::min(x1, x2));
+    const double u1 = std::min(area.right(), std::max(x1, x2));
+    if (!(u0 <= u1))
+        return {};
+    // Where the edges cross the rectangle's left and right sides (or their
+    // whole length when they stand upright), as the fraction t of the way.
+    const double t0 = x1 == x2 ? 0 : (u0 - x1) / (x2 - x1);
+    const double t1 = x1 == x2 ? 1 : (u1 - x1) / (x2 - x1);
+    const double rise = first.y2() - y1;
+    // At either side the edge to box m stands at a + b * m.
+    const double a0 = y1 + t0 * rise, b0 = t0 * m_y;
+    const double a1 = y1 + t1 * rise, b1 = t1 * m_y;
+    const Reals reachesDown = hull(solve(a0, b0, area.top(), true), solve(a1, b1, area.top(), true));
+    const Reals reachesUp = hull(solve(a0, b0, area.bottom(), false), solve(a1, b1, area.bottom(), false));
+    return toIndices(intersect(reachesDown, reachesUp), boxCount(stage + 1));
 }
 
 } // namespace stagepath

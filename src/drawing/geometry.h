@@ -6,26 +6,34 @@
 // against the largest one, M boxes: its offset is (M - n_c) * Y / 2 and box j
 // (0-based) has its centre at offset + (j + 1) * Y - (Y - 20), that is
 // offset + j * Y + 20. The circles have radius R. The graph's own edges and the
-// marked best path use the same end points, so the path covers its edges.
+// paths marked over them use the same end points, so a path covers its edges.
 
 #include "model/graphdata.h"
 
 #include <QLineF>
 #include <QPoint>
 #include <QPointF>
-#include <QRgb>
-#include <QStringView>
+#include <QRectF>
 
 #include <optional>
 #include <vector>
 
 namespace stagepath {
 
-class DrawingRecord;
-
 // Rounds to a whole pixel, halves to the even neighbour; nullopt when the value
 // is not finite or does not fit a 32-bit signed integer.
 std::optional<qint32> toPixel(double value);
+
+// Indices first..last (inclusive); empty when last < first.
+struct IndexRange {
+    qint64 first = 0;
+    qint64 last = -1;
+    bool isEmpty() const { return last < first; }
+};
+
+// The indices i of 0..count-1 for which a + b * i lies in [low, high], and
+// one more on either side, so that rounding never loses one at the edge.
+IndexRange linearRange(double a, double b, double low, double high, qint64 count);
 
 class GraphGeometry
 {
@@ -50,36 +58,30 @@ public:
     // right circle. The end's height is computed from the left column's offset
     // and the step between the two columns' offsets.
     QLineF edgeLine(int stage, qint64 from, qint64 to) const;
+    // The heights of an edge's two ends, as edgeLine computes them.
+    double edgeStartY(int stage, qint64 from) const;
+    double edgeEndY(int stage, qint64 to) const;
 
     // Reference point of a circle's number: its centre rounded to whole pixels.
-    std::optional<QPoint> numberPointChecked(int column, qint64 pos) const;
-    QPoint numberPoint(int column, qint64 pos) const { return numberPointChecked(column, pos).value_or(QPoint()); }
+    std::optional<QPoint> numberPoint(int column, qint64 pos) const;
 
     // Reference point of an edge's value: the values of a box stand in a column
     // under its circle, the first 30 pixels below the centre, each further one
     // (by right box) 10 pixels lower.
-    std::optional<QPoint> valuePointChecked(int stage, qint64 from, qint64 to) const;
-    QPoint valuePoint(int stage, qint64 from, qint64 to) const { return valuePointChecked(stage, from, to).value_or(QPoint()); }
+    std::optional<QPoint> valuePoint(int stage, qint64 from, qint64 to) const;
 
-    // Top-left corner of a text written at a reference point: 6 pixels above
-    // it, 3 pixels left of it for a single character and 6 for a longer text.
-    static std::optional<QPoint> textTopLeftChecked(QPoint ref, QStringView text);
-    static QPoint textTopLeft(QPoint ref, QStringView text) { return textTopLeftChecked(ref, text).value_or(QPoint()); }
+    // The boxes of a column whose centres lie between two heights (and one
+    // more on either side).
+    IndexRange boxesNear(int column, double top, double bottom) const;
+    // The right boxes `to` whose edge from box `from` of the stage meets the
+    // rectangle (and one more on either side). Edges from one box fan out in
+    // order, so they form one run.
+    IndexRange edgesMeeting(int stage, qint64 from, const QRectF &area) const;
 
 private:
     std::vector<qint64> m_counts;
     double m_x = 0, m_y = 0, m_r = 0;
     double m_largest = 0;
 };
-
-// Red of the marked best path.
-inline constexpr QRgb kPathColour = 0xffff0000;
-
-// Marks a path in red over the drawn graph, one segment per stage, with the
-// graph's own edge end points. positions holds the 0-based position of the
-// path's box in each column; segments are drawn for as many neighbouring pairs
-// as it holds.
-void markPath(DrawingRecord &record, const GraphGeometry &geometry,
-              const std::vector<qint64> &positions, int penWidth);
 
 } // namespace stagepath

@@ -5,7 +5,8 @@
 // Turkish letter the window shows is in it.
 
 #include "windowdriver.h"
-#include "drawing/drawingrecord.h"
+#include "drawing/colours.h"
+#include "drawing/textrule.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>

@@ -1,17 +1,61 @@
 // Geometry of the drawing: circle centres, edge end points, the reference
-// points of numbers and values, the text corner rule, and the red path.
+// points of numbers and values, the text corner rule; the runs of edges that
+// meet a rectangle, and where the values end, against brute force.
 
-#include "drawing/drawingrecord.h"
 #include "drawing/geometry.h"
+#include "drawing/picture.h"
+#include "drawing/textrule.h"
+#include "model/numbers.h"
 
 #include <QtTest>
 
+#include <QRandomGenerator>
+
+#include <cmath>
 #include <limits>
 
 using namespace stagepath;
 
 using Counts = std::vector<qint64>;
 Q_DECLARE_METATYPE(Counts)
+
+namespace {
+
+// Whether a segment meets a closed rectangle: what is left of it after cutting.
+bool meets(const QLineF &l, const QRectF &r)
+{
+    double t0 = 0, t1 = 1;
+    const double dx = l.dx(), dy = l.dy();
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {l.x1() - r.left(), r.right() - l.x1(), l.y1() - r.top(), r.bottom() - l.y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t0 <= t1;
+}
+
+// The first edge row whose value cannot be written, row by row.
+qint64 firstUnwritten(const EdgeData &edges, const GraphGeometry &g)
+{
+    for (qint64 row = 0; row < edges.shape.edgeCount(); ++row) {
+        const auto e = edges.shape.edgeAt(row);
+        const auto reference = g.valuePoint(e.stage, e.from, e.to);
+        if (!reference || !stagepath::textTopLeft(*reference, edges.text(row)))
+            return row;
+    }
+    return edges.shape.edgeCount();
+}
+
+} // namespace
 
 class TestGeometry : public QObject
 {
@@ -26,8 +70,8 @@ private slots:
     void valuePoint();
     void textTopLeft_data();
     void textTopLeft();
-    void markPath_data();
-    void markPath();
+    void edgesMeetingMatchesBruteForce();
+    void valuesEndMatchesBruteForce();
 };
 
 void TestGeometry::boxCentre_data()
@@ -62,7 +106,7 @@ void TestGeometry::boxCentre()
 
     const GraphGeometry g(GraphShape(counts), 220, ySpacing, 20);
     QCOMPARE(g.boxCentre(column, pos), centre);
-    QCOMPARE(g.numberPoint(column, pos), numberPoint);
+    QCOMPARE(g.numberPoint(column, pos), std::optional<QPoint>(numberPoint));
 }
 
 void TestGeometry::edgeLine_data()
@@ -129,7 +173,7 @@ void TestGeometry::valuePoint()
     QFETCH(QPoint, point);
 
     const GraphGeometry g(GraphShape(counts), 220, ySpacing, 20);
-    QCOMPARE(g.valuePoint(stage, from, to), point);
+    QCOMPARE(g.valuePoint(stage, from, to), std::optional<QPoint>(point));
 }
 
 void TestGeometry::textTopLeft_data()
@@ -155,50 +199,66 @@ void TestGeometry::textTopLeft()
     QFETCH(bool, fits);
     QFETCH(QPoint, topLeft);
 
-    const auto corner = GraphGeometry::textTopLeftChecked(ref, text);
+    const auto corner = stagepath::textTopLeft(ref, text);
     QCOMPARE(corner.has_value(), fits);
     if (fits)
         QCOMPARE(*corner, topLeft);
 }
 
-void TestGeometry::markPath_data()
+void TestGeometry::edgesMeetingMatchesBruteForce()
 {
-    QTest::addColumn<Counts>("counts");
-    QTest::addColumn<Counts>("positions");
-    QTest::addColumn<QList<QLineF>>("segments");
-
-    QTest::newRow("default path 1 5 9 10 14")
-        << Counts{3, 3, 3, 3, 3} << Counts{0, 1, 2, 0, 1}
-        << QList<QLineF>{QLineF(40, 20, 220, 140), QLineF(260, 140, 440, 260),
-                         QLineF(480, 260, 660, 20), QLineF(700, 20, 880, 140)};
-    QTest::newRow("columns 2 and 3, boxes 1 and 4")
-        << Counts{2, 3} << Counts{0, 1} << QList<QLineF>{QLineF(40, 80, 220, 140)};
-    QTest::newRow("one stage") << Counts{3, 3} << Counts{2, 2} << QList<QLineF>{QLineF(40, 260, 220, 260)};
-    QTest::newRow("fewer positions than columns")
-        << Counts{3, 3, 3} << Counts{0, 0} << QList<QLineF>{QLineF(40, 20, 220, 20)};
+    // Every edge that meets the rectangle lies in the run, and the run is no
+    // wider than those edges and one more on either side.
+    QRandomGenerator rng(20261207);
+    for (int round = 0; round < 500; ++round) {
+        const Counts counts{rng.bounded(1, 14), rng.bounded(1, 14)};
+        const double r = rng.bounded(0, 40);
+        const double x = round % 7 == 0 ? 2 * r : rng.bounded(-300, 300); // upright edges too
+        const double y = rng.bounded(-150, 150) + rng.generateDouble();
+        const GraphGeometry g(GraphShape(counts), x, y, r);
+        const QRectF area(rng.bounded(-400, 400), rng.bounded(-900, 1500), rng.bounded(1, 300), rng.bounded(1, 300));
+        for (qint64 j = 0; j < counts[0]; ++j) {
+            const IndexRange run = g.edgesMeeting(0, j, area);
+            qint64 lo = counts[1], hi = -1;
+            for (qint64 m = 0; m < counts[1]; ++m) {
+                if (!meets(g.edgeLine(0, j, m), area))
+                    continue;
+                QVERIFY2(m >= run.first && m <= run.last, qPrintable(QStringLiteral("round %1 box %2 edge %3").arg(round).arg(j).arg(m)));
+                lo = std::min(lo, m);
+                hi = std::max(hi, m);
+            }
+            if (hi >= 0)
+                QVERIFY(run.first >= lo - 1 && run.last <= hi + 1);
+            else
+                QVERIFY(run.isEmpty() || run.last - run.first <= 1);
+        }
+    }
 }
 
-void TestGeometry::markPath()
+void TestGeometry::valuesEndMatchesBruteForce()
 {
-    QFETCH(Counts, counts);
-    QFETCH(Counts, positions);
-    QFETCH(QList<QLineF>, segments);
-
-    const GraphGeometry g(GraphShape(counts), 220, 120, 20);
-    DrawingRecord record;
-    record.addCircle(QPointF(20, 20), 20, 1); // drawn before: the path goes on top
-    stagepath::markPath(record, g, positions, 3);
-
-    QCOMPARE(record.lineCount(), qsizetype(segments.size()));
-    QCOMPARE(record.opCount(), qsizetype(segments.size() + 1));
-    for (qsizetype i = 0; i < segments.size(); ++i) {
-        const auto op = record.op(i + 1);
-        QCOMPARE(op.kind, DrawingRecord::Kind::Line);
-        QCOMPARE(QLineF(op.p1, op.p2), segments[i]);
-        QCOMPARE(op.colour, qRgb(255, 0, 0));
-        QCOMPARE(op.penWidth, 3);
-        // The same end points as the graph's own edge between those boxes.
-        QCOMPARE(QLineF(op.p1, op.p2), g.edgeLine(int(i), positions[size_t(i)], positions[size_t(i) + 1]));
+    // Spacings that push values beyond 32 bits part of the way through a
+    // stage, a whole stage to the left, or just so far left that only a
+    // single character still fits.
+    const int low = std::numeric_limits<qint32>::min();
+    const double xs[] = {220, -1e9, 1.5e9, double(low) + 4 - 20, double(low) + 10 - 20, 7e8};
+    const double ys[] = {120, 1.1e8, -1.3e8, 7.7e7, -2.2e7, 1e300, std::nan("")};
+    QRandomGenerator rng(7);
+    for (int round = 0; round < 400; ++round) {
+        Counts counts(size_t(rng.bounded(2, 5)));
+        for (qint64 &c : counts)
+            c = rng.bounded(0, 30);
+        auto edges = std::make_shared<EdgeData>();
+        edges->shape = GraphShape(counts);
+        for (qint64 row = 0; row < edges->shape.edgeCount(); ++row)
+            edges->values.push_back(rng.bounded(4) ? rng.bounded(0, 10) : rng.bounded(10, 1001));
+        if (edges->shape.edgeCount() > 0)
+            edges->texts.insert(rng.bounded(edges->shape.edgeCount()), QStringLiteral("x"));
+        DrawSettings settings;
+        settings.xSpacing = xs[rng.bounded(int(std::size(xs)))];
+        settings.ySpacing = ys[rng.bounded(int(std::size(ys)))];
+        const GraphPicture picture(edges, settings);
+        QCOMPARE(picture.valuesEnd(), firstUnwritten(*edges, picture.geometry()));
     }
 }
 

@@ -1,0 +1,38 @@
+// The line palette and the colour of a box's lines.
+#include "colours.h"
+
+#include <algorithm>
+
+namespace stagepath {
+
+namespace {
+
+constexpr std::array<QRgb, 16> kPalette = {
+    qRgb(0, 0, 0),       qRgb(0, 0, 128),     qRgb(0, 128, 0),     qRgb(0, 128, 128),
+    qRgb(128, 0, 0),     qRgb(128, 0, 128),   qRgb(128, 128, 0),   qRgb(192, 192, 192),
+    qRgb(128, 128, 128), qRgb(0, 0, 255),     qRgb(0, 255, 0),     qRgb(0, 255, 255),
+    qRgb(255, 0, 0),     qRgb(255, 0, 255),   qRgb(255, 255, 0),   qRgb(255, 255, 255),
+};
+
+} // namespace
+
+const std::array<QRgb, 16> &linePalette()
+{
+    return kPalette;
+}
+
+std::optional<QRgb> paletteColour(int index)
+{
+    if (index < 0 || index >= int(kPalette.size()))
+        return std::nullopt;
+    return kPalette[size_t(index)];
+}
+
+QRgb lineColour(qint64 position, bool coloured)
+{
+    if (!coloured)
+        return kPalette[0];
+    return kPalette[size_t(std::clamp<qint64>(position + 1, 0, 15))];
+}
+
+} // namespace stagepath

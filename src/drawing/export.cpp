@@ -1,0 +1,78 @@
+// Writing the drawing as PNG, SVG and PDF, and painting it on a page.
+#include "export.h"
+
+#include <QIODevice>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace stagepath {
+
+namespace {
+
+constexpr int kScreenDpi = 96; // a drawing pixel is a pixel at 96 dots per inch
+
+} // namespace
+
+QSize wholeDrawingSize(const GraphPicture &picture)
+{
+    const QSizeF e = picture.extent();
+    return QSize(std::max(1, int(std::ceil(e.width()))), std::max(1, int(std::ceil(e.height()))));
+}
+
+bool writePng(const GraphPicture &picture, QIODevice *device, int scale)
+{
+    const QImage image = picture.render(QRect(QPoint(), wholeDrawingSize(picture)), 1, std::max(1, scale));
+    return !image.isNull() && image.save(device, "PNG");
+}
+
+bool writeSvg(const GraphPicture &picture, QIODevice *device, const QString &title)
+{
+    const QSize size = wholeDrawingSize(picture);
+    QSvgGenerator svg;
+    svg.setOutputDevice(device);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(), size));
+    svg.setResolution(kScreenDpi);
+    svg.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&svg))
+        return false;
+    picture.paint(painter, QRectF(QPointF(), size));
+    return painter.end();
+}
+
+bool writePdf(const GraphPicture &picture, QIODevice *device, const QString &title)
+{
+    const QSize size = wholeDrawingSize(picture);
+    QPdfWriter pdf(device);
+    pdf.setTitle(title);
+    pdf.setResolution(kScreenDpi);
+    pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / kScreenDpi, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageMargins(QMarginsF());
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    picture.paint(painter, QRectF(QPointF(), size));
+    return painter.end();
+}
+
+void paintOnPage(QPainter &painter, const GraphPicture &picture, const QRectF &page)
+{
+    const QSizeF size = wholeDrawingSize(picture);
+    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
+    if (!(scale > 0))
+        return;
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    picture.paint(painter, QRectF(QPointF(), size));
+    painter.restore();
+}
+
+} // namespace stagepath

@@ -1,0 +1,90 @@
+#pragma once
+// The picture of the staged graph: every box a circle with its global box
+// number inside, columns left to right, each centred vertically against the
+// largest; the edge values under the circles of their left boxes; every box
+// of a column joined to every box of the next by a line, black or coloured by
+// the position of its left box; then the overlays (overlays.h).
+//
+// A picture is an immutable value, cheap to build and to copy: it keeps the
+// edge data, the settings and the geometry and paints any rectangle of the
+// drawing from them, at any zoom, on screen, into an image or into a vector
+// file. Nothing is drawn per edge when it is built; a repaint costs about the
+// columns, the left boxes of the stages in view and the items in view.
+//
+// Nothing here throws: an item that cannot be drawn (a coordinate that is not
+// finite, or does not fit in 32 bits where whole pixels are needed) is left
+// out and drawing goes on.
+
+#include "drawing/geometry.h"
+#include "drawing/overlays.h"
+#include "drawing/values.h"
+#include "model/graphdata.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSizeF>
+
+#include <memory>
+
+class QPainter;
+
+namespace stagepath {
+
+struct OverlayState;
+
+struct DrawSettings {
+    double xSpacing = 220;
+    double ySpacing = 120;
+    double radius = 20;
+    int penWidth = 1;     // clamped to 1..limits::maxPenWidth
+    bool coloured = false;
+};
+
+class GraphPicture
+{
+public:
+    // What a picture is made of, shared between its copies.
+    struct Content {
+        EdgeDataPtr edges;
+        DrawSettings settings;
+        GraphGeometry geometry;
+        ValueLayout values;
+        QSizeF extent;
+    };
+
+    GraphPicture(); // a picture of nothing: the background alone
+    GraphPicture(EdgeDataPtr edges, const DrawSettings &settings);
+
+    // No columns: nothing to draw.
+    bool isEmpty() const;
+    const EdgeDataPtr &edges() const { return m_content->edges; }
+    const DrawSettings &settings() const { return m_content->settings; }
+    const GraphGeometry &geometry() const { return m_content->geometry; }
+    // M, the largest box count.
+    double largest() const { return m_content->geometry.largest(); }
+    // The first edge row whose value is not written.
+    qint64 valuesEnd() const { return m_content->values.end(); }
+
+    const PictureOverlays &overlays() const;
+    // The same picture with other overlays.
+    GraphPicture withOverlays(PictureOverlays overlays) const;
+
+    // Width and height, from the origin, that cover everything drawn (and at
+    // least the graph's nominal extent: the last column's centre, the lowest
+    // centre of the largest column), in pixels of the drawing at that zoom.
+    QSizeF extent(double zoom = 1) const;
+
+    // Paints a rectangle of the drawing, given in the painter's coordinates,
+    // in which the drawing at that zoom has its origin at (0, 0): the
+    // background, then everything that meets the rectangle, in drawing order.
+    // The painter may be translated and scaled (not rotated).
+    void paint(QPainter &painter, const QRectF &area, double zoom = 1) const;
+    // A rectangle of the drawing as an image, at that zoom and pixel ratio.
+    QImage render(const QRect &area, double zoom = 1, qreal devicePixelRatio = 1) const;
+
+private:
+    std::shared_ptr<const Content> m_content;
+    std::shared_ptr<const OverlayState> m_overlays;
+};
+
+} // namespace stagepath

@@ -1,0 +1,86 @@
+// The whole drawing as files: an SVG of real circles, lines and texts (one
+// circle element per box, one red line per stage of the path), a PDF, and
+// PNG images at one and two device pixels per drawing pixel.
+
+#include "drawing/export.h"
+#include "drawing/colours.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+using namespace stagepath;
+
+namespace {
+
+GraphPicture markedDefault()
+{
+    auto e = std::make_shared<EdgeData>();
+    e->shape = GraphShape({3, 3, 3, 3, 3});
+    e->values.assign(size_t(e->shape.edgeCount()), 5);
+    PictureOverlays o;
+    o.bestPath = {0, 1, 2, 0, 1};
+    return GraphPicture(e, DrawSettings{}).withOverlays(o);
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void svgHasRealShapes();
+    void pdfAndPng();
+};
+
+void TestExport::svgHasRealShapes()
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(writeSvg(markedDefault(), &buffer, QStringLiteral("Çizim")));
+    QXmlStreamReader xml(buffer.data());
+    int circles = 0, redLines = 0, blackLines = 0, texts = 0;
+    QString inheritedStroke;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto attributes = xml.attributes();
+        if (xml.name() == QLatin1String("g") && attributes.hasAttribute(QLatin1String("stroke")))
+            inheritedStroke = attributes.value(QLatin1String("stroke")).toString();
+        if (xml.name() == QLatin1String("circle"))
+            ++circles;
+        else if (xml.name() == QLatin1String("polyline"))
+            (inheritedStroke == QLatin1String("#ff0000") ? redLines : blackLines)++;
+        else if (xml.name() == QLatin1String("text"))
+            ++texts;
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(circles, 15);
+    QCOMPARE(redLines, 4);
+    QCOMPARE(blackLines, 36);
+    QCOMPARE(texts, 15 + 36);
+}
+
+void TestExport::pdfAndPng()
+{
+    const GraphPicture picture = markedDefault();
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QVERIFY(writePdf(picture, &pdf));
+    QVERIFY(pdf.data().startsWith("%PDF"));
+
+    for (int scale : {1, 2}) {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        QVERIFY(writePng(picture, &png, scale));
+        const QImage image = QImage::fromData(png.data(), "PNG");
+        QCOMPARE(image.size(), wholeDrawingSize(picture) * scale);
+        // The red path's first segment, midway: (130, 80).
+        QCOMPARE(image.pixel(130 * scale, 80 * scale) | 0xff000000u, kPathColour);
+    }
+}
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
