@@ -33,12 +33,6 @@ void BoxCountCommand::regenerate()
     m_after = keepEdges(m_afterState.edges);
 }
 
-void BoxCountCommand::keepValuesBefore(EdgeDataPtr edges)
-{
-    m_beforeState.edges = std::move(edges);
-    m_before = keepEdges(m_beforeState.edges);
-}
-
 void BoxCountCommand::apply(bool /*again*/)
 {
     // Redone before the tick came (it was undone in time): regenerate now.

@@ -30,9 +30,6 @@ public:
     bool isWaiting() const { return !m_afterState.edges; }
     // The regeneration: every edge value drawn anew for the new counts.
     void regenerate();
-    // A value was edited while the regeneration waits: the regeneration will
-    // replace the values as they are now, so undo puts these back.
-    void keepValuesBefore(EdgeDataPtr edges);
 
 protected:
     void apply(bool again) override;

@@ -39,7 +39,11 @@ LessonDocument::LessonDocument(std::unique_ptr<RandomSource> random, QObject *pa
     connect(m_edgeTable, &EdgeTable::valueEdited, this, &LessonDocument::recordValueEdit);
 }
 
-LessonDocument::~LessonDocument() = default;
+LessonDocument::~LessonDocument()
+{
+    // The history empties itself when it goes, and says so: nobody listens any more.
+    m_history->disconnect();
+}
 
 bool LessonDocument::isModified() const
 {
@@ -72,6 +76,11 @@ void LessonDocument::push(LessonCommand *step, bool typing)
         regenerateAfterCountEdits();
     m_history->push(step); // step may be merged into the newest step and deleted
     m_typingStep = typing ? newestStep() : nullptr;
+    keepHistoryWithinBytes();
+}
+
+void LessonDocument::keepHistoryWithinBytes()
+{
     if (trimHistory(*m_history, m_historyByteLimit, &m_edgeTable->edges()))
         m_typingStep = nullptr;
 }
@@ -85,6 +94,7 @@ void LessonDocument::changeStageCount(const QString &text)
 
 void LessonDocument::changeSetting(Setting which, const SettingsState &after)
 {
+    regenerateAfterCountEdits();
     if (after == m_settings)
         return;
     const bool typed = which == Setting::XSpacing || which == Setting::YSpacing || which == Setting::PenWidth;
@@ -106,11 +116,11 @@ void LessonDocument::recordCountEdit(int row, const QString &previousText)
 
 void LessonDocument::recordValueEdit(qint64 row, const QString &previousText)
 {
-    // While a regeneration waits, the edit is made to values it will replace.
-    if (BoxCountCommand *waiting = waitingRegeneration()) {
-        waiting->keepValuesBefore(m_edgeTable->snapshot());
+    // While a regeneration waits, the edit joins its step: the regeneration
+    // replaces the value, and undo brings back the values from before the step
+    // (the step keeps them; the edit was made to a copy).
+    if (waitingRegeneration())
         return;
-    }
     push(new EdgeValueCommand(this, row, previousText, m_edgeTable->valueText(row)), false);
 }
 
@@ -120,6 +130,8 @@ bool LessonDocument::regenerateAfterCountEdits()
     if (!waiting)
         return false;
     waiting->regenerate();
+    // The table it replaced is no longer the one shown: it counts now.
+    keepHistoryWithinBytes();
     return true;
 }
 

@@ -100,6 +100,7 @@ private:
     void recordCountEdit(int row, const QString &previousText);
     void recordValueEdit(qint64 row, const QString &previousText);
     void push(LessonCommand *step, bool typing);
+    void keepHistoryWithinBytes();
     bool continuesTyping() const;
     const QUndoCommand *newestStep() const;
     BoxCountCommand *waitingRegeneration() const;

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QSaveFile>
 
 #include <charconv>
@@ -60,15 +61,11 @@ void appendString(QByteArray &out, QStringView text)
             ++i;
             continue;
         }
-        // A lone surrogate has no UTF-8 form: it is written as the replacement character.
-        const bool lone = QChar::isSurrogate(c);
-        if (c >= 0x20 && c != u'"' && c != u'\\' && !lone)
+        // A lone surrogate has no UTF-8 form; JSON spells it as an escape.
+        if (c >= 0x20 && c != u'"' && c != u'\\' && !QChar::isSurrogate(c))
             continue;
         out += text.sliced(plain, i - plain).toUtf8();
-        if (lone)
-            out += "\xEF\xBF\xBD";
-        else
-            appendEscaped(out, c);
+        appendEscaped(out, c);
         plain = i + 1;
     }
     out += text.sliced(plain).toUtf8();
@@ -166,8 +163,18 @@ QString writeLessonFile(const QString &path, const Lesson &lesson, const QLocale
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
         return {};
-    return LessonFile::tr("\"%1\" kaydedilemedi (%2); dosya olduğu gibi kaldı.")
-        .arg(QDir::toNativeSeparators(path), file.errorString());
+    QString reason;
+    switch (file.error()) {
+    case QFileDevice::OpenError: reason = LessonFile::tr("dosya yazmak için açılamadı"); break;
+    case QFileDevice::PermissionsError: reason = LessonFile::tr("izin yok"); break;
+    case QFileDevice::RenameError: reason = LessonFile::tr("yeni dosya eskisinin yerine konamadı"); break;
+    default: reason = LessonFile::tr("yazılamadı (disk dolu olabilir)"); break;
+    }
+    // The system's own words, when it has any.
+    if (file.errorString() != QFile().errorString())
+        reason += QStringLiteral(" (%1)").arg(file.errorString());
+    return LessonFile::tr("\"%1\" kaydedilemedi: %2. Dosya olduğu gibi kaldı.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace stagepath
