@@ -3,8 +3,8 @@
 #include "commandline.h"
 #include "mainwindow.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
+#include <QDropEvent>
 
 #include <cstdio>
 
@@ -38,6 +38,17 @@ CommandLineRequest parseCommandLine(const QCoreApplication &app)
 }
 } // namespace
 
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    if (event->type() == QEvent::Drop && !event->spontaneous() && receiver->isWidgetType()) {
+        const auto *drop = static_cast<QDropEvent *>(event);
+        QDragEnterEvent enter(drop->position().toPoint(), drop->possibleActions(), drop->mimeData(), drop->buttons(),
+                              drop->modifiers());
+        QApplication::notify(receiver, &enter);
+    }
+    return QApplication::notify(receiver, event);
+}
+
 int runApplication(int argc, char *argv[])
 {
     if (!displayAvailable()) {
@@ -49,7 +60,7 @@ int runApplication(int argc, char *argv[])
                              "start it under a virtual X server: xvfb-run -a %s\n", argv[0]);
         return 1;
     }
-    QApplication app(argc, argv);
+    Application app(argc, argv);
     nameApplication();
     // No display name: the window's caption is its whole title.
     QApplication::setDesktopFileName(QStringLiteral("io.github.stagepath.StagePath"));

@@ -275,11 +275,11 @@ void MainWindow::wireLesson()
     connect(m_lesson, &LessonDocument::settingsChanged, this, &MainWindow::showSettings);
     connect(m_lesson, &LessonDocument::fileNameChanged, this, &MainWindow::updateTitle);
     connect(m_lesson, &LessonDocument::modifiedChanged, this, &MainWindow::updateTitle);
-    auto *routing = new WindowRouting([this](const QString &file) { m_files->open(file); }, this);
+    m_routing = new WindowRouting([this](const QString &file) { m_files->open(file); }, this);
     const ClientArea &c = m_controls;
-    const QList<QWidget *> watched{this, c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit};
-    for (QWidget *w : watched)
-        routing->watch(w);
+    for (QWidget *w : QList<QWidget *>{c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
+        m_routing->watch(w);
+    setAcceptDrops(true); // dropped lesson files: event()
 }
 
 // "En Kısa Yol :: stagepath ekibi", then the lesson's file name, then the
@@ -434,6 +434,13 @@ void MainWindow::markInput(QLineEdit *edit, const QString &problem)
     edit->setStyleSheet(problem.isEmpty() ? QString() : invalidInputStyle);
     edit->setToolTip(problem);
     edit->setAccessibleDescription(problem);
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (m_routing && m_routing->takeDrop(event))
+        return true;
+    return QMainWindow::event(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

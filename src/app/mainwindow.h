@@ -47,6 +47,7 @@ class PathTextList;
 class ResultTable;
 class StageFilter;
 class StageTable;
+class WindowRouting;
 
 class MainWindow : public QMainWindow
 {
@@ -64,6 +65,7 @@ public:
     bool openLesson(const QString &fileName);
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -109,6 +111,7 @@ private:
     const LessonSettings &m_settings; // the lesson's settings in effect
     LessonFiles *m_files = nullptr;
     HistoryActions *m_historyActions = nullptr;
+    WindowRouting *m_routing = nullptr;
     ClientArea m_controls;
     DrawingRecord m_record;
     double m_largestStageSize = 0;

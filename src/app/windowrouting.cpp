@@ -33,12 +33,17 @@ QString WindowRouting::droppedFile(const QMimeData *data)
 
 bool WindowRouting::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride: {
+    if (event->type() == QEvent::ShortcutOverride) {
         // Not taken by the text box: the window's shortcut runs instead.
         const auto *key = static_cast<QKeyEvent *>(event);
         return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
     }
+    return takeDrop(event) || QObject::eventFilter(watched, event);
+}
+
+bool WindowRouting::takeDrop(QEvent *event)
+{
+    switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
@@ -57,7 +62,7 @@ bool WindowRouting::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     default:
-        return QObject::eventFilter(watched, event);
+        return false;
     }
 }
 

@@ -3,8 +3,8 @@
 // the lesson: the undo and redo keys (the lesson's history, not the box's
 // own typing history, which would retype the stage count and so draw fresh
 // values), and a lesson file dragged onto them (its name is not typed in;
-// the file is opened). The window itself and its client area are watched
-// for dropped files too.
+// the file is opened). The window passes the drags it gets itself to
+// takeDrop.
 
 #include <QObject>
 
@@ -25,6 +25,9 @@ public:
     // Watches a widget: it takes dropped lesson files, and in a text box the
     // undo and redo keys go to the window's actions.
     void watch(QWidget *widget);
+    // Takes a drag that carries a local file (accepts it) and opens the file
+    // when it is dropped; false for any other event.
+    bool takeDrop(QEvent *event);
     // The local file a drag carries, or an empty string.
     static QString droppedFile(const QMimeData *data);
 
