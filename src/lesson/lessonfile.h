@@ -6,7 +6,6 @@
 #include "lesson.h"
 
 #include <QByteArray>
-#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -25,18 +24,20 @@ struct LessonReading {
     QString problem;
 };
 
-// Reads the text of a lesson file. Texts in the file are read as numbers by
-// locale, as the window reads what is typed. The problem does not name a file.
-LessonReading readLesson(const QByteArray &json, const QLocale &locale = QLocale());
+// Numbers are read and written by the user's locale (QLocale(), which tests
+// set with QLocale::setDefault), as the tables read what is typed.
+
+// Reads the text of a lesson file. The problem does not name a file.
+LessonReading readLesson(const QByteArray &json);
 // Reads a lesson file; the problem names the file.
-LessonReading readLessonFile(const QString &path, const QLocale &locale = QLocale());
+LessonReading readLessonFile(const QString &path);
 
 // The text of a lesson file. An entry is written as a JSON number when its
-// text is that number in the general form of the locale, else as the text.
-QByteArray writeLesson(const Lesson &lesson, const QLocale &locale = QLocale());
+// text is that number in the general form, else as the text.
+QByteArray writeLesson(const Lesson &lesson);
 // Writes a lesson file through QSaveFile, so that an error leaves an existing
 // file as it was. Returns why it could not be written (naming the file), or
 // an empty string.
-QString writeLessonFile(const QString &path, const Lesson &lesson, const QLocale &locale = QLocale());
+QString writeLessonFile(const QString &path, const Lesson &lesson);
 
 } // namespace stagepath

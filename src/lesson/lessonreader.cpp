@@ -1,4 +1,5 @@
 #include "lessonfile.h"
+#include "typednumber.h"
 
 #include "model/inputlimits.h"
 #include "model/numbers.h"
@@ -68,21 +69,31 @@ QString spelled(const QJsonValue &value)
     }
 }
 
-// A number as the window holds one typed in the general form: the double
-// that its text reads as, so that the text shown and the number agree.
-double asTyped(double value, const QLocale &locale)
+// A value written as a number, as the edge table holds it when its general
+// form is typed: the number that text reads as, so that the text shown and
+// the number agree (a number of more than 15 digits is rounded to 15), or,
+// when the text reads as no number at all (beyond the largest double once
+// rounded), the text.
+void setNumberEntry(EdgeData &edges, qint64 row, double value, const TypedNumberReader &typedNumbers)
 {
     if (value == 0)
-        return 0; // no "-0"
-    if (value == std::floor(value) && std::abs(value) < 1e15)
-        return value; // written and read back exactly
-    return parseNumber(formatNumber(value, locale), locale).value_or(value);
+        value = 0; // no "-0"
+    // Most values: their general form reads back as themselves.
+    if ((value == std::floor(value) && std::abs(value) < 1e15) || fitsGeneralForm(value)) {
+        edges.values[size_t(row)] = value;
+        return;
+    }
+    const QString text = formatNumber(value);
+    const TypedNumber typed = typedNumbers.read(text);
+    edges.values[size_t(row)] = typed.value.value_or(std::numeric_limits<double>::quiet_NaN());
+    if (!typed.generalForm)
+        edges.texts.insert(row, text);
 }
 
 class LessonReader
 {
 public:
-    LessonReader(const QJsonObject &root, const QLocale &locale) : m_root(root), m_locale(locale) {}
+    explicit LessonReader(const QJsonObject &root) : m_root(root) {}
 
     QString read(Lesson &lesson) const
     {
@@ -109,7 +120,7 @@ private:
                 .arg(spelled(version));
         if (v > lessonfile::version)
             return LessonFile::tr("dosyanın sürümü %1; bu programın açabildiği en yüksek sürüm %2")
-                .arg(formatNumber(v, m_locale))
+                .arg(formatNumber(v))
                 .arg(lessonfile::version);
         return {};
     }
@@ -127,7 +138,7 @@ private:
         for (qsizetype i = 0; i < list.size(); ++i) {
             const QJsonValue entry = list.at(i);
             const QString text = entry.isString() ? entry.toString() : countText(entry);
-            const auto count = parseWhole(text, 0, limits::maxBoxesPerColumn, m_locale);
+            const auto count = parseWhole(text, 0, limits::maxBoxesPerColumn);
             if (!count)
                 return LessonFile::tr("\"boxes\" listesinin %1. öğesi (%2) 0 ile %3 arasında bir tam sayı olmalı")
                     .arg(i + 1)
@@ -161,20 +172,27 @@ private:
                 .arg(list.size())
                 .arg(edges->shape.edgeCount());
         edges->values.resize(size_t(list.size()));
+        // Room for the texts at once: growing a hash of a million costs more than counting.
+        // (Entries are looked at in place: a QJsonValue of each would copy it.)
+        qsizetype texts = 0;
+        for (const auto entry : list)
+            texts += entry.isString();
+        edges->texts.reserve(texts);
+        const TypedNumberReader typedNumbers;
         qint64 row = 0;
-        for (const QJsonValue &entry : list) {
+        for (const auto entry : list) {
             if (entry.isDouble() && std::isfinite(entry.toDouble())) {
-                edges->values[size_t(row)] = asTyped(entry.toDouble(), m_locale);
+                setNumberEntry(*edges, row, entry.toDouble(), typedNumbers);
             } else if (entry.isString()) {
                 const QString text = entry.toString();
-                const auto number = parseNumber(text, m_locale);
-                edges->values[size_t(row)] = number.value_or(std::numeric_limits<double>::quiet_NaN());
-                if (!number || formatNumber(*number, m_locale) != text)
+                const TypedNumber typed = typedNumbers.read(text);
+                edges->values[size_t(row)] = typed.value.value_or(std::numeric_limits<double>::quiet_NaN());
+                if (!typed.generalForm)
                     edges->texts.insert(row, text);
             } else {
                 return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı ya da metin olmalı")
                     .arg(row + 1)
-                    .arg(spelled(entry));
+                    .arg(spelled(QJsonValue(entry)));
             }
             ++row;
         }
@@ -211,8 +229,8 @@ private:
         const QJsonValue value = optional(key).value_or(QJsonValue(spacing));
         if (!value.isDouble() || !(std::abs(value.toDouble()) <= limits::maxSpacing))
             return LessonFile::tr("\"%1\" alanı -%2 ile %2 arasında bir sayı olmalı, %3 değil")
-                .arg(QLatin1String(key), formatNumber(limits::maxSpacing, m_locale), spelled(value));
-        spacing = asTyped(value.toDouble(), m_locale);
+                .arg(QLatin1String(key), formatNumber(limits::maxSpacing), spelled(value));
+        spacing = value.toDouble();
         return {};
     }
 
@@ -251,7 +269,6 @@ private:
     }
 
     const QJsonObject &m_root;
-    const QLocale &m_locale;
 };
 
 QString tooLarge(qint64 size)
@@ -263,7 +280,7 @@ QString tooLarge(qint64 size)
 
 } // namespace
 
-LessonReading readLesson(const QByteArray &json, const QLocale &locale)
+LessonReading readLesson(const QByteArray &json)
 {
     QJsonParseError error;
     const QByteArray text = json.startsWith("\xEF\xBB\xBF") ? json.sliced(3) : json; // a UTF-8 byte order mark
@@ -275,13 +292,13 @@ LessonReading readLesson(const QByteArray &json, const QLocale &locale)
         return {std::nullopt, LessonFile::tr("dosyanın en dışında bir JSON nesnesi ({ … }) olmalı")};
     const QJsonObject root = document.object();
     Lesson lesson;
-    const QString problem = LessonReader(root, locale).read(lesson);
+    const QString problem = LessonReader(root).read(lesson);
     if (!problem.isEmpty())
         return {std::nullopt, problem};
     return {std::move(lesson), {}};
 }
 
-LessonReading readLessonFile(const QString &path, const QLocale &locale)
+LessonReading readLessonFile(const QString &path)
 {
     const auto refused = [&path](const QString &problem) {
         return LessonReading{std::nullopt,
@@ -300,7 +317,7 @@ LessonReading readLessonFile(const QString &path, const QLocale &locale)
         return refused(tooLarge(json.size()));
     if (file.error() != QFileDevice::NoError)
         return refused(LessonFile::tr("dosya okunamadı (%1)").arg(file.errorString()));
-    LessonReading reading = readLesson(json, locale);
+    LessonReading reading = readLesson(json);
     if (!reading.lesson)
         return refused(reading.problem);
     return reading;

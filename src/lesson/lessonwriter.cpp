@@ -1,4 +1,5 @@
 #include "lessonfile.h"
+#include "typednumber.h"
 
 #include "model/numbers.h"
 
@@ -61,8 +62,9 @@ void appendString(QByteArray &out, QStringView text)
             ++i;
             continue;
         }
-        // A lone surrogate has no UTF-8 form; JSON spells it as an escape.
-        if (c >= 0x20 && c != u'"' && c != u'\\' && !QChar::isSurrogate(c))
+        // A lone surrogate has no UTF-8 form, and Qt's reader drops a byte
+        // order mark written as UTF-8 inside a string: both are escaped.
+        if (c >= 0x20 && c != u'"' && c != u'\\' && !QChar::isSurrogate(c) && c != 0xFEFF)
             continue;
         out += text.sliced(plain, i - plain).toUtf8();
         appendEscaped(out, c);
@@ -73,27 +75,27 @@ void appendString(QByteArray &out, QStringView text)
 }
 
 // An entry: the number when the text is that number in the general form, else the text.
-void appendEntry(QByteArray &out, const QString &text, const QLocale &locale)
+void appendEntry(QByteArray &out, const QString &text, const TypedNumberReader &typedNumbers)
 {
-    const auto number = parseNumber(text, locale);
-    if (number && formatNumber(*number, locale) == text)
-        appendNumber(out, *number);
+    const TypedNumber typed = typedNumbers.read(text);
+    if (typed.generalForm)
+        appendNumber(out, *typed.value);
     else
         appendString(out, text);
 }
 
-void appendValue(QByteArray &out, const EdgeData &edges, qint64 row, const QLocale &locale)
+void appendValue(QByteArray &out, const EdgeData &edges, qint64 row, const TypedNumberReader &typedNumbers)
 {
     const auto typed = edges.texts.constFind(row);
     if (typed != edges.texts.constEnd())
-        appendEntry(out, *typed, locale);
+        appendEntry(out, *typed, typedNumbers);
     else if (std::isfinite(edges.value(row)))
         appendNumber(out, edges.value(row));
     else
         appendString(out, edges.text(row));
 }
 
-void appendValues(QByteArray &out, const EdgeData &edges, const QLocale &locale)
+void appendValues(QByteArray &out, const EdgeData &edges, const TypedNumberReader &typedNumbers)
 {
     const GraphShape &shape = edges.shape;
     out += "    \"values\": [";
@@ -104,7 +106,7 @@ void appendValues(QByteArray &out, const EdgeData &edges, const QLocale &locale)
             const qint64 first = shape.edgeRow(stage, box, 0);
             for (qint64 row = first; row < first + right; ++row) {
                 out += row == first ? separator : ", ";
-                appendValue(out, edges, row, locale);
+                appendValue(out, edges, row, typedNumbers);
             }
             separator = ",\n        ";
         }
@@ -131,9 +133,10 @@ void appendSwitch(QByteArray &out, const char *key, bool on, bool last = false)
 
 } // namespace
 
-QByteArray writeLesson(const Lesson &lesson, const QLocale &locale)
+QByteArray writeLesson(const Lesson &lesson)
 {
     const EdgeData &edges = *lesson.edges;
+    const TypedNumberReader typedNumbers;
     QByteArray out;
     out.reserve(256 + 8 * lesson.boxTexts.size() + 6 * edges.shape.edgeCount() + 16 * edges.texts.size());
     out += "{\n    \"format\": \"stagepath\",\n    \"version\": ";
@@ -142,10 +145,10 @@ QByteArray writeLesson(const Lesson &lesson, const QLocale &locale)
     for (qsizetype i = 0; i < lesson.boxTexts.size(); ++i) {
         if (i > 0)
             out += ", ";
-        appendEntry(out, lesson.boxTexts.at(i), locale);
+        appendEntry(out, lesson.boxTexts.at(i), typedNumbers);
     }
     out += "],\n";
-    appendValues(out, edges, locale);
+    appendValues(out, edges, typedNumbers);
     const LessonSettings &s = lesson.settings;
     appendSetting(out, "x", s.xSpacing);
     appendSetting(out, "y", s.ySpacing);
@@ -157,9 +160,9 @@ QByteArray writeLesson(const Lesson &lesson, const QLocale &locale)
     return out;
 }
 
-QString writeLessonFile(const QString &path, const Lesson &lesson, const QLocale &locale)
+QString writeLessonFile(const QString &path, const Lesson &lesson)
 {
-    const QByteArray text = writeLesson(lesson, locale);
+    const QByteArray text = writeLesson(lesson);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit())
         return {};

@@ -4,6 +4,7 @@
 #include "lessons.h"
 
 #include "lesson/lessonfile.h"
+#include "lesson/typednumber.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,6 +50,39 @@ private Q_SLOTS:
             const QString difference = lessons::difference(lesson, *reading.lesson);
             QVERIFY2(difference.isEmpty(), qPrintable(difference + QLatin1Char('\n') + QString::fromUtf8(text)));
             QCOMPARE(writeLesson(*reading.lesson), text);
+        }
+    }
+
+    // The quick reading of typed texts agrees with parseNumber and
+    // formatNumber on every text, plain decimal or not.
+    void typedNumbersReadAsTheTableReadsThem_data() { roundTrip_data(); }
+    void typedNumbersReadAsTheTableReadsThem()
+    {
+        QFETCH(QLocale, locale);
+        QRandomGenerator rng(99);
+        const QString alphabet = QStringLiteral("0000123456789.,-- e+");
+        for (int i = 0; i < 200000; ++i) {
+            QString text;
+            const double v = std::ldexp(rng.generateDouble() - 0.5, rng.bounded(-70, 70));
+            if (i % 4 == 0) {
+                // The general form of a number of any size, as the window writes it.
+                text = formatNumber(i % 8 ? v : std::round(v * 1e3) / 1e3, locale);
+            } else if (i % 4 == 1) {
+                // Plain decimals near the edges of the general form: zeros after the point, many digits.
+                QLocale plain(locale);
+                plain.setNumberOptions(QLocale::OmitGroupSeparator);
+                text = plain.toString(std::ldexp(v, -8), 'f', rng.bounded(0, 22));
+            } else {
+                for (int n = rng.bounded(1, 22); n > 0; --n)
+                    text += alphabet.at(rng.bounded(int(alphabet.size())));
+            }
+            const auto value = parseNumber(text, locale);
+            const TypedNumber typed = readTypedNumber(text, locale);
+            QVERIFY2(typed.value.has_value() == value.has_value() && (!value || lessons::sameNumber(*typed.value, *value)),
+                     qPrintable(text));
+            QVERIFY2(typed.generalForm == (value && formatNumber(*value, locale) == text), qPrintable(text));
+            if (value && *value != 0 && fitsGeneralForm(*value)) // (formatNumber writes no "-0")
+                QVERIFY2(lessons::sameNumber(*parseNumber(formatNumber(*value, locale), locale), *value), qPrintable(text));
         }
     }
 
@@ -108,6 +142,19 @@ private Q_SLOTS:
         expected.xSpacing = 300;
         QVERIFY(reading.lesson->settings == expected);
         QCOMPARE(reading.lesson->edges->text(1), QStringLiteral("x"));
+        QVERIFY(std::isnan(reading.lesson->edges->value(1)));
+    }
+
+    // A number of more than 15 digits opens as its general form would be
+    // typed: rounded to 15 digits, or a text that is no number when the
+    // rounding goes beyond the largest double.
+    void longNumbersOpenAsTheirGeneralForm()
+    {
+        const LessonReading reading = readLesson(fileWith("[2, 1]", "[0.30000000000000004, 1.7976931348623157e308]"));
+        QVERIFY2(reading.lesson, qPrintable(reading.problem));
+        QCOMPARE(reading.lesson->edges->text(0), QStringLiteral("0.3"));
+        QCOMPARE(reading.lesson->edges->value(0), 0.3);
+        QCOMPARE(reading.lesson->edges->text(1), QStringLiteral("1.79769313486232e+308"));
         QVERIFY(std::isnan(reading.lesson->edges->value(1)));
     }
 
