@@ -312,10 +312,8 @@ void MainWindow::applySetting(Setting which, const SettingsState &after)
 void MainWindow::showLesson()
 {
     reportingErrors([this] {
-        showStageCount();
         fillSettingControls();
-        rebuildTabs(false);
-        m_resultTable->setStageColumns(m_stageTable->rowCount() - 1);
+        showStages(false);
         redraw();
     });
 }
@@ -323,14 +321,18 @@ void MainWindow::showLesson()
 void MainWindow::showTables(TableChange change, bool fromHistory)
 {
     reportingErrors([&] {
-        if (change == TableChange::StageCount) {
-            if (fromHistory)
-                showStageCount();
-            rebuildTabs(fromHistory);
-            m_resultTable->setStageColumns(m_stageTable->rowCount() - 1);
-        }
+        if (change == TableChange::StageCount)
+            showStages(fromHistory);
         redraw();
     });
+}
+
+// The stage count, the tabs and the result table's columns (its rows go).
+void MainWindow::showStages(bool keepTab)
+{
+    showStageCount();
+    rebuildTabs(keepTab);
+    m_resultTable->setStageColumns(m_stageTable->rowCount() - 1);
 }
 
 // After a change of a setting: undo and redo show it in its control; then

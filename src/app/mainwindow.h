@@ -93,6 +93,7 @@ private:
     void wireSpacing(QLineEdit *edit, Setting which, double LessonSettings::*member, QString SettingsState::*text,
                      const QString &name);
     void wireLesson();
+    void showStages(bool keepTab);
     void showStageCount();
     void fillSettingControls();
     void rebuildTabs(bool keepSelected);

@@ -5,13 +5,13 @@
 // tick completes it. Undo puts back the counts and every value the
 // regeneration replaced, exactly (the old table is kept, not copied).
 
-#include "lessoncommand.h"
+#include "tablescommand.h"
 
 #include <QCoreApplication>
 
 namespace stagepath {
 
-class BoxCountCommand : public LessonCommand
+class BoxCountCommand : public TablesCommand
 {
     Q_DECLARE_TR_FUNCTIONS(BoxCountCommand)
 public:
@@ -22,12 +22,10 @@ public:
     int id() const override { return 2; }
     // Edits made while the regeneration waits join the step.
     bool mergeWith(const QUndoCommand *other) override;
-    void undo() override;
     std::unique_ptr<LessonCommand> replica() const override;
-    std::vector<KeptEdges> keptEdges() const override { return {m_before, m_after}; }
 
     // Whether the regeneration still waits for the tick.
-    bool isWaiting() const { return !m_afterState.edges; }
+    bool isWaiting() const { return afterIsOpen(); }
     // The regeneration: every edge value drawn anew for the new counts.
     void regenerate();
 
@@ -37,10 +35,6 @@ protected:
 private:
     void describe();
 
-    TablesState m_beforeState;
-    TablesState m_afterState; // its edges are made by the regeneration
-    KeptEdges m_before;
-    KeptEdges m_after;
     int m_row; // the edited row, -1 when several were
 };
 

@@ -3,13 +3,13 @@
 // values. Keystrokes typed one after another in the box merge into one step,
 // which puts back the count and the tables from before the first of them.
 
-#include "lessoncommand.h"
+#include "tablescommand.h"
 
 #include <QCoreApplication>
 
 namespace stagepath {
 
-class StageCountCommand : public LessonCommand
+class StageCountCommand : public TablesCommand
 {
     Q_DECLARE_TR_FUNCTIONS(StageCountCommand)
 public:
@@ -19,9 +19,7 @@ public:
 
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *other) override;
-    void undo() override;
     std::unique_ptr<LessonCommand> replica() const override;
-    std::vector<KeptEdges> keptEdges() const override { return {m_before, m_after}; }
 
 protected:
     void apply(bool again) override;
@@ -29,10 +27,6 @@ protected:
 private:
     void describe();
 
-    TablesState m_beforeState;
-    TablesState m_afterState; // its edges are made by the first redo
-    KeptEdges m_before;
-    KeptEdges m_after;
     bool m_continuesTyping;
 };
 
