@@ -22,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFileInfo>
@@ -279,7 +280,7 @@ void MainWindow::wireLesson()
     const ClientArea &c = m_controls;
     for (QWidget *w : QList<QWidget *>{c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
         m_routing->watch(w);
-    setAcceptDrops(true); // dropped lesson files: event()
+    setAcceptDrops(true); // dropped lesson files: dropEvent()
 }
 
 // "En Kısa Yol :: stagepath ekibi", then the lesson's file name, then the
@@ -438,11 +439,20 @@ void MainWindow::markInput(QLineEdit *edit, const QString &problem)
     edit->setAccessibleDescription(problem);
 }
 
-bool MainWindow::event(QEvent *event)
+// A lesson file dragged onto the window itself.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (m_routing && m_routing->takeDrop(event))
-        return true;
-    return QMainWindow::event(event);
+    m_routing->takeDrop(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    m_routing->takeDrop(event);
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    m_routing->takeDrop(event);
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

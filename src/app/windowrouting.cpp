@@ -33,10 +33,12 @@ QString WindowRouting::droppedFile(const QMimeData *data)
 
 bool WindowRouting::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Not taken by the text box: the window's shortcut runs instead.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        // Not taken by the text box: the window's shortcut runs instead, and
+        // when there is nothing to undo or redo, nothing does.
         const auto *key = static_cast<QKeyEvent *>(event);
-        return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
     }
     return takeDrop(event) || QObject::eventFilter(watched, event);
 }

@@ -195,6 +195,9 @@ private Q_SLOTS:
         QTest::keyClick(stageCount, Qt::Key_Z, Qt::ControlModifier); // the lesson's undo, not the box's
         QCOMPARE(stageCount->text(), QStringLiteral("4"));
         QCOMPARE(column("ListView2", 0), start);
+        QTest::keyClick(stageCount, Qt::Key_Z, Qt::ControlModifier); // nothing left: nothing retyped
+        QCOMPARE(stageCount->text(), QStringLiteral("4"));
+        QCOMPARE(column("ListView2", 0), start);
         QCOMPARE(tabs().size(), 5);
         QCOMPARE(action("actionRedo")->text(), QStringLiteral("Yinele: vorta sayısı 4 → 12"));
         QVERIFY(!form->isWindowModified());
