@@ -22,8 +22,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDropEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
