@@ -56,7 +56,7 @@ clean:
 ASAN_BUILD   ?= build-asan
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS ?= fuzz_numbers fuzz_model fuzz_drawing
+FUZZ_TARGETS ?= fuzz_numbers fuzz_model fuzz_drawing fuzz_lessonfile
 LSAN_ENV      = LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0
 UBSAN_ENV     = UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 

@@ -2,6 +2,45 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="tr_TR">
 <context>
+    <name>BoxCountCommand</name>
+    <message>
+        <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
+        <source>kutu sayıları</source>
+        <translation>box counts</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 kutu sayısı %2 → %3</source>
+        <translation>%1 box count %2 → %3</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <location filename="../src/app/commandline.cpp" line="+11"/>
+        <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.</source>
+        <translation>Shortest Path: the shortest and the longest path through a staged graph.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Açılacak ders dosyası (.stagepath).</source>
+        <translation>The lesson file to open (.stagepath).</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Yalnızca bir ders dosyası açılabilir.</source>
+        <translation>Only one lesson file can be opened.</translation>
+    </message>
+</context>
+<context>
+    <name>EdgeValueCommand</name>
+    <message>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+13"/>
+        <source>değer %1 → %2</source>
+        <translation>value %1 → %2</translation>
+    </message>
+</context>
+<context>
     <name>HelpText</name>
     <message>
         <location filename="../src/app/helptext.cpp" line="+39"/>
@@ -130,9 +169,335 @@
     </message>
 </context>
 <context>
+    <name>LessonFile</name>
+    <message>
+        <location filename="../src/lesson/lessonreader.cpp" line="+29"/>
+        <source>bir nesne kapanmıyor (&apos;}&apos; eksik)</source>
+        <translation>an object is not closed (&apos;}&apos; missing)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>alan adından sonra &apos;:&apos; eksik</source>
+        <translation>&apos;:&apos; missing after a field name</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bir liste kapanmıyor (&apos;]&apos; eksik)</source>
+        <translation>a list is not closed (&apos;]&apos; missing)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>iki değer arasında &apos;,&apos; eksik</source>
+        <translation>&apos;,&apos; missing between two values</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>geçersiz bir değer</source>
+        <translation>an invalid value</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>metin bir sayının ortasında bitiyor</source>
+        <translation>the text ends in the middle of a number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>geçersiz bir sayı</source>
+        <translation>an invalid number</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>geçersiz bir kaçış dizisi</source>
+        <translation>an invalid escape sequence</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>geçersiz UTF-8</source>
+        <translation>invalid UTF-8</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bir metin kapanmıyor (&apos;&quot;&apos; eksik)</source>
+        <translation>a string is not closed (&apos;&quot;&apos; missing)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bir nesne bekleniyordu</source>
+        <translation>an object was expected</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>iç içe geçme çok derin</source>
+        <translation>nested too deeply</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>belge çok büyük</source>
+        <translation>the document is too large</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>JSON bittikten sonra fazladan içerik var</source>
+        <translation>there is more after the end of the JSON</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>JSON hatası</source>
+        <translation>JSON error</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>satır %1, sütun %2</source>
+        <translation>line %1, column %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>bir liste</source>
+        <translation>a list</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bir nesne</source>
+        <translation>an object</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>hiçbir şey</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>bir stagepath ders dosyası değil (&quot;format&quot; alanı &quot;stagepath&quot; olmalı)</source>
+        <translation>not a stagepath lesson file (the field &quot;format&quot; must be &quot;stagepath&quot;)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&quot;version&quot; alanı 1 ya da daha büyük bir tam sayı olmalı, %1 değil</source>
+        <translation>the field &quot;version&quot; must be a whole number of 1 or more, not %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dosyanın sürümü %1; bu programın açabildiği en yüksek sürüm %2</source>
+        <translation>the file is of version %1; this program opens versions up to %2</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;boxes&quot; alanı en az bir kutu sayısı tutan bir liste olmalı</source>
+        <translation>the field &quot;boxes&quot; must be a list of at least one box count</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;boxes&quot; listesinde %1 sütun var; vorta sayısı en çok %2 olabilir</source>
+        <translation>the list &quot;boxes&quot; has %1 columns; the number of stages can be at most %2</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&quot;boxes&quot; listesinin %1. öğesi (%2) 0 ile %3 arasında bir tam sayı olmalı</source>
+        <translation>entry %1 of the list &quot;boxes&quot; (%2) must be a whole number from 0 to %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>&quot;values&quot; alanı kenar değerlerini tutan bir liste olmalı</source>
+        <translation>the field &quot;values&quot; must be a list of the edge values</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;values&quot; listesinde %1 değer var; kutu sayıları %2 kenar veriyor</source>
+        <translation>the list &quot;values&quot; has %1 values; the box counts give %2 edges</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&quot;values&quot; listesinin %1. öğesi (%2) bir sayı ya da metin olmalı</source>
+        <translation>entry %1 of the list &quot;values&quot; (%2) must be a number or a text</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>&quot;%1&quot; alanı -%2 ile %2 arasında bir sayı olmalı, %3 değil</source>
+        <translation>the field &quot;%1&quot; must be a number from -%2 to %2, not %3</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&quot;penWidth&quot; alanı 1 ile %1 arasında bir sayı olmalı, %2 değil</source>
+        <translation>the field &quot;penWidth&quot; must be a number from 1 to %1, not %2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&quot;circleSize&quot; alanı 10 ile 20 arasında bir tam sayı olmalı, %1 değil</source>
+        <translation>the field &quot;circleSize&quot; must be a whole number from 10 to 20, not %1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&quot;%1&quot; alanı true ya da false olmalı, %2 değil</source>
+        <translation>the field &quot;%1&quot; must be true or false, not %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>dosya %1 bayt; bir ders dosyası en çok %2 bayt (64 MiB) olabilir</source>
+        <translation>the file has %1 bytes; a lesson file can have at most %2 bytes (64 MiB)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>JSON olarak okunamadı: %1 (%2)</source>
+        <translation>it cannot be read as JSON: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>dosyanın en dışında bir JSON nesnesi ({ … }) olmalı</source>
+        <translation>the file must hold one JSON object ({ … }) at its outermost level</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>&quot;%1&quot; açılamadı: %2.</source>
+        <translation>&quot;%1&quot; cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>bu bir klasör</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+8"/>
+        <source>dosya okunamadı (%1)</source>
+        <translation>the file cannot be read (%1)</translation>
+    </message>
+    <message>
+        <location filename="../src/lesson/lessonwriter.cpp" line="+171"/>
+        <source>dosya yazmak için açılamadı</source>
+        <translation>the file cannot be opened for writing</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>izin yok</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yeni dosya eskisinin yerine konamadı</source>
+        <translation>the new file cannot take the old one&apos;s place</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yazılamadı (disk dolu olabilir)</source>
+        <translation>it cannot be written (the disk may be full)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;%1&quot; kaydedilemedi: %2. Dosya olduğu gibi kaldı.</source>
+        <translation>&quot;%1&quot; cannot be saved: %2. The file is left as it was.</translation>
+    </message>
+</context>
+<context>
+    <name>RankedPathTable</name>
+    <message>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+52"/>
+        <source>Sıra</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toplam</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yol</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Satır</source>
+        <translation>Row</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsCommand</name>
+    <message>
+        <location filename="../src/lesson/settingscommand.cpp" line="+22"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest path</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>X %1 → %2</source>
+        <translation>X %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Y %1 → %2</source>
+        <translation>Y %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>çizgi kalınlığı %1 → %2</source>
+        <translation>pen width %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>yuvarlak boyutu %1 → %2</source>
+        <translation>circle size %1 → %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>çizgileri renklendir: açık</source>
+        <translation>colour the lines: on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>çizgileri renklendir: kapalı</source>
+        <translation>colour the lines: off</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 → %2</source>
+        <translation>%1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>StageCountCommand</name>
+    <message>
+        <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
+        <source>vorta sayısı %1 → %2</source>
+        <translation>number of stages %1 → %2</translation>
+    </message>
+</context>
+<context>
+    <name>StepTable</name>
+    <message>
+        <location filename="../src/solver/steptable.cpp" line="+62"/>
+        <source>Kutu</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sütun</source>
+        <translation>Column</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi toplam</source>
+        <translation>Best total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Önceki kutu</source>
+        <translation>Previous box</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eşit yollar</source>
+        <translation>Equal paths</translation>
+    </message>
+</context>
+<context>
     <name>Validation</name>
     <message>
-        <location filename="../src/solver/validation.cpp" line="+31"/>
+        <location filename="../src/solver/validation.cpp" line="+32"/>
         <source>%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.</source>
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
@@ -142,7 +507,7 @@
         <translation>The value in row %1 of the Value column is not a number: &quot;%2&quot;.</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+38"/>
         <source>Bir yolun toplamı sayı sınırını aşıyor (taşma): %1.</source>
         <translation>The total of a path is beyond the largest number (overflow): %1.</translation>
     </message>
@@ -160,7 +525,7 @@
 <context>
     <name>stagepath::EdgeTable</name>
     <message>
-        <location filename="../src/model/edgetable.cpp" line="+73"/>
+        <location filename="../src/model/edgetable.cpp" line="+100"/>
         <source>Değer</source>
         <translation>Value</translation>
     </message>
@@ -202,6 +567,19 @@
     </message>
 </context>
 <context>
+    <name>stagepath::HistoryActions</name>
+    <message>
+        <location filename="../src/app/historyactions.cpp" line="+54"/>
+        <source>Geri Al</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yinele</source>
+        <translation>Redo</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::LanguageMenu</name>
     <message>
         <location filename="../src/app/languagemenu.cpp" line="+74"/>
@@ -220,19 +598,113 @@
     </message>
 </context>
 <context>
+    <name>stagepath::LessonFiles</name>
+    <message>
+        <location filename="../src/app/lessonfiles.cpp" line="+76"/>
+        <source>Yeni</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aç…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Son Açılanlar</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+16"/>
+        <source>Kaydet</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <source>Farklı Kaydet…</source>
+        <translation>Save As…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çıkış</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dersteki değişiklikler kaydedilsin mi?</source>
+        <translation>Save the changes to the lesson?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&quot;%1&quot; dersindeki değişiklikler kaydedilsin mi?</source>
+        <translation>Save the changes to the lesson &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Kaydedilmezse değişiklikler kaybolur.</source>
+        <translation>The changes are lost if they are not saved.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kaydetme</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Ders Aç</source>
+        <translation>Open Lesson</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Dersi Farklı Kaydet</source>
+        <translation>Save Lesson As</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>&quot;%1&quot; açılamadı: bellek yetmedi.</source>
+        <translation>&quot;%1&quot; cannot be opened: not enough memory.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>&quot;%1&quot; kaydedilemedi: bellek yetmedi.</source>
+        <translation>&quot;%1&quot; cannot be saved: not enough memory.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>stagepath dersleri (*.%1)</source>
+        <translation>stagepath lessons (*.%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tüm dosyalar (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+58"/>
+        <location filename="../src/app/mainwindow.cpp" line="+66"/>
         <source>Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.</source>
         <translation>The number of stages is 0: there is a single column of boxes and no line joins two boxes, so there is no path at all.</translation>
     </message>
     <message>
-        <location line="+68"/>
+        <location line="+276"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-198"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -293,18 +765,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+334"/>
+        <location line="+483"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-333"/>
-        <location line="+333"/>
+        <location line="-482"/>
+        <location line="+482"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-332"/>
+        <location line="-481"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -354,17 +826,17 @@
         <translation>Results</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+88"/>
         <source>%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.</source>
         <translation>%1 spacing must be a number from %2 to %3; the previous value (%4) is used.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+21"/>
         <source>Çizgi Kalınlığı 1 ile %1 arasında bir sayı olmalı; önceki değer (%2) kullanılıyor.</source>
         <translation>Pen width must be a number from 1 to %1; the previous value (%2) is used.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+177"/>
         <source>Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor.</source>
         <translation>There was not enough memory, so the command was not done. The window goes on working.</translation>
     </message>
@@ -385,22 +857,22 @@
         <translation>Shortest Path</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+61"/>
         <source>Tablolar değiştirilmedi.</source>
         <translation>The tables were not changed.</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+55"/>
         <source>Listelenen yollar değiştirilmedi.</source>
         <translation>The listed paths were not changed.</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>Çizilecek yol yok.</source>
         <translation>There is no path to draw.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+14"/>
         <source>Toplam: %1</source>
         <translation>Total: %1</translation>
     </message>
@@ -426,7 +898,7 @@
 <context>
     <name>stagepath::ResultTable</name>
     <message>
-        <location filename="../src/solver/resulttable.cpp" line="+12"/>
+        <location filename="../src/solver/resulttable.cpp" line="+15"/>
         <location line="+17"/>
         <source>Toplam</source>
         <translation>Total</translation>
@@ -454,7 +926,7 @@
 <context>
     <name>stagepath::StageTable</name>
     <message>
-        <location filename="../src/model/stagetable.cpp" line="+24"/>
+        <location filename="../src/model/stagetable.cpp" line="+25"/>
         <source>%1.Vorta</source>
         <translation>Stage %1</translation>
     </message>
@@ -484,7 +956,7 @@
         <translation>The number of lines (rows of the Value / From box / To box / Stage table) can be at most %1 (asked for: %2).</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+76"/>
         <source>Vorta</source>
         <translation>Boxes</translation>
     </message>

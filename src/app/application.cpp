@@ -1,8 +1,10 @@
 #include "application.h"
 
+#include "commandline.h"
 #include "mainwindow.h"
 
-#include <QApplication>
+#include <QCommandLineParser>
+#include <QDropEvent>
 
 #include <cstdio>
 
@@ -18,22 +20,61 @@ bool displayAvailable()
     return true;
 #endif
 }
+
+void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("stagepath"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(STAGEPATH_VERSION));
+}
+
+// Parses the command line of the running application; --help and --version
+// answer and end the program here, as does a wrong option.
+CommandLineRequest parseCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    buildCommandLine(parser);
+    parser.process(app);
+    return readCommandLine(parser);
+}
 } // namespace
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    if (event->type() == QEvent::Drop && !event->spontaneous() && receiver->isWidgetType()) {
+        const auto *drop = static_cast<QDropEvent *>(event);
+        QDragEnterEvent enter(drop->position().toPoint(), drop->possibleActions(), drop->mimeData(), drop->buttons(),
+                              drop->modifiers());
+        QApplication::notify(receiver, &enter);
+    }
+    return QApplication::notify(receiver, event);
+}
 
 int runApplication(int argc, char *argv[])
 {
     if (!displayAvailable()) {
+        // --help and --version need no display.
+        const QCoreApplication app(argc, argv);
+        nameApplication();
+        parseCommandLine(app);
         std::fprintf(stderr, "stagepath: no display found (DISPLAY is not set); "
                              "start it under a virtual X server: xvfb-run -a %s\n", argv[0]);
         return 1;
     }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("stagepath"));
+    Application app(argc, argv);
+    nameApplication();
     // No display name: the window's caption is its whole title.
     QApplication::setDesktopFileName(QStringLiteral("io.github.stagepath.StagePath"));
+    const CommandLineRequest request = parseCommandLine(app);
+    if (!request.problem.isEmpty()) {
+        std::fprintf(stderr, "stagepath: %s\n", qUtf8Printable(request.problem));
+        return 1;
+    }
 
     MainWindow window;
     window.show();
+    // A file that cannot be opened is reported over the start-up lesson.
+    if (!request.lessonFile.isEmpty())
+        window.openLesson(request.lessonFile);
     return app.exec();
 }
 

@@ -1,16 +1,20 @@
 #include "mainwindow.h"
 
 #include "helpmenu.h"
+#include "historyactions.h"
 #include "languagemenu.h"
+#include "lessonfiles.h"
 #include "picturebox.h"
 #include "pictureviewport.h"
 #include "reportview.h"
 #include "stagenavigation.h"
 #include "tabstrip.h"
 #include "twips.h"
+#include "windowrouting.h"
 
 #include "drawing/geometry.h"
 #include "drawing/picture.h"
+#include "lesson/lessondocument.h"
 #include "model/edgetable.h"
 #include "model/inputlimits.h"
 #include "model/numbers.h"
@@ -21,8 +25,11 @@
 #include "solver/validation.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +40,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <exception>
 #include <new>
@@ -69,7 +77,8 @@ QString grouped(qint64 number)
 
 MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     : QMainWindow(parent)
-    , m_random(random ? std::move(random) : std::make_unique<ClockStirredRandom>())
+    , m_lesson(new LessonDocument(random ? std::move(random) : std::make_unique<ClockStirredRandom>(), this))
+    , m_settings(m_lesson->settings().values)
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(windowFont());
@@ -81,6 +90,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     createMenus();
     retranslateUi();
     wireEvents();
+    wireLesson();
     // The client area has its design size before anything is drawn; the menu
     // bar comes on top of it.
     m_controls.widget->resize(designClientSize());
@@ -92,8 +102,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createModels()
 {
-    m_stageTable = new StageTable(this);
-    m_edgeTable = new EdgeTable(this);
+    m_stageTable = m_lesson->stageTable();
+    m_edgeTable = m_lesson->edgeTable();
     m_stageFilter = new StageFilter(m_edgeTable, this);
     m_resultTable = new ResultTable(this);
     m_pathTexts = new PathTextList(m_resultTable, this);
@@ -112,6 +122,10 @@ void MainWindow::createMenus()
     m_viewMenu = menuBar()->addMenu(QString());
     m_helpMenu = menuBar()->addMenu(QString());
 
+    m_files = new LessonFiles(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
+    m_files->addActions(m_fileMenu);
+    m_historyActions = new HistoryActions(this, m_lesson);
+    m_historyActions->addActions(m_editMenu);
     m_pictureView->addZoomActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
@@ -124,7 +138,9 @@ void MainWindow::createMenus()
 void MainWindow::retranslateUi()
 {
     const ClientArea &c = m_controls;
-    setWindowTitle(tr("En Kısa Yol :: stagepath ekibi"));
+    updateTitle();
+    m_files->retranslate();
+    m_historyActions->retranslate();
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));
@@ -199,13 +215,22 @@ void MainWindow::wireEvents()
 {
     const ClientArea &c = m_controls;
     connect(c.stageCountEdit, &QLineEdit::textChanged, this, &MainWindow::rebuildStages);
-    wireSpacing(c.xSpacingEdit, &LessonSettings::xSpacing, QStringLiteral("X"));
-    wireSpacing(c.ySpacingEdit, &LessonSettings::ySpacing, QStringLiteral("Y"));
+    wireSpacing(c.xSpacingEdit, Setting::XSpacing, &LessonSettings::xSpacing, &SettingsState::xText,
+                QStringLiteral("X"));
+    wireSpacing(c.ySpacingEdit, Setting::YSpacing, &LessonSettings::ySpacing, &SettingsState::yText,
+                QStringLiteral("Y"));
     connect(c.penWidthEdit, &QLineEdit::textChanged, this, &MainWindow::applyPenWidth);
     connect(c.circleSizeBox, &QComboBox::currentIndexChanged, this, &MainWindow::applyCircleSize);
     connect(c.colourLinesBox, &QCheckBox::toggled, this, [this](bool on) {
-        m_settings.colourLines = on;
-        redraw();
+        SettingsState next = m_lesson->settings();
+        next.values.colourLines = on;
+        applySetting(Setting::ColourLines, next);
+    });
+    // The options run nothing; choosing one is a change of the lesson all the same.
+    connect(c.longestOption, &QRadioButton::toggled, this, [this](bool on) {
+        SettingsState next = m_lesson->settings();
+        next.values.longest = on;
+        applySetting(Setting::Mode, next);
     });
     connect(c.redrawButton, &QPushButton::clicked, this, &MainWindow::redraw);
     connect(c.listPathsButton, &QPushButton::clicked, this, &MainWindow::listPaths);
@@ -221,6 +246,9 @@ void MainWindow::wireEvents()
     connect(m_stageTable, &StageTable::editRefused, this, [this](const QString &message) { showMessage(message); });
     connect(m_edgeTable, &EdgeTable::valueEdited, c.edgeValueTimer, qOverload<>(&QTimer::start));
     connect(c.boxCountTimer, &QTimer::timeout, this, &MainWindow::regenerateAndRedraw);
+    // Leaving a text box ends a run of keystrokes: the next one starts a new step.
+    for (QLineEdit *edit : {c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
+        connect(edit, &QLineEdit::editingFinished, m_lesson, &LessonDocument::endTyping);
     connect(c.edgeValueTimer, &QTimer::timeout, this, &MainWindow::redraw);
 
     connect(c.stageTabs, &QTabBar::currentChanged, this, &MainWindow::showStageTab);
@@ -229,9 +257,10 @@ void MainWindow::wireEvents()
 }
 
 // X and Y spacing: a number within the limit, or the box is marked and the old value stays.
-void MainWindow::wireSpacing(QLineEdit *edit, double LessonSettings::*member, const QString &name)
+void MainWindow::wireSpacing(QLineEdit *edit, Setting which, double LessonSettings::*member,
+                             QString SettingsState::*shownText, const QString &name)
 {
-    connect(edit, &QLineEdit::textChanged, this, [this, edit, member, name](const QString &text) {
+    connect(edit, &QLineEdit::textChanged, this, [=, this](const QString &text) {
         reportingErrors([&] {
             const auto v = parseNumber(text);
             if (!v || qAbs(*v) > limits::maxSpacing) {
@@ -241,8 +270,10 @@ void MainWindow::wireSpacing(QLineEdit *edit, double LessonSettings::*member, co
                 return;
             }
             markInput(edit, {});
-            m_settings.*member = *v;
-            redraw();
+            SettingsState next = m_lesson->settings();
+            next.values.*member = *v;
+            next.*shownText = text;
+            applySetting(which, next);
         });
     });
 }
@@ -259,8 +290,10 @@ void MainWindow::applyPenWidth(const QString &text)
             return;
         }
         markInput(m_controls.penWidthEdit, {});
-        m_settings.penWidth = *width;
-        redraw();
+        SettingsState next = m_lesson->settings();
+        next.values.penWidth = *width;
+        next.penWidthText = text;
+        applySetting(Setting::PenWidth, next);
     });
 }
 
@@ -269,24 +302,158 @@ void MainWindow::applyCircleSize(int index)
     reportingErrors([&] {
         if (index < 0)
             return;
+        SettingsState next = m_lesson->settings();
         if (const auto v = parseNumber(m_controls.circleSizeBox->itemText(index)))
-            m_settings.circleSize = *v;
+            next.values.circleSize = *v;
+        applySetting(Setting::CircleSize, next);
+    });
+}
+
+// The load sequence: the start-up lesson (stage count "4", the start-up
+// settings, fresh values), shown in the controls and drawn.
+void MainWindow::load()
+{
+    m_lesson->startNew();
+}
+
+bool MainWindow::openLesson(const QString &fileName)
+{
+    return m_files->open(fileName);
+}
+
+void MainWindow::wireLesson()
+{
+    connect(m_lesson, &LessonDocument::lessonReplaced, this, &MainWindow::showLesson);
+    connect(m_lesson, &LessonDocument::tablesChanged, this, &MainWindow::showTables);
+    connect(m_lesson, &LessonDocument::settingsChanged, this, &MainWindow::showSettings);
+    connect(m_lesson, &LessonDocument::fileNameChanged, this, &MainWindow::updateTitle);
+    connect(m_lesson, &LessonDocument::modifiedChanged, this, &MainWindow::updateTitle);
+    m_routing = new WindowRouting([this](const QString &file) { m_files->open(file); }, this);
+    const ClientArea &c = m_controls;
+    for (QWidget *w : QList<QWidget *>{c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
+        m_routing->watch(w);
+    setAcceptDrops(true); // dropped lesson files: dropEvent()
+}
+
+// "En Kısa Yol :: stagepath ekibi", then the lesson's file name, then the
+// modified mark; with no file and no change, the caption alone.
+void MainWindow::updateTitle()
+{
+    QString title = tr("En Kısa Yol :: stagepath ekibi");
+    if (!m_lesson->fileName().isEmpty())
+        title += QStringLiteral(" — ") + QFileInfo(m_lesson->fileName()).fileName();
+    const bool modified = m_lesson->isModified();
+    setWindowTitle(modified ? title + QStringLiteral("[*]") : title);
+    setWindowModified(modified);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_files->confirmDiscard())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::applySetting(Setting which, const SettingsState &after)
+{
+    m_lesson->changeSetting(which, after);
+}
+
+// A whole lesson replaced (new, opened): every control shows it, the tabs
+// start at "Tümü", the result table is empty, and the graph is drawn.
+void MainWindow::showLesson()
+{
+    reportingErrors([this] {
+        fillSettingControls();
+        showStages(false);
         redraw();
     });
 }
 
-// The load sequence: the settings into their boxes (each box's change
-// handler reads its value back and redraws, which draws nothing yet), then
-// the stages for the stage count "4".
-void MainWindow::load()
+void MainWindow::showTables(TableChange change, bool fromHistory)
 {
-    const LessonSettings defaults;
-    m_settings = defaults;
-    m_controls.xSpacingEdit->setText(formatNumber(defaults.xSpacing));
-    m_controls.ySpacingEdit->setText(formatNumber(defaults.ySpacing));
-    m_controls.penWidthEdit->setText(QString::number(defaults.penWidth));
-    m_controls.circleSizeBox->setCurrentIndex(m_controls.circleSizeBox->count() - 1);
-    rebuildStages();
+    reportingErrors([&] {
+        if (change == TableChange::StageCount)
+            showStages(fromHistory);
+        redraw();
+    });
+}
+
+// The stage count, the tabs and the result table's columns (its rows go).
+void MainWindow::showStages(bool keepTab)
+{
+    showStageCount();
+    rebuildTabs(keepTab);
+    m_resultTable->setStageColumns(m_stageTable->rowCount() - 1);
+}
+
+// After a change of a setting: undo and redo show it in its control; then
+// the graph is redrawn. Choosing an option redraws nothing by itself;
+// undoing or redoing it does.
+void MainWindow::showSettings(Setting which, bool fromHistory)
+{
+    reportingErrors([&] {
+        if (fromHistory)
+            fillSettingControls();
+        if (fromHistory || which != Setting::Mode)
+            redraw();
+    });
+}
+
+// The settings into their controls, without their change handlers (the
+// document holds them already).
+void MainWindow::fillSettingControls()
+{
+    const SettingsState &state = m_lesson->settings();
+    const ClientArea &c = m_controls;
+    const auto show = [this](QLineEdit *edit, const QString &text) {
+        if (edit->text() != text) {
+            const QSignalBlocker quiet(edit);
+            edit->setText(text);
+        }
+        markInput(edit, {});
+    };
+    show(c.xSpacingEdit, state.xText);
+    show(c.ySpacingEdit, state.yText);
+    show(c.penWidthEdit, state.penWidthText);
+    {
+        const QSignalBlocker quietSize(c.circleSizeBox), quietColour(c.colourLinesBox),
+            quietShortest(c.shortestOption), quietLongest(c.longestOption);
+        c.circleSizeBox->setCurrentIndex(c.circleSizeBox->findText(formatNumber(state.values.circleSize)));
+        c.colourLinesBox->setChecked(state.values.colourLines);
+        (state.values.longest ? c.longestOption : c.shortestOption)->setChecked(true);
+    }
+}
+
+void MainWindow::showStageCount()
+{
+    QLineEdit *edit = m_controls.stageCountEdit;
+    if (edit->text() != m_lesson->stageCountText()) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(m_lesson->stageCountText());
+    }
+    markInput(edit, {});
+}
+
+// The tabs for the stage table's rows: "Tümü" and one per stage. After undo
+// or redo the selected tab stays when it still exists; otherwise "Tümü".
+void MainWindow::rebuildTabs(bool keepSelected)
+{
+    TabStrip *tabs = m_controls.stageTabs;
+    const int stages = qMax(0, m_stageTable->rowCount() - 1);
+    int selected = keepSelected ? tabs->currentIndex() : 0;
+    if (selected < 0 || selected > stages)
+        selected = 0;
+    {
+        const QSignalBlocker block(tabs);
+        while (tabs->count() > 0)
+            tabs->removeTab(tabs->count() - 1);
+        for (const QString &caption : stageTabCaptions(stages))
+            tabs->addTab(caption);
+        tabs->setCurrentIndex(selected);
+    }
+    showStageTab(selected);
 }
 
 template <typename Handler>
@@ -329,6 +496,22 @@ void MainWindow::markInput(QLineEdit *edit, const QString &problem)
     edit->setAccessibleDescription(problem);
 }
 
+// A lesson file dragged onto the window itself.
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    m_routing->takeDrop(event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent *event)
+{
+    m_routing->takeDrop(event);
+}
+
+void MainWindow::dropEvent(QDropEvent *event)
+{
+    m_routing->takeDrop(event);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_controls.widget && event->type() == QEvent::Resize)
@@ -359,34 +542,16 @@ void MainWindow::rebuildStages()
             return;
         }
         markInput(m_controls.stageCountEdit, {});
-        TabStrip *tabs = m_controls.stageTabs;
-        {
-            const QSignalBlocker block(tabs);
-            while (tabs->count() > 0)
-                tabs->removeTab(tabs->count() - 1);
-            for (const QString &caption : stageTabCaptions(*n))
-                tabs->addTab(caption);
-            tabs->setCurrentIndex(0);
-        }
-        showStageTab(0);
-        m_stageTable->rebuild(*n);
-        m_resultTable->setStageColumns(*n);
-        regenerateEdges();
-        redraw();
+        // The document rebuilds the tables with fresh values; showTables shows them.
+        m_lesson->changeStageCount(m_controls.stageCountEdit->text());
     });
 }
 
-void MainWindow::regenerateEdges()
-{
-    m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
-}
-
+// Timer1's tick: the edge table generated anew for the edited box counts
+// (shown by showTables); nothing when the edit was undone meanwhile.
 void MainWindow::regenerateAndRedraw()
 {
-    reportingErrors([this] {
-        regenerateEdges();
-        redraw();
-    });
+    reportingErrors([this] { m_lesson->regenerateAfterCountEdits(); });
 }
 
 void MainWindow::showStageTab(int index)
@@ -457,7 +622,6 @@ void MainWindow::drawBestPath()
             return;
         redraw();
         const EdgeDataPtr snapshot = m_edgeTable->snapshot();
-        m_settings.longest = m_controls.longestOption->isChecked();
         const PathMode mode = m_settings.longest ? PathMode::Longest : PathMode::Shortest;
         const auto best = findBestPath(*snapshot, mode);
         if (!best) {

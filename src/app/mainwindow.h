@@ -1,7 +1,9 @@
 #pragma once
-// MainWindow: the one window (object name "Form1"). It owns the tables, the
-// drawing and the lesson's settings and wires the controls' events to them;
-// the work itself is done by the models, the solver and the drawing.
+// MainWindow: the one window (object name "Form1"). It shows the lesson
+// document (the tables, the settings, the file and the history of changes),
+// routes every change the user makes through it, and wires the controls'
+// events; the work itself is done by the document, the models, the solver
+// and the drawing.
 //
 // What the controls do:
 // - the stage count rebuilds the stage table, the tabs, the result table's
@@ -15,9 +17,14 @@
 // - a tab shows the edges of one stage; the scroll bars move the picture.
 // Input that cannot be used is refused, the old state kept, and the window
 // says why; no error ever leaves a handler.
+//
+// Every change of the lesson is a step that actionUndo and actionRedo take
+// back and do again; the window then shows the document as the step left it
+// and redraws. The title names the lesson's file and marks it modified.
 
 #include "clientarea.h"
 
+#include "lesson/lessonstate.h"
 #include "model/lessonsettings.h"
 #include "model/randomsource.h"
 
@@ -25,6 +32,10 @@
 
 #include <memory>
 
+class QCloseEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QMenu;
 class QMessageBox;
 
@@ -32,13 +43,17 @@ namespace stagepath {
 
 class EdgeTable;
 class HelpMenu;
+class HistoryActions;
 class LanguageMenu;
+class LessonDocument;
+class LessonFiles;
 class PathTextList;
 class PictureViewport;
 class ResultTable;
 class StageFilter;
 class StageNavigation;
 class StageTable;
+class WindowRouting;
 
 class MainWindow : public QMainWindow
 {
@@ -52,10 +67,17 @@ public:
     // The largest box count over all columns, as the last drawing found it.
     double largestStageSize() const { return m_largestStageSize; }
 
+    // Opens a lesson file, as actionOpen does once a file is chosen.
+    bool openLesson(const QString &fileName);
+
 protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // A change of language retranslates the whole window.
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private Q_SLOTS:
     void rebuildStages();
@@ -66,6 +88,11 @@ private Q_SLOTS:
     void showStageTab(int index);
     void applyPenWidth(const QString &text);
     void applyCircleSize(int index);
+    void applySetting(Setting which, const SettingsState &after);
+    void showLesson();
+    void showTables(TableChange change, bool fromHistory);
+    void showSettings(Setting which, bool fromHistory);
+    void updateTitle();
 
 private:
     enum class Listing { Listed, TooMany, Failed };
@@ -73,12 +100,17 @@ private:
     void createModels();
     void createMenus();
     void wireEvents();
-    void wireSpacing(QLineEdit *edit, double LessonSettings::*member, const QString &name);
+    void wireSpacing(QLineEdit *edit, Setting which, double LessonSettings::*member, QString SettingsState::*text,
+                     const QString &name);
+    void wireLesson();
+    void showStages(bool keepTab);
+    void showStageCount();
+    void fillSettingControls();
+    void rebuildTabs(bool keepSelected);
     void retranslateUi();
     void retranslateTables();
     void load();
     void layoutClient();
-    void regenerateEdges();
     Listing listAllPaths();
     void selectBestRow(qint64 row);
     void showMessage(const QString &text, bool warning = true);
@@ -87,9 +119,12 @@ private:
     // Runs a handler so that no error ever leaves it: it is reported instead.
     template <typename Handler> void reportingErrors(Handler &&handler);
 
-    std::unique_ptr<RandomSource> m_random;
+    LessonDocument *m_lesson;
+    const LessonSettings &m_settings; // the lesson's settings in effect
+    LessonFiles *m_files = nullptr;
+    HistoryActions *m_historyActions = nullptr;
+    WindowRouting *m_routing = nullptr;
     ClientArea m_controls;
-    LessonSettings m_settings;
     double m_largestStageSize = 0;
 
     StageTable *m_stageTable = nullptr;

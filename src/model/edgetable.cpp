@@ -23,6 +23,14 @@ void EdgeTable::regenerate(const std::vector<qint64> &boxCounts, RandomSource &r
     endResetModel();
 }
 
+void EdgeTable::setEdges(EdgeDataPtr data)
+{
+    beginResetModel();
+    // Never written through while shared: writable() copies first.
+    m_data = std::const_pointer_cast<EdgeData>(std::move(data));
+    endResetModel();
+}
+
 EdgeData &EdgeTable::writable()
 {
     // Snapshots handed out keep the old values: copy before the first write.
@@ -123,8 +131,15 @@ bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int rol
     if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid)
         || index.column() != ValueColumn)
         return false;
-    const QString text = value.toString();
     const qint64 row = index.row();
+    const QString previous = m_data->text(row);
+    setValueText(row, value.toString());
+    Q_EMIT valueEdited(row, previous);
+    return true;
+}
+
+void EdgeTable::setValueText(qint64 row, const QString &text)
+{
     EdgeData &data = writable();
     const auto number = parseNumber(text);
     data.values[size_t(row)] = number ? *number : std::numeric_limits<double>::quiet_NaN();
@@ -132,9 +147,8 @@ bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int rol
         data.texts.remove(row);
     else
         data.texts.insert(row, text);
-    Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    Q_EMIT valueEdited(row);
-    return true;
+    const QModelIndex cell = this->index(int(row), ValueColumn);
+    Q_EMIT dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
 }
 
 } // namespace stagepath

@@ -31,6 +31,13 @@ public:
     EdgeDataPtr snapshot() const { return m_data; }
     QString valueText(qint64 row) const { return m_data->text(row); }
 
+    // Replaces every row with values kept earlier. The data stays shared with
+    // whoever kept it: the first edit afterwards works on a copy.
+    void setEdges(EdgeDataPtr data);
+    // Sets the text (and so the number) of one value without the after-edit
+    // event: for putting back a value kept earlier.
+    void setValueText(qint64 row, const QString &text);
+
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -52,8 +59,9 @@ public:
     static QVariant cell(const EdgeData &edges, qint64 row, int column);
 
 Q_SIGNALS:
-    // A value was edited in place (the after-edit event).
-    void valueEdited(qint64 row);
+    // A value was edited in place (the after-edit event); previousText is the
+    // text the cell held before.
+    void valueEdited(qint64 row, const QString &previousText);
 
 private:
     EdgeData &writable();

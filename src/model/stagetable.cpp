@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 
 #include <cmath>
+#include <utility>
 
 namespace stagepath {
 
@@ -82,6 +83,24 @@ void StageTable::rebuild(int stageCount)
     endResetModel();
 }
 
+void StageTable::setCountTexts(const QStringList &texts)
+{
+    if (texts.size() != m_counts.size()) {
+        beginResetModel();
+        m_counts = texts;
+        endResetModel();
+        return;
+    }
+    // Same rows: only the changed cells are announced, so that the view keeps
+    // its current row and selection.
+    for (int row = 0; row < texts.size(); ++row) {
+        if (m_counts.at(row) == texts.at(row))
+            continue;
+        m_counts[row] = texts.at(row);
+        Q_EMIT dataChanged(index(row, 0), index(row, 0), {Qt::DisplayRole, Qt::EditRole});
+    }
+}
+
 std::vector<qint64> StageTable::boxCounts() const
 {
     std::vector<qint64> counts;
@@ -152,9 +171,9 @@ bool StageTable::setData(const QModelIndex &index, const QVariant &value, int ro
                                .arg(stageLabel(index.row() + 1), text, problem));
         return false;
     }
-    m_counts[index.row()] = text;
+    const QString previous = std::exchange(m_counts[index.row()], text);
     Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
-    Q_EMIT countEdited(index.row());
+    Q_EMIT countEdited(index.row(), previous);
     return true;
 }
 

@@ -38,6 +38,10 @@ public:
     // Box counts as numbers, one per row (the texts always hold whole numbers).
     std::vector<qint64> boxCounts() const;
     QString countText(int row) const { return m_counts.value(row); }
+    const QStringList &countTexts() const { return m_counts; }
+    // Puts back box count texts kept earlier (they were accepted then);
+    // nothing is checked and countEdited is not emitted.
+    void setCountTexts(const QStringList &texts);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -48,8 +52,9 @@ public:
     std::optional<int> findRowStartingWith(QStringView prefix, int from) const override;
 
 Q_SIGNALS:
-    // A box count was edited in place and accepted (the after-edit event).
-    void countEdited(int row);
+    // A box count was edited in place and accepted (the after-edit event);
+    // previousText is the count the row held before.
+    void countEdited(int row, const QString &previousText);
     // An edit was refused; the message says why, in the window's language.
     void editRefused(const QString &message);
 

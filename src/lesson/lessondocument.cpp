@@ -1,0 +1,244 @@
+#include "lessondocument.h"
+
+#include "boxcountcommand.h"
+#include "edgevaluecommand.h"
+#include "settingscommand.h"
+#include "stagecountcommand.h"
+
+#include "model/edgetable.h"
+#include "model/numbers.h"
+#include "model/stagetable.h"
+
+#include <QUndoStack>
+
+namespace stagepath {
+
+namespace {
+
+constexpr int startStageCount = 4;
+
+// The settings with the texts their boxes show for them.
+SettingsState shown(const LessonSettings &values)
+{
+    return {values, formatNumber(values.xSpacing), formatNumber(values.ySpacing), QString::number(values.penWidth)};
+}
+
+} // namespace
+
+LessonDocument::LessonDocument(std::unique_ptr<RandomSource> random, QObject *parent)
+    : QObject(parent)
+    , m_random(std::move(random))
+    , m_stageTable(new StageTable(this))
+    , m_edgeTable(new EdgeTable(this))
+    , m_history(new QUndoStack(this))
+    , m_settings(shown(LessonSettings()))
+{
+    m_history->setUndoLimit(historySteps);
+    connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) { Q_EMIT modifiedChanged(!clean); });
+    connect(m_stageTable, &StageTable::countEdited, this, &LessonDocument::recordCountEdit);
+    connect(m_edgeTable, &EdgeTable::valueEdited, this, &LessonDocument::recordValueEdit);
+}
+
+LessonDocument::~LessonDocument()
+{
+    // The history empties itself when it goes, and says so: nobody listens any more.
+    m_history->disconnect();
+}
+
+bool LessonDocument::isModified() const
+{
+    return !m_history->isClean();
+}
+
+const QUndoCommand *LessonDocument::newestStep() const
+{
+    const int index = m_history->index();
+    return index > 0 ? m_history->command(index - 1) : nullptr;
+}
+
+BoxCountCommand *LessonDocument::waitingRegeneration() const
+{
+    // Only the newest step can wait: every other change completes it first.
+    auto *step = dynamic_cast<const BoxCountCommand *>(newestStep());
+    return step && step->isWaiting() ? const_cast<BoxCountCommand *>(step) : nullptr;
+}
+
+bool LessonDocument::continuesTyping() const
+{
+    return m_typingStep && m_typingStep == newestStep();
+}
+
+void LessonDocument::push(LessonCommand *step, bool typing)
+{
+    // A waiting regeneration is done before anything else happens, so that
+    // every step below the newest is complete.
+    if (!dynamic_cast<BoxCountCommand *>(step))
+        regenerateAfterCountEdits();
+    m_history->push(step); // step may be merged into the newest step and deleted
+    m_typingStep = typing ? newestStep() : nullptr;
+    keepHistoryWithinBytes();
+}
+
+void LessonDocument::keepHistoryWithinBytes()
+{
+    if (trimHistory(*m_history, m_historyByteLimit, &m_edgeTable->edges()))
+        m_typingStep = nullptr;
+}
+
+void LessonDocument::changeStageCount(const QString &text)
+{
+    regenerateAfterCountEdits();
+    const bool typing = continuesTyping();
+    push(new StageCountCommand(this, tablesState(), text, typing), true);
+}
+
+void LessonDocument::changeSetting(Setting which, const SettingsState &after)
+{
+    regenerateAfterCountEdits();
+    if (after == m_settings)
+        return;
+    const bool typed = which == Setting::XSpacing || which == Setting::YSpacing || which == Setting::PenWidth;
+    const bool typing = typed && continuesTyping();
+    push(new SettingsCommand(this, which, m_settings, after, typing), typed);
+}
+
+void LessonDocument::endTyping()
+{
+    m_typingStep = nullptr;
+}
+
+void LessonDocument::recordCountEdit(int row, const QString &previousText)
+{
+    TablesState before = tablesState();
+    before.boxTexts[row] = previousText;
+    push(new BoxCountCommand(this, before, m_stageTable->countTexts(), row), false);
+}
+
+void LessonDocument::recordValueEdit(qint64 row, const QString &previousText)
+{
+    // While a regeneration waits, the edit joins its step: the regeneration
+    // replaces the value, and undo brings back the values from before the step
+    // (the step keeps them; the edit was made to a copy).
+    if (waitingRegeneration())
+        return;
+    push(new EdgeValueCommand(this, row, previousText, m_edgeTable->valueText(row)), false);
+}
+
+bool LessonDocument::regenerateAfterCountEdits()
+{
+    BoxCountCommand *waiting = waitingRegeneration();
+    if (!waiting)
+        return false;
+    waiting->regenerate();
+    // The table it replaced is no longer the one shown: it counts now.
+    keepHistoryWithinBytes();
+    return true;
+}
+
+void LessonDocument::undo()
+{
+    m_history->undo();
+}
+
+void LessonDocument::redo()
+{
+    m_history->redo();
+}
+
+void LessonDocument::retranslateHistory()
+{
+    // The stack hands its steps out read-only; naming one changes nothing of
+    // what it does.
+    for (int i = 0; i < m_history->count(); ++i)
+        const_cast<LessonCommand *>(static_cast<const LessonCommand *>(m_history->command(i)))->describe();
+}
+
+Lesson LessonDocument::lesson()
+{
+    regenerateAfterCountEdits();
+    return {m_stageTable->countTexts(), m_edgeTable->snapshot(), m_settings.values};
+}
+
+void LessonDocument::startNew()
+{
+    m_stageTable->rebuild(startStageCount);
+    m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
+    m_stageCountText = QString::number(startStageCount);
+    m_settings = shown(LessonSettings());
+    replaceLesson(QString());
+}
+
+void LessonDocument::load(const Lesson &lesson, const QString &fileName)
+{
+    m_stageTable->setCountTexts(lesson.boxTexts);
+    m_edgeTable->setEdges(lesson.edges);
+    m_stageCountText = QString::number(lesson.boxTexts.size() - 1);
+    m_settings = shown(lesson.settings);
+    replaceLesson(fileName);
+}
+
+void LessonDocument::replaceLesson(const QString &fileName)
+{
+    m_typingStep = nullptr;
+    m_history->clear();
+    if (fileName != m_fileName) {
+        m_fileName = fileName;
+        Q_EMIT fileNameChanged(m_fileName);
+    }
+    Q_EMIT lessonReplaced();
+}
+
+void LessonDocument::markSaved(const QString &fileName)
+{
+    m_history->setClean();
+    if (fileName != m_fileName) {
+        m_fileName = fileName;
+        Q_EMIT fileNameChanged(m_fileName);
+    }
+}
+
+TablesState LessonDocument::tablesState() const
+{
+    return {m_stageCountText, m_stageTable->countTexts(), m_edgeTable->snapshot()};
+}
+
+TablesState LessonDocument::rebuildTables(const QString &stageCountText)
+{
+    QString problem;
+    const auto stages = readStageCount(stageCountText, &problem);
+    m_stageTable->rebuild(stages.value_or(0));
+    m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
+    m_stageCountText = stageCountText;
+    Q_EMIT tablesChanged(TableChange::StageCount, false);
+    return tablesState();
+}
+
+EdgeDataPtr LessonDocument::regenerateEdges(const QStringList &boxTexts, bool fromHistory)
+{
+    m_stageTable->setCountTexts(boxTexts);
+    m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
+    Q_EMIT tablesChanged(TableChange::BoxCounts, fromHistory);
+    return m_edgeTable->snapshot();
+}
+
+void LessonDocument::restoreTables(const TablesState &state, TableChange change)
+{
+    m_stageTable->setCountTexts(state.boxTexts);
+    m_edgeTable->setEdges(state.edges);
+    m_stageCountText = state.stageCountText;
+    Q_EMIT tablesChanged(change, true);
+}
+
+void LessonDocument::restoreValue(qint64 row, const QString &text)
+{
+    m_edgeTable->setValueText(row, text);
+    Q_EMIT tablesChanged(TableChange::Value, true);
+}
+
+void LessonDocument::applySettings(const SettingsState &state, Setting which, bool fromHistory)
+{
+    m_settings = state;
+    Q_EMIT settingsChanged(which, fromHistory);
+}
+
+} // namespace stagepath

@@ -1,0 +1,124 @@
+#pragma once
+// LessonDocument: the lesson being edited, as a document. It owns the stage
+// table, the edge table, the settings, the lesson's file name and the
+// history of its changes (a QUndoStack); it has no widgets. The window shows
+// it and routes every change the user makes through it: each change is one
+// step of the history, and the document tells the window what to show again
+// when a step is done, undone or redone.
+//
+// The lesson is modified once the user changed something since it was
+// opened, saved or made new, and clean again when undo or redo brings back
+// the saved state (the history's clean state).
+
+#include "lesson.h"
+#include "lessonstate.h"
+
+#include "model/randomsource.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QUndoCommand;
+class QUndoStack;
+
+namespace stagepath {
+
+class BoxCountCommand;
+class EdgeTable;
+class LessonCommand;
+class StageTable;
+
+class LessonDocument : public QObject
+{
+    Q_OBJECT
+public:
+    // The history keeps the last historySteps steps, and fewer when the edge
+    // tables they keep come to more than historyBytes (see historybudget.h).
+    static constexpr int historySteps = 100;
+    static constexpr qint64 historyBytes = qint64(256) << 20;
+
+    // random: the source of fresh edge values.
+    explicit LessonDocument(std::unique_ptr<RandomSource> random, QObject *parent = nullptr);
+    ~LessonDocument() override;
+
+    StageTable *stageTable() const { return m_stageTable; }
+    EdgeTable *edgeTable() const { return m_edgeTable; }
+    QUndoStack *history() const { return m_history; }
+    const QString &stageCountText() const { return m_stageCountText; }
+    const SettingsState &settings() const { return m_settings; }
+    // The lesson's file; empty until it was opened from or saved to one.
+    const QString &fileName() const { return m_fileName; }
+    bool isModified() const;
+
+    // The user's changes. Each is a step of the history; the texts are ones
+    // the window accepted. A box count or an edge value edited in a table is
+    // taken from the table's after-edit event.
+    void changeStageCount(const QString &text);
+    void changeSetting(Setting which, const SettingsState &after);
+    // The user left the text box: what is typed next starts a step of its own.
+    void endTyping();
+    // The regeneration that follows box count edits (Timer1's tick); false
+    // when none waits (it was undone, or done already).
+    bool regenerateAfterCountEdits();
+    void undo();
+    void redo();
+    // Names every step again, in the language now in use.
+    void retranslateHistory();
+
+    // The whole lesson, as a file keeps it (a waiting regeneration is done first).
+    Lesson lesson();
+    // The start-up lesson: stage count 4, three boxes a column, fresh values,
+    // the start-up settings, no file, an empty history.
+    void startNew();
+    // Replaces the lesson by one read from fileName; the history is emptied.
+    void load(const Lesson &lesson, const QString &fileName);
+    // The lesson was saved to fileName: this is now its clean state.
+    void markSaved(const QString &fileName);
+    // For tests: a byte limit other than historyBytes.
+    void setHistoryByteLimit(qint64 bytes) { m_historyByteLimit = bytes; }
+
+    // What the steps of the history do.
+    TablesState tablesState() const;
+    // The stage count changed: every table built anew, with fresh values.
+    TablesState rebuildTables(const QString &stageCountText);
+    // The box counts changed: the edge table generated anew for them.
+    EdgeDataPtr regenerateEdges(const QStringList &boxTexts, bool fromHistory);
+    void restoreTables(const TablesState &state, TableChange change);
+    void restoreValue(qint64 row, const QString &text);
+    void applySettings(const SettingsState &state, Setting which, bool fromHistory);
+
+Q_SIGNALS:
+    // The tables changed by a step; fromHistory is false for the user's own
+    // change, true for undo and redo.
+    void tablesChanged(TableChange change, bool fromHistory);
+    void settingsChanged(Setting which, bool fromHistory);
+    // The whole lesson was replaced (new, opened).
+    void lessonReplaced();
+    void fileNameChanged(const QString &fileName);
+    void modifiedChanged(bool modified);
+
+private:
+    void recordCountEdit(int row, const QString &previousText);
+    void recordValueEdit(qint64 row, const QString &previousText);
+    void push(LessonCommand *step, bool typing);
+    void keepHistoryWithinBytes();
+    bool continuesTyping() const;
+    const QUndoCommand *newestStep() const;
+    BoxCountCommand *waitingRegeneration() const;
+    void replaceLesson(const QString &fileName);
+
+    std::unique_ptr<RandomSource> m_random;
+    StageTable *m_stageTable;
+    EdgeTable *m_edgeTable;
+    QUndoStack *m_history;
+    QString m_stageCountText;
+    SettingsState m_settings;
+    QString m_fileName;
+    qint64 m_historyByteLimit = historyBytes;
+    // The step that the keystrokes in a text box are going into, while the
+    // user types there.
+    const QUndoCommand *m_typingStep = nullptr;
+};
+
+} // namespace stagepath

@@ -1,0 +1,43 @@
+#pragma once
+// Lesson files: JSON in UTF-8, extension ".stagepath", described in
+// docs/file-format.md. Reading checks everything the window would refuse and
+// names the first problem; writing keeps every text exactly as typed.
+
+#include "lesson.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace stagepath {
+
+namespace lessonfile {
+inline constexpr int version = 1;                        // the version this program writes and reads
+inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;  // bytes; larger files are refused unread
+inline constexpr char suffix[] = "stagepath";            // the file name extension, without the dot
+} // namespace lessonfile
+
+// A lesson read, or why not (a Turkish sentence; the lesson is then empty).
+struct LessonReading {
+    std::optional<Lesson> lesson;
+    QString problem;
+};
+
+// Numbers are read and written by the user's locale (QLocale(), which tests
+// set with QLocale::setDefault), as the tables read what is typed.
+
+// Reads the text of a lesson file. The problem does not name a file.
+LessonReading readLesson(const QByteArray &json);
+// Reads a lesson file; the problem names the file.
+LessonReading readLessonFile(const QString &path);
+
+// The text of a lesson file. An entry is written as a JSON number when its
+// text is that number in the general form, else as the text.
+QByteArray writeLesson(const Lesson &lesson);
+// Writes a lesson file through QSaveFile, so that an error leaves an existing
+// file as it was. Returns why it could not be written (naming the file), or
+// an empty string.
+QString writeLessonFile(const QString &path, const Lesson &lesson);
+
+} // namespace stagepath

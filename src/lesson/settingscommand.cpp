@@ -1,0 +1,72 @@
+#include "settingscommand.h"
+
+#include "lessondocument.h"
+
+#include "model/numbers.h"
+
+namespace stagepath {
+
+SettingsCommand::SettingsCommand(LessonDocument *document, Setting which, const SettingsState &before,
+                                 const SettingsState &after, bool continuesTyping)
+    : LessonCommand(document, false)
+    , m_which(which)
+    , m_before(before)
+    , m_after(after)
+    , m_continuesTyping(continuesTyping)
+{
+    describe();
+}
+
+QString SettingsCommand::modeName(bool longest) const
+{
+    return longest ? tr("En Uzun Yol") : tr("En Kısa Yol");
+}
+
+void SettingsCommand::describe()
+{
+    const LessonSettings &was = m_before.values;
+    const LessonSettings &is = m_after.values;
+    switch (m_which) {
+    case Setting::XSpacing: setText(tr("X %1 → %2").arg(m_before.xText, m_after.xText)); break;
+    case Setting::YSpacing: setText(tr("Y %1 → %2").arg(m_before.yText, m_after.yText)); break;
+    case Setting::PenWidth:
+        setText(tr("çizgi kalınlığı %1 → %2").arg(m_before.penWidthText, m_after.penWidthText));
+        break;
+    case Setting::CircleSize:
+        setText(tr("yuvarlak boyutu %1 → %2").arg(formatNumber(was.circleSize), formatNumber(is.circleSize)));
+        break;
+    case Setting::ColourLines:
+        setText(is.colourLines ? tr("çizgileri renklendir: açık") : tr("çizgileri renklendir: kapalı"));
+        break;
+    case Setting::Mode: setText(tr("%1 → %2").arg(modeName(was.longest), modeName(is.longest))); break;
+    }
+}
+
+void SettingsCommand::apply(bool again)
+{
+    document()->applySettings(m_after, m_which, again);
+}
+
+void SettingsCommand::undo()
+{
+    document()->applySettings(m_before, m_which, true);
+}
+
+bool SettingsCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = dynamic_cast<const SettingsCommand *>(other);
+    if (!next || !mayMerge(other) || !next->m_continuesTyping || next->m_which != m_which)
+        return false;
+    m_after = next->m_after;
+    describe();
+    return true;
+}
+
+std::unique_ptr<LessonCommand> SettingsCommand::replica() const
+{
+    auto copy = std::make_unique<SettingsCommand>(document(), m_which, m_before, m_after, false);
+    copy->takeAsDone();
+    return copy;
+}
+
+} // namespace stagepath

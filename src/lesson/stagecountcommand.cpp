@@ -1,0 +1,47 @@
+#include "stagecountcommand.h"
+
+#include "lessondocument.h"
+
+namespace stagepath {
+
+StageCountCommand::StageCountCommand(LessonDocument *document, TablesState before, const QString &text,
+                                     bool continuesTyping)
+    : TablesCommand(document, false, TableChange::StageCount, std::move(before))
+    , m_continuesTyping(continuesTyping)
+{
+    setAfter({text, {}, {}});
+    describe();
+}
+
+void StageCountCommand::describe()
+{
+    setText(tr("vorta sayısı %1 → %2").arg(before().stageCountText, after().stageCountText));
+}
+
+void StageCountCommand::apply(bool /*again*/)
+{
+    // The first time the tables are built with fresh values; later they are put back.
+    if (afterIsOpen())
+        setAfter(document()->rebuildTables(after().stageCountText));
+    else
+        restoreAfter();
+}
+
+bool StageCountCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = dynamic_cast<const StageCountCommand *>(other);
+    if (!next || !mayMerge(other) || !next->m_continuesTyping)
+        return false;
+    setAfter(next->after());
+    describe();
+    return true;
+}
+
+std::unique_ptr<LessonCommand> StageCountCommand::replica() const
+{
+    auto copy = std::make_unique<StageCountCommand>(document(), before(), after().stageCountText, false);
+    copyTablesTo(*copy);
+    return copy;
+}
+
+} // namespace stagepath

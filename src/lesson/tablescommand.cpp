@@ -1,0 +1,44 @@
+#include "tablescommand.h"
+
+#include "lessondocument.h"
+
+namespace stagepath {
+
+TablesCommand::TablesCommand(LessonDocument *document, bool alreadyDone, TableChange change, TablesState before)
+    : LessonCommand(document, alreadyDone)
+    , m_change(change)
+    , m_beforeState(std::move(before))
+    , m_before(keepEdges(m_beforeState.edges))
+{
+}
+
+void TablesCommand::setAfter(TablesState after)
+{
+    m_afterState = std::move(after);
+    m_after = keepEdges(m_afterState.edges);
+}
+
+void TablesCommand::setAfterEdges(EdgeDataPtr edges)
+{
+    m_afterState.edges = std::move(edges);
+    m_after = keepEdges(m_afterState.edges);
+}
+
+void TablesCommand::restoreAfter()
+{
+    document()->restoreTables(m_afterState, m_change);
+}
+
+void TablesCommand::undo()
+{
+    document()->restoreTables(m_beforeState, m_change);
+}
+
+void TablesCommand::copyTablesTo(TablesCommand &replica) const
+{
+    replica.m_afterState = m_afterState;
+    replica.m_after = m_after;
+    replica.takeAsDone();
+}
+
+} // namespace stagepath

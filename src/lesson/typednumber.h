@@ -1,0 +1,42 @@
+#pragma once
+// A text as the edge table takes it when it is typed: its number, read by
+// the locale, and whether the text is that number in the general form (then
+// the table keeps only the number). The same answer as parseNumber and
+// formatNumber give, found without them for plain decimals ("734", "-4,5"),
+// which is most of what a large lesson file holds.
+
+#include <QLocale>
+#include <QStringView>
+
+#include <optional>
+
+namespace stagepath {
+
+struct TypedNumber {
+    std::optional<double> value; // none: not a number
+    bool generalForm = false;    // the text is formatNumber(*value)
+};
+
+// Reads many texts by one locale (whose signs it looks up once).
+class TypedNumberReader
+{
+public:
+    explicit TypedNumberReader(const QLocale &locale = QLocale());
+    TypedNumber read(QStringView text) const;
+
+private:
+    QLocale m_locale;
+    char16_t m_point = 0; // 0: the locale's signs are not single plain characters
+    char16_t m_minus = 0;
+};
+
+inline TypedNumber readTypedNumber(QStringView text, const QLocale &locale = QLocale())
+{
+    return TypedNumberReader(locale).read(text);
+}
+
+// True when the shortest decimal that reads back as value has at most 15
+// significant digits: then the general form of value reads back as value.
+bool fitsGeneralForm(double value);
+
+} // namespace stagepath

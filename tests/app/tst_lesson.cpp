@@ -1,0 +1,304 @@
+// The window as a lesson editor, driven by object names: files opened (from
+// the command line, by a drop), saved and read back, changes undone and redone
+// through actionUndo and actionRedo, the title, and the question before a
+// modified lesson is given up.
+
+#include "windowdriver.h"
+
+#include "app/application.h"
+#include "app/commandline.h"
+#include "lesson/lessonfile.h"
+#include "model/edgetable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace stagepath;
+
+namespace {
+
+const QString caption = QStringLiteral("En Kısa Yol :: stagepath ekibi");
+
+// A lesson the start-up state has nothing in common with.
+const QByteArray oddLesson = R"({
+    "format": "stagepath", "version": 1, "comment": "ignored",
+    "boxes": [2, "03", 1],
+    "values": [1, 2.5, "07", 4, 5, 6, "abc", 8, 9],
+    "x": 300, "y": -50, "penWidth": 3, "circleSize": 15, "colourLines": true, "longest": true
+})";
+
+} // namespace
+
+class TestLesson : public QObject, protected WindowDriver
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString file(const QString &name, const QByteArray &text)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+    QAction *action(const char *name) const { return child<QAction>(name); }
+    // Answers the question about a modified lesson with the button of that text.
+    void answerQuestionWith(const QString &button)
+    {
+        QTimer::singleShot(0, this, [button] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || box->objectName() != QLatin1String("SaveQuestion"))
+                qFatal("no question asked");
+            for (QAbstractButton *b : box->buttons())
+                if (b->text() == button)
+                    b->click();
+        });
+    }
+    // A file dropped on the target, with or without the drag that brings it there.
+    void drop(QWidget *target, const QString &path, bool dragged = true)
+    {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        if (dragged) {
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(enter.isAccepted());
+        }
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QVERIFY(drop.isAccepted());
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // The recent files go to a settings file of the test's own.
+        qputenv("XDG_CONFIG_HOME", m_dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        form = std::make_unique<MainWindow>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup()
+    {
+        closeMessages();
+        form.reset();
+    }
+
+    void commandsAreNamedActionsOfTheWindow()
+    {
+        for (const char *name : {"actionNew", "actionOpen", "actionSave", "actionSaveAs", "actionQuit",
+                                 "actionUndo", "actionRedo"}) {
+            QAction *a = action(name);
+            QCOMPARE(a->parent(), form.get());
+            QVERIFY2(!a->associatedObjects().isEmpty(), name); // in a menu
+        }
+        QCOMPARE(action("actionUndo")->shortcut(), QKeySequence(QKeySequence::Undo));
+        QCOMPARE(action("actionSave")->shortcut(), QKeySequence(QKeySequence::Save));
+        QVERIFY(!action("actionUndo")->isEnabled());
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(!form->isWindowModified());
+    }
+
+    void openingRestoresTheWindow()
+    {
+        const QString path = file(QStringLiteral("tek.stagepath"), oddLesson);
+        child<QLineEdit>("Text2")->setText(QStringLiteral("1")); // a change the file replaces
+        answerQuestionWith(QStringLiteral("Kaydetme"));
+        QVERIFY(form->openLesson(path));
+        QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("2"));
+        QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("300"));
+        QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("-50"));
+        QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("3"));
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("15"));
+        QVERIFY(child<QCheckBox>("Check1")->isChecked());
+        QVERIFY(child<QRadioButton>("Option2")->isChecked());
+        QCOMPARE(column("ListView1", 0), QStringList({"2", "03", "1"}));
+        QCOMPARE(column("ListView2", 0), QStringList({"1", "2.5", "07", "4", "5", "6", "abc", "8", "9"}));
+        QCOMPARE(tabs(), QStringList({"Tümü", "1.Vorta", "2.Vorta"}));
+        QCOMPARE(headers("ListView5"), QStringList({"1.Vorta", "2.Vorta", "Toplam"}));
+        QCOMPARE(model("ListView5")->rowCount(), 0);
+        QCOMPARE(form->settings().xSpacing, 300.0);
+        QCOMPARE(form->largestStageSize(), 3.0); // drawn
+        QCOMPARE(form->windowTitle(), caption + QStringLiteral(" — tek.stagepath"));
+        QVERIFY(!form->isWindowModified());
+        QVERIFY(!action("actionUndo")->isEnabled());
+    }
+
+    // A file that cannot be used leaves the window as it was and says why.
+    void unusableFileIsRefused()
+    {
+        const QStringList values = column("ListView2", 0);
+        const QString path = file(QStringLiteral("bozuk.stagepath"), R"({"format": "stagepath", "version": 7})");
+        QVERIFY(!form->openLesson(path));
+        QMessageBox *box = visibleMessage();
+        QVERIFY(box);
+        QCOMPARE(box->icon(), QMessageBox::Warning);
+        QVERIFY2(box->text().contains(path) && box->text().contains(QStringLiteral("sürümü 7")), qPrintable(box->text()));
+        QCOMPARE(column("ListView2", 0), values);
+        QCOMPARE(form->windowTitle(), caption);
+    }
+
+    // Saved, the file holds what the window shows; the lesson is clean again.
+    void savingWritesWhatTheWindowShows()
+    {
+        const QString path = file(QStringLiteral("kayıt.stagepath"), oddLesson);
+        QVERIFY(form->openLesson(path));
+        QVERIFY(model("ListView2")->setData(model("ListView2")->index(1, 0), QStringLiteral("4,50")));
+        child<QLineEdit>("Text3")->setFocus();
+        child<QLineEdit>("Text3")->selectAll();
+        QTest::keyClicks(child<QLineEdit>("Text3"), QStringLiteral("75"));
+        child<QRadioButton>("Option1")->click();
+        QVERIFY(form->isWindowModified());
+        QCOMPARE(form->windowTitle(), caption + QStringLiteral(" — kayıt.stagepath[*]"));
+        action("actionSave")->trigger();
+        QVERIFY(!form->isWindowModified());
+
+        const LessonReading saved = readLessonFile(path);
+        QVERIFY2(saved.lesson, qPrintable(saved.problem));
+        QCOMPARE(saved.lesson->boxTexts, column("ListView1", 0));
+        for (int row = 0; row < 9; ++row)
+            QCOMPARE(saved.lesson->edges->text(row), cell("ListView2", row, 0));
+        QCOMPARE(saved.lesson->settings.ySpacing, 75.0);
+        QVERIFY(!saved.lesson->settings.longest);
+        QVERIFY(saved.lesson->settings.colourLines);
+    }
+
+    // Undo brings back every value a rebuild or a regeneration replaced, and
+    // the count that caused it; redo the values it made.
+    void undoAndRedoRestoreTheTables()
+    {
+        const QStringList start = column("ListView2", 0);
+        auto *stageCount = child<QLineEdit>("Text1");
+        stageCount->setFocus();
+        stageCount->selectAll();
+        QTest::keyClicks(stageCount, QStringLiteral("12"));
+        QCOMPARE(model("ListView1")->rowCount(), 13);
+        const QStringList twelve = column("ListView2", 0);
+        QCOMPARE(action("actionUndo")->text(), QStringLiteral("Geri Al: vorta sayısı 4 → 12"));
+        QTest::keyClick(stageCount, Qt::Key_Z, Qt::ControlModifier); // the lesson's undo, not the box's
+        QCOMPARE(stageCount->text(), QStringLiteral("4"));
+        QCOMPARE(column("ListView2", 0), start);
+        QTest::keyClick(stageCount, Qt::Key_Z, Qt::ControlModifier); // nothing left: nothing retyped
+        QCOMPARE(stageCount->text(), QStringLiteral("4"));
+        QCOMPARE(column("ListView2", 0), start);
+        QCOMPARE(tabs().size(), 5);
+        QCOMPARE(action("actionRedo")->text(), QStringLiteral("Yinele: vorta sayısı 4 → 12"));
+        QVERIFY(!form->isWindowModified());
+        action("actionRedo")->trigger();
+        QCOMPARE(column("ListView2", 0), twelve);
+        QCOMPARE(stageCount->text(), QStringLiteral("12"));
+
+        child<QTabBar>("TabStrip1")->setCurrentIndex(2);
+        QVERIFY(model("ListView1")->setData(model("ListView1")->index(0, 0), QStringLiteral("5")));
+        QTRY_COMPARE(model("ListView2")->rowCount(), 5 * 3 + 11 * 9);
+        QCOMPARE(action("actionUndo")->text(), QStringLiteral("Geri Al: 1.Vorta kutu sayısı 3 → 5"));
+        action("actionUndo")->trigger();
+        QCOMPARE(column("ListView2", 0), twelve);
+        QCOMPARE(cell("ListView1", 0, 0), QStringLiteral("3"));
+        QCOMPARE(child<QTabBar>("TabStrip1")->currentIndex(), 2);
+        QVERIFY(child<QWidget>("ListView3")->isVisible());
+        QVERIFY(!child<QTimer>("Timer1")->isActive());
+
+        QVERIFY(model("ListView3")->setData(model("ListView3")->index(0, 0), QStringLiteral("50")));
+        QCOMPARE(action("actionUndo")->text(), QStringLiteral("Geri Al: değer %1 → 50").arg(twelve.at(9)));
+        action("actionUndo")->trigger();
+        QCOMPARE(cell("ListView2", 9, 0), twelve.at(9));
+    }
+
+    void undoOfASettingShowsItInItsControl()
+    {
+        child<QComboBox>("Combo1")->setCurrentIndex(3);
+        child<QCheckBox>("Check1")->click();
+        action("actionUndo")->trigger();
+        QVERIFY(!child<QCheckBox>("Check1")->isChecked());
+        QVERIFY(!form->settings().colourLines);
+        action("actionUndo")->trigger();
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("20"));
+        QCOMPARE(form->settings().circleSize, 20.0);
+        QVERIFY(!action("actionUndo")->isEnabled());
+        QCOMPARE(form->windowTitle(), caption);
+    }
+
+    void droppedFileIsOpened()
+    {
+        const QString path = file(QStringLiteral("bırakılan.stagepath"), oddLesson);
+        drop(form.get(), path, false);
+        QCOMPARE(column("ListView1", 0), QStringList({"2", "03", "1"}));
+        form->openLesson(file(QStringLiteral("ilk.stagepath"), R"({"format": "stagepath", "version": 1, "boxes": [1], "values": []})"));
+        drop(child<QLineEdit>("Text2"), path); // not typed in as text
+        QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("300"));
+        QCOMPARE(form->windowTitle(), caption + QStringLiteral(" — bırakılan.stagepath"));
+    }
+
+    void newLessonIsTheStartUpState()
+    {
+        QVERIFY(form->openLesson(file(QStringLiteral("eski.stagepath"), oddLesson)));
+        action("actionNew")->trigger();
+        QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("220"));
+        QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("20"));
+        QVERIFY(child<QRadioButton>("Option1")->isChecked());
+        QCOMPARE(model("ListView2")->rowCount(), 36);
+        QCOMPARE(form->windowTitle(), caption);
+    }
+
+    void closingAModifiedLessonAsks()
+    {
+        child<QCheckBox>("Check1")->click();
+        answerQuestionWith(QStringLiteral("İptal"));
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        answerQuestionWith(QStringLiteral("Kaydetme"));
+        QVERIFY(form->close());
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("none") << QStringList{"stagepath"} << QString() << true;
+        QTest::newRow("a file") << QStringList{"stagepath", "ders.stagepath"} << "ders.stagepath" << true;
+        QTest::newRow("two files") << QStringList{"stagepath", "a", "b"} << QString() << false;
+    }
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(bool, usable);
+        QCommandLineParser parser;
+        buildCommandLine(parser);
+        QVERIFY(parser.parse(arguments));
+        const CommandLineRequest request = readCommandLine(parser);
+        QCOMPARE(request.lessonFile, file);
+        QCOMPARE(request.problem.isEmpty(), usable);
+        QVERIFY(parser.helpText().contains(QStringLiteral("FILE")));
+    }
+};
+
+// The program's own application object, which takes drops sent without a drag.
+int main(int argc, char *argv[])
+{
+    stagepath::Application app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestLesson test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_lesson.moc"

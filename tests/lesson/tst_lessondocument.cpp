@@ -1,0 +1,358 @@
+// The lesson document and its history: every state a step left is brought
+// back exactly by undo and redo, in random walks of the user's changes; the
+// history stays within its bounds; the lesson is modified exactly when it
+// differs from its saved state.
+#include "lessons.h"
+
+#include "lesson/historybudget.h"
+#include "lesson/lessoncommand.h"
+#include "lesson/lessondocument.h"
+#include "model/stagetable.h"
+
+#include <QAbstractItemModelTester>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace stagepath;
+
+namespace {
+
+std::unique_ptr<RandomSource> varied(quint32 seed)
+{
+    QRandomGenerator rng(seed);
+    std::vector<float> values(997);
+    for (float &v : values)
+        v = float(rng.generateDouble());
+    return std::make_unique<SequenceRandom>(std::move(values));
+}
+
+// Everything the window shows of the lesson, as one text.
+QString shown(const LessonDocument &document)
+{
+    const TablesState tables = document.tablesState();
+    QStringList parts{tables.stageCountText, tables.boxTexts.join(u',')};
+    for (qint64 row = 0; row < tables.edges->shape.edgeCount(); ++row)
+        parts << tables.edges->text(row) + u'=' + QString::number(tables.edges->value(row), 'g', 17);
+    const SettingsState &s = document.settings();
+    parts << s.xText << s.yText << s.penWidthText
+          << QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                 .arg(s.values.xSpacing)
+                 .arg(s.values.ySpacing)
+                 .arg(s.values.penWidth)
+                 .arg(s.values.circleSize)
+                 .arg(s.values.colourLines)
+                 .arg(s.values.longest)
+                 .arg(tables.edges->shape.boxCounts().size());
+    return parts.join(u'|');
+}
+
+class Walk
+{
+public:
+    explicit Walk(quint32 seed) : document(varied(seed)), rng(seed)
+    {
+        for (QAbstractItemModel *model : {static_cast<QAbstractItemModel *>(document.stageTable()),
+                                          static_cast<QAbstractItemModel *>(document.edgeTable())})
+            new QAbstractItemModelTester(model, QAbstractItemModelTester::FailureReportingMode::QtTest, model);
+        document.startNew();
+        states = {shown(document)};
+        // Every step pushed or merged, and every regeneration of the user's,
+        // leaves the state that undo and redo must bring back.
+        QObject::connect(document.history(), &QUndoStack::indexChanged, &document, [this](int index) {
+            if (!inHistory)
+                record(index);
+        });
+        QObject::connect(&document, &LessonDocument::tablesChanged, &document, [this](TableChange change, bool fromHistory) {
+            // A redo regenerates before the history counts it done.
+            if (change == TableChange::BoxCounts && (!fromHistory || redoingWaiting))
+                record(document.history()->index() + (redoingWaiting ? 1 : 0));
+        });
+    }
+
+    void record(int index)
+    {
+        waitingIndex = -1;
+        states.resize(index + 1);
+        states[index] = shown(document);
+    }
+
+    // One change as the user makes it, or undo, or redo. Returns what was done.
+    QString step()
+    {
+        const int stages = document.stageTable()->rowCount() - 1;
+        switch (rng.bounded(9)) {
+        case 0: {
+            if (rng.bounded(2))
+                document.endTyping();
+            const QString text = QString::number(rng.bounded(5));
+            document.changeStageCount(rng.bounded(4) ? text : u'0' + text);
+            waiting = false;
+            return QStringLiteral("stage count");
+        }
+        case 1:
+        case 2: return editCount(stages);
+        case 3: return editValue();
+        case 4: waiting = false; return changeSetting();
+        case 5:
+        case 6: return history(true);
+        case 7: return history(false);
+        default: document.endTyping(); return QStringLiteral("end typing");
+        }
+    }
+
+    QString editCount(int stages)
+    {
+        const int row = rng.bounded(stages + 1);
+        StageTable *table = document.stageTable();
+        table->setData(table->index(row, 0), lessons::countText(rng.bounded(5), rng));
+        waiting = true;
+        // A value edited before the tick joins the step: the regeneration
+        // replaces it, undo brings back the values from before the step.
+        if (rng.bounded(3) == 0)
+            editValue();
+        if (rng.bounded(3) > 0)
+            completeWaiting();
+        return QStringLiteral("box count");
+    }
+
+    void completeWaiting()
+    {
+        QVERIFY(document.regenerateAfterCountEdits());
+        waiting = false;
+    }
+
+    QString editValue()
+    {
+        const int rows = document.edgeTable()->rowCount();
+        if (rows == 0)
+            return QStringLiteral("no value to edit");
+        const int row = rng.bounded(rows);
+        document.edgeTable()->setData(document.edgeTable()->index(row, 0), lessons::valueText(rng));
+        if (!waiting)
+            record(document.history()->index());
+        return QStringLiteral("value");
+    }
+
+    QString changeSetting()
+    {
+        SettingsState next = document.settings();
+        const auto which = Setting(rng.bounded(6));
+        switch (which) {
+        case Setting::XSpacing: next.xText = lessons::countText(rng.bounded(300), rng); next.values.xSpacing = next.xText.toDouble(); break;
+        case Setting::YSpacing: next.yText = QString::number(rng.bounded(300)); next.values.ySpacing = next.yText.toDouble(); break;
+        case Setting::PenWidth: next.penWidthText = QString::number(rng.bounded(1, 9)); next.values.penWidth = next.penWidthText.toInt(); break;
+        case Setting::CircleSize: next.values.circleSize = rng.bounded(10, 21); break;
+        case Setting::ColourLines: next.values.colourLines = !next.values.colourLines; break;
+        case Setting::Mode: next.values.longest = !next.values.longest; break;
+        }
+        document.changeSetting(which, next);
+        return QStringLiteral("setting");
+    }
+
+    QString history(bool back)
+    {
+        QUndoStack *stack = document.history();
+        if (back ? !stack->canUndo() : !stack->canRedo())
+            return QStringLiteral("nothing to undo or redo");
+        // A step undone before its regeneration came regenerates when redone.
+        redoingWaiting = !back && waitingIndex == stack->index() + 1;
+        inHistory = true;
+        back ? document.undo() : document.redo();
+        inHistory = false;
+        if (back && waiting) {
+            waiting = false;
+            waitingIndex = stack->index() + 1;
+        } else if (redoingWaiting) {
+            waitingIndex = -1;
+            redoingWaiting = false;
+            return QStringLiteral("redo of a waiting step");
+        }
+        const int index = stack->index();
+        if (shown(document) != states.value(index))
+            return QStringLiteral("%1 to %2 shows\n%3\ninstead of\n%4")
+                .arg(back ? "undo" : "redo")
+                .arg(index)
+                .arg(shown(document), states.value(index));
+        return back ? QStringLiteral("undo") : QStringLiteral("redo");
+    }
+
+    LessonDocument document;
+    QRandomGenerator rng;
+    QStringList states; // the state at each index of the history
+    bool inHistory = false;
+    bool waiting = false;      // a box count edit waits for its regeneration
+    int waitingIndex = -1;     // the step undone while it waited
+    bool redoingWaiting = false;
+};
+
+} // namespace
+
+class TestLessonDocument : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void undoAndRedoBringBackEveryState_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 60; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("walk %1").arg(seed))) << seed;
+    }
+    void undoAndRedoBringBackEveryState()
+    {
+        QFETCH(quint32, seed);
+        Walk walk(seed);
+        QStringList done;
+        // Fewer steps than the history keeps, so that its indexes stay put.
+        for (int i = 0; i < LessonDocument::historySteps - 10; ++i) {
+            const QString what = walk.step();
+            if (QTest::currentTestFailed())
+                return;
+            done << what;
+            QVERIFY2(!what.contains(u'\n'), qPrintable(done.join(u',')));
+        }
+        // All the way back and forth again.
+        QUndoStack *stack = walk.document.history();
+        while (stack->canUndo()) {
+            const QString what = walk.history(true);
+            QVERIFY2(!what.contains(u'\n'), qPrintable(what));
+        }
+        while (stack->canRedo()) {
+            const QString what = walk.history(false);
+            QVERIFY2(!what.contains(u'\n'), qPrintable(what));
+        }
+    }
+
+    // Keystrokes in one box are one step; leaving the box ends it.
+    void typingMergesIntoOneStep()
+    {
+        LessonDocument document(varied(3));
+        document.startNew();
+        const QString start = shown(document);
+        document.changeStageCount(QStringLiteral("1"));
+        document.changeStageCount(QStringLiteral("12"));
+        QCOMPARE(document.history()->count(), 1);
+        QCOMPARE(document.history()->undoText(), QStringLiteral("vorta sayısı 4 → 12"));
+        document.undo();
+        QCOMPARE(shown(document), start);
+        document.redo();
+        QCOMPARE(document.stageTable()->rowCount(), 13);
+
+        document.endTyping();
+        document.changeStageCount(QStringLiteral("2"));
+        QCOMPARE(document.history()->count(), 2);
+        SettingsState x = document.settings();
+        for (const char *text : {"3", "30", "300"}) {
+            x.xText = QLatin1String(text);
+            x.values.xSpacing = x.xText.toDouble();
+            document.changeSetting(Setting::XSpacing, x);
+        }
+        QCOMPARE(document.history()->count(), 3);
+        QCOMPARE(document.history()->undoText(), QStringLiteral("X 220 → 300"));
+        SettingsState colour = document.settings();
+        colour.values.colourLines = true;
+        document.changeSetting(Setting::ColourLines, colour);
+        colour.values.colourLines = false;
+        document.changeSetting(Setting::ColourLines, colour);
+        QCOMPARE(document.history()->count(), 5);
+    }
+
+    // Modified exactly when the lesson differs from its saved (or opened,
+    // or new) state by the history.
+    void modifiedFollowsTheSavedState()
+    {
+        LessonDocument document(varied(5));
+        document.startNew();
+        QVERIFY(!document.isModified());
+        document.edgeTable()->setData(document.edgeTable()->index(0, 0), QStringLiteral("50"));
+        QVERIFY(document.isModified());
+        document.undo();
+        QVERIFY(!document.isModified());
+        document.redo();
+        document.markSaved(QStringLiteral("/tmp/a.stagepath"));
+        QVERIFY(!document.isModified());
+        QCOMPARE(document.fileName(), QStringLiteral("/tmp/a.stagepath"));
+        document.undo();
+        QVERIFY(document.isModified());
+        const Lesson lesson = document.lesson();
+        document.load(lesson, QStringLiteral("/tmp/b.stagepath"));
+        QVERIFY(!document.isModified());
+        QCOMPARE(document.history()->count(), 0);
+        QVERIFY(lessons::difference(document.lesson(), lesson).isEmpty());
+    }
+
+    // Saving while a regeneration waits saves the regenerated lesson (counts
+    // and values that fit together).
+    void aWaitingRegenerationIsDoneBeforeTheLessonIsTaken()
+    {
+        LessonDocument document(varied(9));
+        document.startNew();
+        document.stageTable()->setData(document.stageTable()->index(0, 0), QStringLiteral("5"));
+        const Lesson lesson = document.lesson();
+        QCOMPARE(lesson.edges->shape.edgeCount(), 5 * 3 + 3 * 9);
+        QVERIFY(!document.regenerateAfterCountEdits());
+    }
+
+    // The oldest steps go once the tables they keep pass the byte limit;
+    // what stays undoes exactly, and a saved state that went is unreachable.
+    void historyStaysWithinItsBytes()
+    {
+        LessonDocument document(varied(11));
+        document.startNew();
+        document.changeStageCount(QStringLiteral("1"));
+        document.endTyping();
+        document.stageTable()->setData(document.stageTable()->index(0, 0), QStringLiteral("40"));
+        QVERIFY(document.regenerateAfterCountEdits());
+        document.markSaved(QStringLiteral("/tmp/c.stagepath"));
+        QStringList states{shown(document)};
+        const qint64 table = approximateBytes(document.edgeTable()->edges());
+        document.setHistoryByteLimit(4 * table);
+        for (int i = 0; i < 12; ++i) {
+            document.stageTable()->setData(document.stageTable()->index(1, 0), QString::number(3 + i % 2));
+            QVERIFY(document.regenerateAfterCountEdits());
+            states << shown(document);
+            if (i % 3 == 0) {
+                document.edgeTable()->setData(document.edgeTable()->index(i, 0), QStringLiteral("x"));
+                states << shown(document);
+            }
+        }
+        // The tables the steps keep, each once, but for the one shown.
+        QSet<const EdgeData *> counted{&document.edgeTable()->edges()};
+        qint64 kept = 0;
+        for (int i = 0; i < document.history()->count(); ++i) {
+            for (const KeptEdges &k : dynamic_cast<const LessonCommand *>(document.history()->command(i))->keptEdges()) {
+                if (!counted.contains(k.data.get()))
+                    kept += k.bytes;
+                counted.insert(k.data.get());
+            }
+        }
+        QVERIFY2(kept <= 4 * table, qPrintable(QStringLiteral("%1 > %2, %3 steps").arg(kept).arg(4 * table).arg(document.history()->count())));
+        QVERIFY(document.history()->count() < 16);
+        QVERIFY(document.isModified());
+        for (qsizetype back = 2; document.history()->canUndo(); ++back) {
+            document.undo();
+            QCOMPARE(shown(document), states.at(states.size() - back));
+            QVERIFY(document.isModified());
+        }
+        document.markSaved(QStringLiteral("/tmp/c.stagepath"));
+        document.redo();
+        QVERIFY(document.isModified());
+        document.undo();
+        QVERIFY(!document.isModified());
+    }
+
+    void historyKeepsAtMostItsSteps()
+    {
+        LessonDocument document(varied(13));
+        document.startNew();
+        EdgeTable *edges = document.edgeTable();
+        for (int i = 0; i < LessonDocument::historySteps + 20; ++i)
+            edges->setData(edges->index(i % 36, 0), QString::number(i));
+        QCOMPARE(document.history()->count(), LessonDocument::historySteps);
+        QCOMPARE(document.history()->undoText(), QStringLiteral("değer 83 → 119"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLessonDocument)
+#include "tst_lessondocument.moc"
