@@ -328,6 +328,9 @@ void MainWindow::wireLesson()
     connect(m_lesson, &LessonDocument::settingsChanged, this, &MainWindow::showSettings);
     connect(m_lesson, &LessonDocument::fileNameChanged, this, &MainWindow::updateTitle);
     connect(m_lesson, &LessonDocument::modifiedChanged, this, &MainWindow::updateTitle);
+    connect(m_lesson, &LessonDocument::workingChanged, this, [this](bool working) { m_busyCursor.setBusy(working); });
+    connect(m_lesson, &LessonDocument::workFailed, this,
+            [this](const std::exception_ptr &error) { reportingErrors([&] { std::rethrow_exception(error); }); });
     m_routing = new WindowRouting([this](const QString &file) { m_files->open(file); }, this);
     const ClientArea &c = m_controls;
     for (QWidget *w : QList<QWidget *>{c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
@@ -548,10 +551,11 @@ void MainWindow::rebuildStages()
 }
 
 // Timer1's tick: the edge table generated anew for the edited box counts
-// (shown by showTables); nothing when the edit was undone meanwhile.
+// (shown by showTables, at once or when a large one lands); nothing when the
+// edit was undone meanwhile.
 void MainWindow::regenerateAndRedraw()
 {
-    reportingErrors([this] { m_lesson->regenerateAfterCountEdits(); });
+    reportingErrors([this] { m_lesson->startRegeneration(); });
 }
 
 void MainWindow::showStageTab(int index)

@@ -22,6 +22,7 @@
 // back and do again; the window then shows the document as the step left it
 // and redraws. The title names the lesson's file and marks it modified.
 
+#include "busycursor.h"
 #include "clientarea.h"
 
 #include "lesson/lessonstate.h"
@@ -125,6 +126,7 @@ private:
     HistoryActions *m_historyActions = nullptr;
     WindowRouting *m_routing = nullptr;
     ClientArea m_controls;
+    BusyCursor m_busyCursor; // while the document draws a regeneration on a worker
     double m_largestStageSize = 0;
 
     StageTable *m_stageTable = nullptr;
