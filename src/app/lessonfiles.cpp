@@ -1,5 +1,7 @@
 #include "lessonfiles.h"
 
+#include "busycursor.h"
+#include "filework.h"
 #include "recentfiles.h"
 
 #include "lesson/lessondocument.h"
@@ -9,26 +11,38 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include <memory>
 #include <new>
 
 namespace stagepath {
 
 namespace {
 
-// The busy cursor while a large lesson is read or written.
-struct BusyCursor {
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
+// A lesson file read, or why not; nothing thrown.
+LessonReading readFile(const QString &fileName)
+{
+    try {
+        return readLessonFile(fileName);
+    } catch (const std::bad_alloc &) {
+        return {std::nullopt, LessonFiles::tr("\"%1\" açılamadı: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName))};
+    }
+}
+
+// A lesson file written, or why not; nothing thrown.
+QString writeFile(const QString &fileName, const Lesson &lesson)
+{
+    try {
+        return writeLessonFile(fileName, lesson);
+    } catch (const std::bad_alloc &) {
+        return LessonFiles::tr("\"%1\" kaydedilemedi: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName));
+    }
+}
 
 } // namespace
 
@@ -37,6 +51,7 @@ LessonFiles::LessonFiles(QMainWindow *window, LessonDocument *document, std::fun
     , m_window(window)
     , m_document(document)
     , m_report(std::move(report))
+    , m_work(new FileWork(window))
 {
 }
 
@@ -98,7 +113,7 @@ bool LessonFiles::confirmDiscard()
     question.setDefaultButton(QMessageBox::Save);
     question.setEscapeButton(QMessageBox::Cancel);
     switch (question.exec()) {
-    case QMessageBox::Save: return save();
+    case QMessageBox::Save: return saveLesson(false);
     case QMessageBox::Discard: return true;
     default: return false;
     }
@@ -129,12 +144,24 @@ void LessonFiles::chooseAndOpen()
 
 bool LessonFiles::save()
 {
-    if (m_document->fileName().isEmpty())
-        return saveAs();
-    return write(m_document->fileName());
+    return saveLesson(true);
 }
 
 bool LessonFiles::saveAs()
+{
+    return saveLessonAs(true);
+}
+
+// mayWait: the lesson may be written on a worker (not when it is about to
+// be given up, as after the question before closing).
+bool LessonFiles::saveLesson(bool mayWait)
+{
+    if (m_document->fileName().isEmpty())
+        return saveLessonAs(mayWait);
+    return write(m_document->fileName(), mayWait);
+}
+
+bool LessonFiles::saveLessonAs(bool mayWait)
 {
     QFileDialog dialog(m_window, tr("Dersi Farklı Kaydet"), dialogFolder(), fileFilter());
     dialog.setObjectName(QStringLiteral("SaveDialog"));
@@ -142,14 +169,30 @@ bool LessonFiles::saveAs()
     dialog.setDefaultSuffix(QLatin1String(lessonfile::suffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    return write(dialog.selectedFiles().constFirst());
+    return write(dialog.selectedFiles().constFirst(), mayWait);
 }
 
 bool LessonFiles::read(const QString &fileName)
 {
+    if (QFileInfo(fileName).size() <= backgroundFileBytes) {
+        const BusyCursor busy(true);
+        return takeReading(fileName, readFile(fileName));
+    }
+    // The worker lets go of the reading before it ends, so that it is the
+    // window's alone once taken.
+    auto reading = std::make_shared<LessonReading>();
+    m_work->run(
+        tr("Ders açılıyor…"), true, [fileName, result = reading]() mutable {
+            *result = readFile(fileName);
+            result.reset();
+        },
+        [this, fileName, reading] { takeReading(fileName, *reading); });
+    return true;
+}
+
+bool LessonFiles::takeReading(const QString &fileName, const LessonReading &reading)
+{
     try {
-        const BusyCursor busy;
-        const LessonReading reading = readLessonFile(fileName);
         if (!reading.lesson) {
             if (!QFileInfo::exists(fileName))
                 m_recent->remove(fileName);
@@ -165,22 +208,34 @@ bool LessonFiles::read(const QString &fileName)
     }
 }
 
-bool LessonFiles::write(const QString &fileName)
+bool LessonFiles::write(const QString &fileName, bool mayWait)
 {
-    try {
-        const BusyCursor busy;
-        const QString problem = writeLessonFile(fileName, m_document->lesson());
-        if (!problem.isEmpty()) {
-            m_report(problem);
-            return false;
-        }
-        m_document->markSaved(QFileInfo(fileName).absoluteFilePath());
-        m_recent->add(fileName);
-        return true;
-    } catch (const std::bad_alloc &) {
-        m_report(tr("\"%1\" kaydedilemedi: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName)));
+    auto lesson = std::make_shared<const Lesson>(m_document->lesson());
+    if (!mayWait || lesson->edges->shape.edgeCount() <= backgroundEdges) {
+        const BusyCursor busy(true);
+        return finishWriting(fileName, writeFile(fileName, *lesson));
+    }
+    // The lesson is immutable data; the worker lets go of it before it ends.
+    auto problem = std::make_shared<QString>();
+    m_work->run(
+        tr("Ders kaydediliyor…"), false, [fileName, lesson, result = problem]() mutable {
+            *result = writeFile(fileName, *lesson);
+            lesson.reset();
+            result.reset();
+        },
+        [this, fileName, problem] { finishWriting(fileName, *problem); });
+    return true;
+}
+
+bool LessonFiles::finishWriting(const QString &fileName, const QString &problem)
+{
+    if (!problem.isEmpty()) {
+        m_report(problem);
         return false;
     }
+    m_document->markSaved(QFileInfo(fileName).absoluteFilePath());
+    m_recent->add(fileName);
+    return true;
 }
 
 QString LessonFiles::dialogFolder() const
