@@ -448,14 +448,7 @@ void MainWindow::rebuildTabs(bool keepSelected)
     int selected = keepSelected ? tabs->currentIndex() : 0;
     if (selected < 0 || selected > stages)
         selected = 0;
-    {
-        const QSignalBlocker block(tabs);
-        while (tabs->count() > 0)
-            tabs->removeTab(tabs->count() - 1);
-        for (const QString &caption : stageTabCaptions(stages))
-            tabs->addTab(caption);
-        tabs->setCurrentIndex(selected);
-    }
+    tabs->setCaptions(stageTabCaptions(stages), selected);
     showStageTab(selected);
 }
 
