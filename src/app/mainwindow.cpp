@@ -39,6 +39,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -475,6 +476,15 @@ void MainWindow::showMessage(const QString &text, bool warning)
     }
     m_message->setWindowTitle(tr("En Kısa Yol", "the program's name"));
     m_message->setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
+    // A message is plain text. One that names a path through a thousand
+    // stages is long: selectable text would lay it out as a document, over
+    // and over while the box finds its size.
+    constexpr qsizetype longMessage = 2000;
+    m_message->setTextFormat(Qt::PlainText);
+    m_message->setTextInteractionFlags(text.size() > longMessage
+                                           ? Qt::NoTextInteraction
+                                           : Qt::TextInteractionFlags(style()->styleHint(
+                                                 QStyle::SH_MessageBox_TextInteractionFlags, nullptr, m_message)));
     m_message->setText(text);
     m_message->open();
 }
