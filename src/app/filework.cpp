@@ -51,6 +51,7 @@ void FileWork::run(const QString &label, bool cancellable, std::function<void()>
 {
     stop();
     m_running = true;
+    m_cancellable = cancellable;
     m_done = std::move(done);
     m_busyCursor.setBusy(true);
     qApp->installEventFilter(this);
@@ -62,10 +63,26 @@ void FileWork::run(const QString &label, bool cancellable, std::function<void()>
     if (!cancellable)
         m_progress->setCancelButton(nullptr);
     m_progress->reset(); // shown by the timer below, not at once
-    connect(m_progress, &QProgressDialog::canceled, this, &FileWork::stop);
+    // A dialog without "İptal" can still be closed: that gives up nothing.
+    if (cancellable)
+        connect(m_progress, &QProgressDialog::canceled, this, &FileWork::stop);
     QTimer::singleShot(progressDelayMs, m_progress, [progress = m_progress] { progress->open(); });
 
     m_watcher.setFuture(QtConcurrent::run(std::move(work)));
+}
+
+void FileWork::completeUncancellable()
+{
+    if (!m_running || m_cancellable)
+        return;
+    m_watcher.waitForFinished();
+    finish();
+}
+
+void FileWork::giveUp()
+{
+    if (m_cancellable)
+        stop();
 }
 
 void FileWork::finish()
@@ -94,17 +111,14 @@ void FileWork::stop()
     }
 }
 
-// While the work runs, the window takes no input; the progress dialog does.
+// While the work runs, the window takes no input. Its dialogs do: the
+// progress dialog, and a question asked meanwhile (the window was closed).
 bool FileWork::eventFilter(QObject *watched, QEvent *event)
 {
-    if (m_running && isInput(event->type()) && watched->isWidgetType()) {
-        QWidget *target = static_cast<QWidget *>(watched)->window();
-        if (target == m_window || target->parentWidget() == m_window) {
-            if (target != m_progress) {
-                event->accept();
-                return true;
-            }
-        }
+    if (m_running && isInput(event->type()) && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == m_window) {
+        event->accept();
+        return true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -30,6 +30,11 @@ public:
     // must touch nothing the window uses (it gets copies or immutable data)
     // and throw nothing. cancellable: the dialog offers "İptal".
     void run(const QString &label, bool cancellable, std::function<void()> work, std::function<void()> done);
+    // Running work that may not be given up (a save) is waited for and
+    // followed up now, so that what it does is done whole.
+    void completeUncancellable();
+    // Running work that may be given up (a read) is: its result is thrown away.
+    void giveUp();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,6 +49,7 @@ private:
     BusyCursor m_busyCursor;
     std::function<void()> m_done;
     bool m_running = false;
+    bool m_cancellable = false;
 };
 
 } // namespace stagepath

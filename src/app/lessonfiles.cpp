@@ -98,8 +98,19 @@ void LessonFiles::retranslate()
 
 bool LessonFiles::confirmDiscard()
 {
-    if (!m_document->isModified())
+    // A lesson being written is written first; one being read is given up
+    // once the lesson shown may go.
+    m_work->completeUncancellable();
+    if (!m_document->isModified() || askToDiscard()) {
+        m_work->giveUp();
         return true;
+    }
+    return false;
+}
+
+// Kaydet / Kaydetme / İptal; true when the lesson may go.
+bool LessonFiles::askToDiscard()
+{
     const QString name = QFileInfo(m_document->fileName()).fileName();
     QMessageBox question(QMessageBox::Warning, tr("En Kısa Yol"),
                          name.isEmpty() ? tr("Dersteki değişiklikler kaydedilsin mi?")

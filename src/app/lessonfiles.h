@@ -57,6 +57,7 @@ public Q_SLOTS:
 
 private:
     QAction *addAction(QMenu *menu, const char *name, QKeySequence::StandardKey key);
+    bool askToDiscard();
     bool saveLesson(bool mayWait);
     bool saveLessonAs(bool mayWait);
     bool read(const QString &fileName);

@@ -19,13 +19,18 @@ using namespace stagepath;
 
 namespace {
 
-std::unique_ptr<RandomSource> varied(quint32 seed)
+std::vector<float> variedValues(quint32 seed)
 {
     QRandomGenerator rng(seed);
     std::vector<float> values(997);
     for (float &v : values)
         v = float(rng.generateDouble());
-    return std::make_unique<SequenceRandom>(std::move(values));
+    return values;
+}
+
+std::unique_ptr<RandomSource> varied(quint32 seed)
+{
+    return std::make_unique<SequenceRandom>(variedValues(seed));
 }
 
 // Everything the window shows of the lesson, as one text.
@@ -411,6 +416,62 @@ private Q_SLOTS:
         document.undo();
         QCOMPARE(document.tablesState().boxTexts, after.boxTexts);
         QCOMPARE(document.tablesState().edges, after.edges);
+    }
+
+    // Drawn on a worker or at once, every regeneration takes the source's
+    // next numbers in order: the values are those the sequence gives from
+    // the draws made so far, and the next regeneration goes on after them.
+    // A regeneration whose lesson was replaced never lands; one still drawn
+    // when the document goes is left behind.
+    void workerDrawsTheSourcesNextNumbers()
+    {
+        const std::vector<float> sequence = variedValues(21);
+        LessonDocument document(varied(21));
+        document.setLandAtOnceWait(0);
+        StageTable *stages = document.stageTable();
+        EdgeTable *edges = document.edgeTable();
+        new QAbstractItemModelTester(edges, QAbstractItemModelTester::FailureReportingMode::QtTest, edges);
+        qint64 drawn = 0;
+        const auto valuesFollowTheSequence = [&] {
+            const std::vector<double> &values = edges->edges().values;
+            for (size_t row = 0; row < values.size(); ++row)
+                if (values[row] != edgeValueFrom(sequence[(size_t(drawn) + row) % sequence.size()]))
+                    return false;
+            drawn += qint64(values.size());
+            return true;
+        };
+        document.startNew();
+        QVERIFY(valuesFollowTheSequence());
+        document.changeStageCount(QStringLiteral("1"));
+        document.endTyping();
+        QVERIFY(valuesFollowTheSequence());
+        QSignalSpy changes(&document, &LessonDocument::tablesChanged);
+        for (const char *count : {"400", "2"}) { // 160,000 edges on the worker, then 800 at once
+            stages->setData(stages->index(1, 0), QString::fromLatin1(count));
+            stages->setData(stages->index(0, 0), QStringLiteral("400"));
+            document.startRegeneration();
+            if (document.isWorking())
+                QVERIFY(changes.wait(20000));
+            QCOMPARE(edges->rowCount(), 400 * QByteArray(count).toInt());
+            QVERIFY(valuesFollowTheSequence());
+        }
+
+        stages->setData(stages->index(1, 0), QStringLiteral("500"));
+        document.startRegeneration();
+        QVERIFY(document.isWorking());
+        document.startNew();
+        QVERIFY(!document.isWorking());
+        const QString replaced = shown(document);
+        changes.clear();
+        QTest::qWait(300);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(shown(document), replaced);
+
+        document.changeStageCount(QStringLiteral("1"));
+        stages->setData(stages->index(0, 0), QStringLiteral("1000"));
+        stages->setData(stages->index(1, 0), QStringLiteral("1000"));
+        document.startRegeneration();
+        QVERIFY(document.isWorking());
     }
 
     void historyKeepsAtMostItsSteps()
