@@ -59,14 +59,6 @@ QFont windowFont()
     return font;
 }
 
-// Why a graph has no path at all; nullopt when it has one.
-std::optional<QString> noPathMessage(const GraphShape &shape)
-{
-    if (shape.stageCount() == 0)
-        return MainWindow::tr("Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.");
-    return emptyColumnMessage(shape);
-}
-
 // Counts and limits in a message, grouped as the locale groups them ("10.000").
 QString grouped(qint64 number)
 {
