@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="tr_TR">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <location filename="../src/share/batchrun.cpp" line="+61"/>
+        <source>resmin türü dosya adının uzantısından anlaşılmalı: .png, .svg ya da .pdf.</source>
+        <translation>the kind of picture is told by the file name&apos;s extension: .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Derste yol yok.</source>
+        <translation>The lesson has no path.</translation>
+    </message>
+</context>
+<context>
     <name>BoxCountCommand</name>
     <message>
         <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
@@ -17,25 +30,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+11"/>
-        <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.</source>
-        <translation>Shortest Path: the shortest and the longest path through a staged graph.</translation>
+        <location filename="../src/app/commandline.cpp" line="+27"/>
+        <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
+
+--solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz.</source>
+        <translation>Shortest Path: the shortest and the longest path through a staged graph.
+
+With --solve or an --export option no window opens: the lesson file is read, what was asked for is written and the program ends (no display is needed). On an error a message of one line goes to standard error, the exit status is 1 and no partial file is left.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
+        <source>En iyi yolu &quot;Toplam: …&quot; ve &quot;Yol: …&quot; satırları olarak yazar.</source>
+        <translation>Prints the best path as the lines &quot;Toplam: …&quot; (total) and &quot;Yol: …&quot; (path).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dersin kendi seçimi yerine en uzun yolu alır (--solve ve --export için).</source>
+        <translation>Takes the longest path instead of the lesson&apos;s own mode (for --solve and --export).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizimi, en iyi yol kırmızı, OUT dosyasına yazar: .png, .svg ya da .pdf.</source>
+        <translation>Writes the drawing, with the best path in red, to OUT: .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonuç tablosunun bütün yollarını OUT dosyasına CSV olarak yazar.</source>
+        <translation>Writes every path of the result table to OUT as CSV.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kenar tablosunu OUT dosyasına CSV olarak yazar.</source>
+        <translation>Writes the edge table to OUT as CSV.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Açılacak ders dosyası (.stagepath).</source>
         <translation>The lesson file to open (.stagepath).</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+15"/>
         <source>Yalnızca bir ders dosyası açılabilir.</source>
         <translation>Only one lesson file can be opened.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--%1 seçeneği bir dosya adı ister.</source>
+        <translation>The option --%1 needs a file name.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--solve ve --export seçenekleri bir ders dosyası ister.</source>
+        <translation>The options --solve and --export need a lesson file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--longest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.</source>
+        <translation>--longest is used only with --solve or an --export option.</translation>
     </message>
 </context>
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+13"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -388,6 +445,67 @@
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <location filename="../src/share/picturefile.cpp" line="+43"/>
+        <source>Çizim PNG resmi için çok büyük (%1 × %2 piksel, en çok %3 piksel); SVG ya da PDF olarak kaydedin.</source>
+        <translation>The drawing is too large for a PNG image (%1 × %2 pixels, at most %3 pixels); save it as SVG or PDF.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+</context>
+<context>
+    <name>Printout</name>
+    <message>
+        <location filename="../src/share/printout.cpp" line="+42"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest Path</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Çizilecek yol yok.</source>
+        <translation>There is no path to draw.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 — Toplam: %2</source>
+        <translation>%1 — Total: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yol: %1</source>
+        <translation>Path: %1</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Kenar tablosu</source>
+        <translation>Edge table</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Sonuç tablosu</source>
+        <translation>Result table</translation>
+    </message>
+    <message>
+        <location line="+127"/>
+        <source>%1 (%2 satır)</source>
+        <translation>%1 (%2 rows)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Yalnızca ilk %1 satır yazdırıldı, %2 satır yazdırılmadı. Tablonun tamamı için: Dosya → Tabloyu Dışa Aktar (CSV).</source>
+        <translation>Only the first %1 rows were printed; %2 rows were left out. For the whole table: File → Export Table (CSV).</translation>
+    </message>
+</context>
+<context>
     <name>RankedPathTable</name>
     <message>
         <location filename="../src/solver/rankedpathtable.cpp" line="+52"/>
@@ -408,6 +526,19 @@
         <location line="+1"/>
         <source>Satır</source>
         <translation>Row</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <location filename="../src/share/savedfile.cpp" line="+25"/>
+        <source>&quot;%1&quot; yazılamadı: %2.</source>
+        <translation>&quot;%1&quot; could not be written: %2.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>çıktı üretilemedi</source>
+        <translation>the output could not be produced</translation>
     </message>
 </context>
 <context>
@@ -502,7 +633,12 @@
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
+        <source>Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.</source>
+        <translation>The number of stages is 0: there is a single column of boxes and no line joins two boxes, so there is no path at all.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Değer sütununun %1. satırındaki değer bir sayı değil: &quot;%2&quot;.</source>
         <translation>The value in row %1 of the Value column is not a number: &quot;%2&quot;.</translation>
     </message>
@@ -520,6 +656,37 @@
         <location line="+2"/>
         <source>Yol sayısı (%1) çok büyük: &quot;Hesaplama Yap&quot; en çok %2 yol listeleyebilir.</source>
         <translation>There are too many paths (%1): &quot;Calculate&quot; lists at most %2 paths.</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::BackgroundTask</name>
+    <message>
+        <location filename="../src/app/backgroundtask.cpp" line="+57"/>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::CopyCommand</name>
+    <message>
+        <location filename="../src/app/copycommand.cpp" line="+124"/>
+        <source>Seçili %1 satırdan yalnızca ilk %2 satır kopyalandı. Tablonun tamamı için &quot;Tabloyu Dışa Aktar (CSV)…&quot; komutunu kullanın.</source>
+        <translation>Only the first %2 of the %1 selected rows were copied. For the whole table use &quot;Export Table (CSV)…&quot;.</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Çizim panoya kopyalanamayacak kadar büyük (%1 × %2 piksel, en çok %3 piksel). &quot;Çizimi Dışa Aktar…&quot; ile PNG, SVG ya da PDF olarak kaydedin.</source>
+        <translation>The drawing is too large to copy to the clipboard (%1 × %2 pixels, at most %3 pixels). Save it as PNG, SVG or PDF with &quot;Export Drawing…&quot;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Çizim kopyalanıyor…</source>
+        <translation>Copying the drawing…</translation>
     </message>
 </context>
 <context>
@@ -569,7 +736,7 @@
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+54"/>
+        <location filename="../src/app/historyactions.cpp" line="+60"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -694,12 +861,7 @@
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+66"/>
-        <source>Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.</source>
-        <translation>The number of stages is 0: there is a single column of boxes and no line joins two boxes, so there is no path at all.</translation>
-    </message>
-    <message>
-        <location line="+276"/>
+        <location filename="../src/app/mainwindow.cpp" line="+341"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
@@ -878,6 +1040,44 @@
     </message>
 </context>
 <context>
+    <name>stagepath::PictureExport</name>
+    <message>
+        <location filename="../src/app/pictureexport.cpp" line="+26"/>
+        <source>PNG resmi (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PNG resmi, iki kat (2×) (*.png)</source>
+        <translation>PNG image, double size (2×) (*.png)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG çizimi (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF belgesi (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizimi Dışa Aktar</source>
+        <translation>Export Drawing</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&quot;%1&quot; için resim türü bilinmiyor: dosya adı .png, .svg ya da .pdf ile bitmeli.</source>
+        <translation>The kind of picture for &quot;%1&quot; is unknown: the file name must end in .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Çizim yazılıyor…</source>
+        <translation>Writing the drawing…</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::PictureViewport</name>
     <message>
         <location filename="../src/app/pictureviewport.cpp" line="+36"/>
@@ -896,6 +1096,14 @@
     </message>
 </context>
 <context>
+    <name>stagepath::PrintCommand</name>
+    <message>
+        <location filename="../src/app/printcommand.cpp" line="+35"/>
+        <source>Baskı hazırlanıyor…</source>
+        <translation>Preparing the printout…</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::ResultTable</name>
     <message>
         <location filename="../src/solver/resulttable.cpp" line="+15"/>
@@ -908,6 +1116,44 @@
         <location line="+17"/>
         <source>Yol</source>
         <translation>Path</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::ShareActions</name>
+    <message>
+        <location filename="../src/app/shareactions.cpp" line="+25"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Kısa Yol — %1</source>
+        <translation>Shortest Path — %1</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Çizimi Dışa Aktar…</source>
+        <translation>Export Drawing…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tabloyu Dışa Aktar (CSV)…</source>
+        <translation>Export Table (CSV)…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yazdır…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kopyala</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ders</source>
+        <translation>lesson</translation>
     </message>
 </context>
 <context>
@@ -979,6 +1225,46 @@
         <location line="+8"/>
         <source>%1 için kutu sayısı &quot;%2&quot; kabul edilmedi. %3</source>
         <translation>The number of boxes &quot;%2&quot; for %1 was not accepted. %3</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::TableExport</name>
+    <message>
+        <location filename="../src/app/tableexport.cpp" line="+31"/>
+        <source>Sonuç tablosu, CSV (*.csv)</source>
+        <translation>Result table, CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kenar tablosu, CSV (*.csv)</source>
+        <translation>Edge table, CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tabloyu Dışa Aktar</source>
+        <translation>Export Table</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>-yollar</source>
+        <translation>-paths</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+2"/>
+        <source>-kenarlar</source>
+        <translation>-edges</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sonuç tablosu yazılıyor…</source>
+        <translation>Writing the result table…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Kenar tablosu yazılıyor…</source>
+        <translation>Writing the edge table…</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "picturebox.h"
 #include "pictureviewport.h"
 #include "reportview.h"
+#include "shareactions.h"
 #include "stagenavigation.h"
 #include "tabstrip.h"
 #include "twips.h"
@@ -118,6 +119,11 @@ void MainWindow::createMenus()
     m_files->addActions(m_fileMenu);
     m_historyActions = new HistoryActions(this, m_lesson);
     m_historyActions->addActions(m_editMenu);
+    m_share = new ShareActions({this, [this] { return m_controls.picture->picture(); }, m_edgeTable, m_resultTable,
+                                [this] { return m_settings; }, [this] { return m_lesson->fileName(); },
+                                [this](const QString &problem) { showMessage(problem); },
+                                {m_controls.edgeView, m_controls.stageEdgeView}});
+    m_share->addActions(m_fileMenu, m_editMenu);
     m_pictureView->addZoomActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
@@ -133,6 +139,7 @@ void MainWindow::retranslateUi()
     updateTitle();
     m_files->retranslate();
     m_historyActions->retranslate();
+    m_share->retranslate();
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));

@@ -50,6 +50,7 @@ class LessonFiles;
 class PathTextList;
 class PictureViewport;
 class ResultTable;
+class ShareActions;
 class StageFilter;
 class StageNavigation;
 class StageTable;
@@ -144,6 +145,7 @@ private:
     StageNavigation *m_stageNavigation = nullptr;
     LanguageMenu *m_languageMenu = nullptr;
     HelpMenu *m_helpCommands = nullptr;
+    ShareActions *m_share = nullptr; // export, print, copy
 };
 
 } // namespace stagepath

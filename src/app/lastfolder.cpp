@@ -1,0 +1,34 @@
+#include "lastfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace stagepath::lastfolder {
+
+namespace {
+
+const QString settingsKey = QStringLiteral("lastFolder");
+
+QSettings userSettings()
+{
+    return QSettings(QStringLiteral("stagepath"), QStringLiteral("stagepath"));
+}
+
+} // namespace
+
+QString folder()
+{
+    const QString remembered = userSettings().value(settingsKey).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void remember(const QString &fileName)
+{
+    userSettings().setValue(settingsKey, QFileInfo(fileName).absolutePath());
+}
+
+} // namespace stagepath::lastfolder
