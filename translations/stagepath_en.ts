@@ -191,6 +191,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+9"/>
+        <source>Dışa aktarmak, yazdırmak, kopyalamak</source>
+        <translation>Exporting, printing, copying</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Dosya menüsünde “Çizimi Dışa Aktar…” bütün çizimi, işaretliyse kırmızı yolla birlikte, %100 boyutta PNG (bir ya da iki kat), SVG ya da PDF olarak kaydeder; türünü dosya adının uzantısı belirler. “Tabloyu Dışa Aktar (CSV)…” sonuç tablosunu bütün satırlarıyla ya da çizgi tablosunu bir hesap tablosunun açabileceği bir CSV dosyasına yazar; sayılar ondalık noktayla yazılır. Uzun süren bir dışa aktarma iptal edilebilir; yarım dosya kalmaz. “Yazdır…” önce baskı önizlemesini açar: ilk sayfada çizim ve en iyi yol, ardından tablolar (uzun bir tablonun ilk satırları).&lt;/p&gt;&lt;p&gt;Düzen → Kopyala (Ctrl+C) odaktaki tablonun seçili satırlarını başlıklarıyla birlikte, bir hesap tablosuna sütun sütun yapışacak biçimde kopyalar; çizgi tablolarında Shift ve Ctrl ile birden çok satır, Ctrl+A ile hepsi seçilir (en çok 100.000 satır kopyalanır). Odak bir tabloda değilse bütün çizim resim olarak kopyalanır.&lt;/p&gt;&lt;p&gt;Pencere açmadan, komut satırından: &lt;code&gt;stagepath --solve ders.stagepath&lt;/code&gt; en iyi yolu yazar; --export-picture, --export-results ve --export-edges dosyaları yazar (ayrıntılar: &lt;code&gt;stagepath --help&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;In the File menu, “Export Drawing…” saves the whole drawing, with the red path when it is marked, at 100 % as PNG (at single or double size), SVG or PDF; the file name&apos;s extension decides which. “Export Table (CSV)…” writes the result table with every row, or the edge table, to a CSV file that a spreadsheet opens; numbers are written with a decimal point. An export that takes long can be cancelled; no partial file is left. “Print…” opens a print preview first: the drawing and the best path on the first page, then the tables (the first rows of a long one).&lt;/p&gt;&lt;p&gt;Edit → Copy (Ctrl+C) copies the selected rows of the table that has the focus, with its headings, so that they paste into a spreadsheet as columns; in the edge tables Shift and Ctrl select several rows and Ctrl+A all of them (at most 100,000 rows are copied). When no table has the focus, the whole drawing is copied as an image.&lt;/p&gt;&lt;p&gt;Without a window, from the command line: &lt;code&gt;stagepath --solve ders.stagepath&lt;/code&gt; prints the best path; --export-picture, --export-results and --export-edges write files (details: &lt;code&gt;stagepath --help&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Sınırlar</source>
         <translation>Limits</translation>
     </message>
@@ -485,7 +495,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Path: %1</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+35"/>
         <source>Kenar tablosu</source>
         <translation>Edge table</translation>
     </message>
@@ -495,7 +505,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Result table</translation>
     </message>
     <message>
-        <location line="+127"/>
+        <location line="+131"/>
         <source>%1 (%2 satır)</source>
         <translation>%1 (%2 rows)</translation>
     </message>
@@ -674,12 +684,17 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::CopyCommand</name>
     <message>
-        <location filename="../src/app/copycommand.cpp" line="+124"/>
+        <location filename="../src/app/copycommand.cpp" line="+156"/>
+        <source>Satırlar kopyalanıyor…</source>
+        <translation>Copying the rows…</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>Seçili %1 satırdan yalnızca ilk %2 satır kopyalandı. Tablonun tamamı için &quot;Tabloyu Dışa Aktar (CSV)…&quot; komutunu kullanın.</source>
         <translation>Only the first %2 of the %1 selected rows were copied. For the whole table use &quot;Export Table (CSV)…&quot;.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Çizim panoya kopyalanamayacak kadar büyük (%1 × %2 piksel, en çok %3 piksel). &quot;Çizimi Dışa Aktar…&quot; ile PNG, SVG ya da PDF olarak kaydedin.</source>
         <translation>The drawing is too large to copy to the clipboard (%1 × %2 pixels, at most %3 pixels). Save it as PNG, SVG or PDF with &quot;Export Drawing…&quot;.</translation>
     </message>

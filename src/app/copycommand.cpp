@@ -3,6 +3,8 @@
 #include "backgroundtask.h"
 
 #include "drawing/export.h"
+#include "model/edgetable.h"
+#include "model/stagefilter.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -40,10 +42,11 @@ template <typename T> T *focused(QWidget *window)
 
 } // namespace
 
-CopyCommand::CopyCommand(QWidget *window, std::function<GraphPicture()> picture,
+CopyCommand::CopyCommand(QWidget *window, const EdgeTable *edges, std::function<GraphPicture()> picture,
                          std::function<void(const QString &)> report)
     : QObject(window)
     , m_window(window)
+    , m_edges(edges)
     , m_picture(std::move(picture))
     , m_report(std::move(report))
 {
@@ -114,17 +117,71 @@ QString CopyCommand::rowsText(const QAbstractItemView &view, const QList<int> &r
 
 void CopyCommand::copyRows(const QAbstractItemView &view)
 {
-    qint64 total = 0;
-    const QList<int> rows = rowsToCopy(view, &total);
+    qint64 selected = 0;
+    const QList<int> rows = rowsToCopy(view, &selected);
     if (rows.isEmpty())
         return;
-    QApplication::clipboard()->setText(rowsText(view, rows));
-    if (total > rows.size()) {
+    if (rows.size() > maxRowsAtOnce) {
+        std::vector<qint64> edges = edgeRows(view, rows);
+        if (!edges.empty()) {
+            copyEdgesInBackground(std::move(edges), selected);
+            return;
+        }
+    }
+    putRows(rowsText(view, rows), rows.size(), selected);
+}
+
+std::vector<qint64> CopyCommand::edgeRows(const QAbstractItemView &view, const QList<int> &rows) const
+{
+    std::vector<qint64> edges;
+    const auto *filter = qobject_cast<const StageFilter *>(view.model());
+    if (view.model() != m_edges && !filter)
+        return edges;
+    edges.reserve(size_t(rows.size()));
+    for (const int row : rows)
+        edges.push_back(filter ? filter->sourceRow(row) : row);
+    return edges;
+}
+
+void CopyCommand::copyEdgesInBackground(std::vector<qint64> rows, qint64 selected)
+{
+    const EdgeDataPtr edges = m_edges->snapshot();
+    QStringList headers;
+    for (int c = 0; c < EdgeTable::ColumnCount; ++c)
+        headers << field(EdgeTable::headerText(c));
+    auto text = std::make_shared<QString>();
+    const qint64 copied = qint64(rows.size());
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    BackgroundTask::start(
+        m_window, tr("Satırlar kopyalanıyor…"),
+        [edges, headers, text, rows = std::move(rows)](TaskProgress &) {
+            *text = headers.join(QLatin1Char('\t')) + QLatin1Char('\n');
+            QStringList line;
+            for (const qint64 row : rows) {
+                line.clear();
+                for (int c = 0; c < EdgeTable::ColumnCount; ++c)
+                    line << field(EdgeTable::cell(*edges, row, c).toString());
+                *text += line.join(QLatin1Char('\t'));
+                *text += QLatin1Char('\n');
+            }
+        },
+        [this, text, copied, selected](bool cancelled) {
+            QApplication::restoreOverrideCursor();
+            if (!cancelled)
+                putRows(*text, copied, selected);
+        });
+}
+
+void CopyCommand::putRows(const QString &text, qint64 copied, qint64 selected)
+{
+    QApplication::clipboard()->setText(text);
+    if (selected > copied) {
         const QLocale locale;
         m_report(tr("Seçili %1 satırdan yalnızca ilk %2 satır kopyalandı. Tablonun tamamı için "
                     "\"Tabloyu Dışa Aktar (CSV)…\" komutunu kullanın.")
-                     .arg(locale.toString(total), locale.toString(rows.size())));
+                     .arg(locale.toString(selected), locale.toString(copied)));
     }
+    Q_EMIT rowsCopied();
 }
 
 void CopyCommand::copyPicture()

@@ -5,6 +5,8 @@
 //   table shows them, so that they paste into a spreadsheet as columns. The
 //   edge tables select ranges of rows (Shift, Ctrl, Ctrl+A); at most
 //   maxRows rows are copied, and the window says so when there were more.
+//   Many rows of an edge table are made into text off the window's thread,
+//   from the edges as they stood when the command was given.
 // - A text box: its selected text (it copies that itself when Ctrl+C is
 //   pressed in it).
 // - Anything else, the picture among them: the whole drawing at 100 %, as
@@ -17,11 +19,14 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QAbstractItemView;
 class QWidget;
 
 namespace stagepath {
+
+class EdgeTable;
 
 class CopyCommand : public QObject
 {
@@ -29,8 +34,11 @@ class CopyCommand : public QObject
 public:
     static constexpr qint64 maxRows = 100'000;
     static constexpr qint64 maxImagePixels = 16'000'000;
+    static constexpr qint64 maxRowsAtOnce = 5'000; // more edge rows go off the window's thread
 
-    CopyCommand(QWidget *window, std::function<GraphPicture()> picture, std::function<void(const QString &)> report);
+    // edges: the edge table, the model (or the source of the stage view) of the edge tables.
+    CopyCommand(QWidget *window, const EdgeTable *edges, std::function<GraphPicture()> picture,
+                std::function<void(const QString &)> report);
 
     // The text a table's rows are copied as: the header row, then the rows.
     static QString rowsText(const QAbstractItemView &view, const QList<int> &rows);
@@ -42,14 +50,21 @@ public Q_SLOTS:
     void copy();
 
 Q_SIGNALS:
+    // After the rows were put on the clipboard.
+    void rowsCopied();
     // After the picture was put on the clipboard (or refused).
     void pictureCopied();
 
 private:
     void copyRows(const QAbstractItemView &view);
+    // Edge-table rows of a view's rows; empty when the view shows no edges.
+    std::vector<qint64> edgeRows(const QAbstractItemView &view, const QList<int> &rows) const;
+    void copyEdgesInBackground(std::vector<qint64> rows, qint64 selected);
+    void putRows(const QString &text, qint64 copied, qint64 selected);
     void copyPicture();
 
     QWidget *m_window;
+    const EdgeTable *m_edges;
     std::function<GraphPicture()> m_picture;
     std::function<void(const QString &)> m_report;
 };

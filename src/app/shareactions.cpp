@@ -24,7 +24,7 @@ ShareActions::ShareActions(const ShareSources &sources)
         const QString file = QFileInfo(m_sources.lessonFile()).fileName();
         return file.isEmpty() ? tr("En Kısa Yol") : tr("En Kısa Yol — %1").arg(file);
     });
-    m_copy = new CopyCommand(window, sources.picture, sources.report);
+    m_copy = new CopyCommand(window, sources.edges, sources.picture, sources.report);
     for (QAbstractItemView *view : sources.rangeViews)
         view->setSelectionMode(QAbstractItemView::ExtendedSelection);
 

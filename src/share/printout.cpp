@@ -62,19 +62,24 @@ QImage drawingImage(const GraphPicture &picture)
     return picture.render(QRect(QPoint(), image), zoom);
 }
 
-// Each column as wide as its widest text, and a little more.
-std::vector<double> columnWidths(const TableExcerpt &table, const QFontMetricsF &metrics,
-                                 const QFontMetricsF &headerMetrics)
+constexpr double tablePoints = 8; // the size of a table's text
+
+// Each column as wide as its widest text, and a little more, in points.
+void measureColumns(TableExcerpt &table)
 {
-    const double padding = metrics.averageCharWidth();
-    std::vector<double> widths(size_t(table.headers.size()), 0);
+    const QFontMetricsF metrics(printFont(tablePoints));
+    const QFontMetricsF headerMetrics(printFont(tablePoints, true));
+    const double points = 72.0 / metrics.fontDpi();
+    const double padding = 1.5 * metrics.averageCharWidth();
+    table.widths.assign(size_t(table.headers.size()), 0);
     for (int c = 0; c < table.headers.size(); ++c)
-        widths[size_t(c)] = headerMetrics.horizontalAdvance(table.headers[c]) + padding;
+        table.widths[size_t(c)] = headerMetrics.horizontalAdvance(table.headers[c]);
     for (const QStringList &row : table.rows) {
         for (int c = 0; c < row.size() && c < table.headers.size(); ++c)
-            widths[size_t(c)] = std::max(widths[size_t(c)], metrics.horizontalAdvance(row[c]) + padding);
+            table.widths[size_t(c)] = std::max(table.widths[size_t(c)], metrics.horizontalAdvance(row[c]));
     }
-    return widths;
+    for (double &w : table.widths)
+        w = (w + padding) * points;
 }
 
 TableExcerpt edgeExcerpt(const EdgeData &edges)
@@ -84,7 +89,7 @@ TableExcerpt edgeExcerpt(const EdgeData &edges)
     for (int c = 0; c < EdgeTable::ColumnCount; ++c)
         table.headers << EdgeTable::headerText(c);
     table.rowCount = edges.shape.edgeCount();
-    for (qint64 row = 0; row < std::min(table.rowCount, Printout::maxRows); ++row) {
+    for (qint64 row = 0; row < Printout::rowsPrinted(table.rowCount, EdgeTable::ColumnCount); ++row) {
         QStringList cells;
         for (int c = 0; c < EdgeTable::ColumnCount; ++c)
             cells << EdgeTable::cell(edges, row, c).toString();
@@ -104,7 +109,7 @@ TableExcerpt resultExcerpt(const ListedPaths &listed)
     const PathIndex index(edges.shape);
     std::vector<qint64> positions;
     table.rowCount = listed.rowCount;
-    for (qint64 row = 0; row < std::min(table.rowCount, Printout::maxRows); ++row) {
+    for (qint64 row = 0; row < Printout::rowsPrinted(table.rowCount, table.headers.size()); ++row) {
         index.positions(row, positions);
         QStringList cells;
         for (int s = 0; s + 1 < int(positions.size()); ++s)
@@ -130,6 +135,8 @@ PrintoutContent Printout::gather(const QString &title, EdgeDataPtr edges, const 
         content.drawing = drawingImage(content.picture);
     content.edges = edgeExcerpt(*edges);
     content.results = resultExcerpt(listed);
+    measureColumns(content.edges);
+    measureColumns(content.results);
     return content;
 }
 
@@ -188,13 +195,13 @@ void Printout::paintFirstPage(QPainter &painter, const QRectF &page) const
 void Printout::paintTable(QPainter &painter, QPagedPaintDevice *device, const QRectF &page,
                           const TableExcerpt &table) const
 {
-    const QFont font = printFont(8);
-    const QFont bold = printFont(8, true);
+    const QFont font = printFont(tablePoints);
+    const QFont bold = printFont(tablePoints, true);
     const QFontMetricsF metrics(font, device);
-    const std::vector<double> widths = columnWidths(table, metrics, QFontMetricsF(bold, device));
+    std::vector<double> widths = table.widths;
     double total = 0;
-    for (double w : widths)
-        total += w;
+    for (double &w : widths)
+        total += (w *= device->logicalDpiX() / 72.0);
     // A table wider than the page is printed smaller.
     const double scale = total > page.width() ? page.width() / total : 1.0;
     const double line = metrics.height() * 1.25;
@@ -207,20 +214,22 @@ void Printout::paintTable(QPainter &painter, QPagedPaintDevice *device, const QR
         device->newPage();
         painter.save();
         painter.scale(scale, scale);
-        double y = area.top();
+        // Each text on its baseline, centred in its line: a column is as
+        // wide as its widest text, so nothing needs to be cut.
+        double baseline = area.top() + (line - metrics.height()) / 2 + metrics.ascent();
         const auto drawCells = [&](const QStringList &cells, const QFont &f) {
             painter.setFont(f);
             double x = area.left();
             for (int c = 0; c < cells.size() && c < int(widths.size()); ++c) {
-                painter.drawText(QRectF(x, y, widths[size_t(c)], line), Qt::AlignLeft | Qt::AlignVCenter, cells[c]);
+                painter.drawText(QPointF(x, baseline), cells[c]);
                 x += widths[size_t(c)];
             }
-            y += line;
+            baseline += line;
         };
         const auto drawNote = [&](const QString &text, const QFont &f) {
             painter.setFont(f);
-            painter.drawText(QRectF(area.left(), y, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter, text);
-            y += line;
+            painter.drawText(QPointF(area.left(), baseline), text);
+            baseline += line;
         };
         if (row == 0)
             drawNote(PrintoutText::tr("%1 (%2 satır)").arg(table.title, locale.toString(table.rowCount)), bold);

@@ -2,8 +2,9 @@
 // A lesson on paper. Page one: the drawing scaled to the page, with the best
 // path of the chosen mode in red, and under it the mode, the total and the
 // path text. Then the edge table and, when paths are listed, the result
-// table, each cut at maxRows rows with a line that says how many were left
-// out, so that paging stays quick at a million edges or fifty million paths.
+// table, each cut at maxRows rows (and at maxCells cells, so a wide result
+// table keeps fewer rows) with a line that says how many were left out, so
+// that paging stays quick at a million edges or fifty million paths.
 // A drawing of more than maxStrokedEdges edges is printed as an image (its
 // lines would be too many strokes to page quickly).
 //
@@ -18,6 +19,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include <algorithm>
+
 #include <vector>
 
 class QPagedPaintDevice;
@@ -31,6 +34,7 @@ struct TableExcerpt {
     QStringList headers;
     std::vector<QStringList> rows; // the first rows, as the window shows them
     qint64 rowCount = 0;           // every row of the table
+    std::vector<double> widths;    // of the columns, in points, measured when gathered
 };
 
 struct PrintoutContent {
@@ -46,6 +50,12 @@ class Printout
 {
 public:
     static constexpr qint64 maxRows = 1000;
+    static constexpr qint64 maxCells = 8000;
+    // The rows of a table of that many columns that are printed.
+    static qint64 rowsPrinted(qint64 rowCount, qint64 columns)
+    {
+        return std::min({rowCount, maxRows, std::max<qint64>(1, maxCells / std::max<qint64>(1, columns))});
+    }
     static constexpr qint64 maxStrokedEdges = 5000;
 
     // edges and settings: the lesson; listed: the result table's listing.

@@ -70,71 +70,103 @@ TextPool boxTexts(const GraphShape &shape)
 }
 
 // Writes the rows one after the other, the box positions counted up like
-// the digits of an odometer (the last column turning fastest).
+// the digits of an odometer (the last column turning fastest). Consecutive
+// rows share all but their last stages, so the texts and the running totals
+// of a row are kept by stage and only the stages whose boxes changed are
+// worked out again.
 class ResultRowWriter
 {
 public:
     explicit ResultRowWriter(const ListedPaths &paths)
         : m_paths(paths)
         , m_shape(paths.edges->shape)
+        , m_stages(m_shape.stageCount())
         , m_values(valueTexts(*paths.edges))
         , m_boxes(boxTexts(m_shape))
         , m_positions(size_t(m_shape.columnCount()), 0)
+        , m_cellStart(size_t(m_stages), 0)
+        , m_pathStart(size_t(m_stages), 0)
+        , m_totals(size_t(m_stages), 0)
     {
+        for (qint64 edge = 0; edge < m_shape.edgeCount() && !m_quoted; ++edge) {
+            const QByteArrayView value = m_values[edge];
+            m_quoted = value.contains(',') || value.contains('"') || value.contains('\r') || value.contains('\n');
+        }
+        rebuildFrom(0);
     }
 
     void appendRow(qint64 row, QByteArray &line)
     {
-        const EdgeData &edges = *m_paths.edges;
-        const int stages = m_shape.stageCount();
-        double total = 0;
-        m_path.resize(0);
-        m_path += m_boxes[m_shape.globalBox(0, m_positions[0]) - 1];
-        for (int s = 0; s < stages; ++s) {
-            const qint64 edge = m_shape.edgeRow(s, m_positions[size_t(s)], m_positions[size_t(s) + 1]);
-            total = s == 0 ? edges.value(edge) : edges.value(edge) + total;
-            const QByteArrayView value = m_values[edge];
-            appendFirstOrValue(row, s, value, line);
-            line += ',';
-            m_path += " (";
-            m_path.append(value.data(), value.size());
-            m_path += ") ";
-            m_path += m_boxes[m_shape.globalBox(s + 1, m_positions[size_t(s) + 1]) - 1];
+        const auto edit = m_paths.firstCellEdits.constFind(row);
+        if (edit != m_paths.firstCellEdits.constEnd()) {
+            csv::appendField(line, csv::cellText(*edit));
+            line.append(m_cells.constData() + m_firstCellSize, m_cells.size() - m_firstCellSize);
+        } else {
+            line += m_cells;
         }
-        csv::appendNumber(line, total);
+        csv::appendNumber(line, m_totals.back());
         line += ',';
-        csv::appendField(line, m_path);
+        if (m_quoted)
+            csv::appendField(line, m_path);
+        else
+            line += m_path;
         line += csv::lineEnd;
     }
 
     void advance()
     {
         for (size_t c = m_positions.size(); c-- > 0;) {
-            if (++m_positions[c] < m_shape.boxCount(int(c)))
+            if (++m_positions[c] < m_shape.boxCount(int(c))) {
+                rebuildFrom(std::max(0, int(c) - 1)); // the stages into and out of column c
                 return;
+            }
             m_positions[c] = 0;
         }
     }
 
 private:
-    void appendFirstOrValue(qint64 row, int stage, QByteArrayView value, QByteArray &line) const
+    // The cells, the path text and the running totals from a stage on.
+    void rebuildFrom(int first)
     {
-        if (stage == 0 && !m_paths.firstCellEdits.isEmpty()) {
-            const auto edit = m_paths.firstCellEdits.constFind(row);
-            if (edit != m_paths.firstCellEdits.constEnd()) {
-                csv::appendField(line, csv::cellText(*edit));
-                return;
-            }
+        if (first == 0) {
+            m_cells.resize(0);
+            m_path.resize(0);
+            m_path += m_boxes[m_shape.globalBox(0, m_positions[0]) - 1];
+        } else {
+            m_cells.resize(m_cellStart[size_t(first)]);
+            m_path.resize(m_pathStart[size_t(first)]);
         }
-        csv::appendField(line, value);
+        const EdgeData &edges = *m_paths.edges;
+        for (int s = first; s < m_stages; ++s) {
+            const qint64 edge = m_shape.edgeRow(s, m_positions[size_t(s)], m_positions[size_t(s) + 1]);
+            const QByteArrayView value = m_values[edge];
+            m_totals[size_t(s)] = s == 0 ? edges.value(edge) : edges.value(edge) + m_totals[size_t(s) - 1];
+            m_cellStart[size_t(s)] = m_cells.size();
+            csv::appendField(m_cells, value);
+            if (s == 0)
+                m_firstCellSize = m_cells.size();
+            m_cells += ',';
+            m_pathStart[size_t(s)] = m_path.size();
+            m_path += " (";
+            m_path.append(value.data(), value.size());
+            m_path += ") ";
+            m_path += m_boxes[m_shape.globalBox(s + 1, m_positions[size_t(s) + 1]) - 1];
+        }
     }
 
     const ListedPaths &m_paths;
     const GraphShape &m_shape;
+    const int m_stages;
     TextPool m_values;
     TextPool m_boxes;
+    bool m_quoted = false; // a value would need quotes in the path text
     std::vector<qint64> m_positions;
-    QByteArray m_path;
+    QByteArray m_cells;                // "v1,v2,…,vN," of the current row
+    QByteArray m_path;                 // its path text
+    std::vector<qsizetype> m_cellStart; // where each stage's cell begins in m_cells
+    std::vector<qsizetype> m_pathStart; // where each stage's " (v) b" begins in m_path
+    std::vector<double> m_totals;       // the total up to each stage, added up left to right
+    qsizetype m_firstCellSize = 0;
 };
 
 } // namespace

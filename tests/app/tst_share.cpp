@@ -232,9 +232,12 @@ private Q_SLOTS:
         setBoxCount(0, 400);
         setBoxCount(1, 400);
         edges->setFocus();
+        QSignalSpy rows(copier, &CopyCommand::rowsCopied);
         QTest::keyClick(edges, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edges, Qt::Key_C, Qt::ControlModifier);
+        QTRY_COMPARE(rows.size(), 1);
         QCOMPARE(clipboardLines().size(), CopyCommand::maxRows + 1);
+        QCOMPARE(clipboardLines().last().section(u'\t', 1), QStringLiteral("250\t800\t1"));
         QVERIFY(visibleMessage() && visibleMessage()->text().contains(QStringLiteral("160000")));
     }
 
