@@ -164,26 +164,28 @@ void Printout::paintFirstPage(QPainter &painter, const QRectF &page) const
     const QFont textFont = printFont(9);
     const QFontMetricsF titleMetrics(titleFont, painter.device());
     const double gap = titleMetrics.height() / 2;
-    QRectF title(page.topLeft(), QSizeF(page.width(), titleMetrics.height()));
+    const QRectF title(page.topLeft(), QSizeF(page.width(), titleMetrics.height()));
     painter.setFont(titleFont);
     painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, m_content.title);
 
-    // The lines under the drawing take what they need, up to half the page.
+    // The lines under the drawing take what they need, up to half the page;
+    // the drawing, as large as fits above them, keeps its proportions.
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
     const QString lines = m_content.bestPathLines.join(QLatin1Char('\n'));
     const QFontMetricsF textMetrics(textFont, painter.device());
     const double textHeight = std::min(page.height() / 2,
                                        textMetrics.boundingRect(QRectF(0, 0, page.width(), 1e9), flags, lines).height());
-    const QRectF text(page.left(), page.bottom() - textHeight, page.width(), textHeight);
-    const QRectF drawing(page.left(), title.bottom() + gap, page.width(), text.top() - gap - title.bottom() - gap);
-    if (drawing.height() > 0) {
-        if (m_content.drawing.isNull()) {
+    const QSizeF room(page.width(), page.bottom() - textHeight - gap - title.bottom() - gap);
+    const QSizeF whole = m_content.drawing.isNull() ? QSizeF(wholeDrawingSize(m_content.picture))
+                                                    : QSizeF(m_content.drawing.size());
+    const QRectF drawing(QPointF(page.left(), title.bottom() + gap), whole.scaled(room, Qt::KeepAspectRatio));
+    if (!drawing.isEmpty()) {
+        if (m_content.drawing.isNull())
             paintOnPage(painter, m_content.picture, drawing);
-        } else {
-            const QSizeF fitted = QSizeF(m_content.drawing.size()).scaled(drawing.size(), Qt::KeepAspectRatio);
-            painter.drawImage(QRectF(drawing.topLeft(), fitted), m_content.drawing);
-        }
+        else
+            painter.drawImage(drawing, m_content.drawing);
     }
+    const QRectF text(page.left(), std::max(drawing.bottom(), title.bottom()) + gap, page.width(), textHeight);
     painter.setFont(textFont);
     painter.setPen(Qt::black);
     painter.save();
