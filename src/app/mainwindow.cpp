@@ -21,6 +21,7 @@
 #include "model/numbers.h"
 #include "model/stagefilter.h"
 #include "model/stagetable.h"
+#include "share/picturefile.h"
 #include "solver/bestpath.h"
 #include "solver/resulttable.h"
 #include "solver/validation.h"
@@ -569,13 +570,7 @@ void MainWindow::redraw()
     reportingErrors([this] {
         if (m_stageTable->rowCount() == 0)
             return;
-        DrawSettings draw;
-        draw.xSpacing = m_settings.xSpacing;
-        draw.ySpacing = m_settings.ySpacing;
-        draw.radius = m_settings.circleSize;
-        draw.penWidth = m_settings.penWidth;
-        draw.coloured = m_settings.colourLines;
-        const GraphPicture picture(m_edgeTable->snapshot(), draw);
+        const GraphPicture picture(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
         if (picture.isEmpty())
             return; // no columns: nothing is drawn, not even cleared
         m_largestStageSize = picture.largest();
