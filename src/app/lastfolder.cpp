@@ -1,8 +1,8 @@
 #include "lastfolder.h"
 
-#include <QDir>
+#include "usersettings.h"
+
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 namespace stagepath::lastfolder {
@@ -10,11 +10,6 @@ namespace stagepath::lastfolder {
 namespace {
 
 const QString settingsKey = QStringLiteral("lastFolder");
-
-QSettings userSettings()
-{
-    return QSettings(QStringLiteral("stagepath"), QStringLiteral("stagepath"));
-}
 
 } // namespace
 

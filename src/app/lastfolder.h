@@ -1,7 +1,8 @@
 #pragma once
-// The folder a file was last exported to, remembered from one start to the
-// next (QSettings "stagepath"/"stagepath", key "lastFolder"), where the next
-// export dialog opens.
+// The folder a lesson was last opened or saved in, or a file exported to,
+// remembered from one start to the next (the user's settings, key
+// "lastFolder"): where the next file dialog opens when the lesson has no
+// file of its own.
 
 #include <QString>
 

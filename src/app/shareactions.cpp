@@ -1,6 +1,7 @@
 #include "shareactions.h"
 
 #include "copycommand.h"
+#include "keyboard.h"
 #include "pictureexport.h"
 #include "printcommand.h"
 #include "tableexport.h"
@@ -31,9 +32,9 @@ ShareActions::ShareActions(const ShareSources &sources)
     m_exportPictureAction = newAction("actionExportPicture");
     m_exportResultsAction = newAction("actionExportResults");
     m_printAction = newAction("actionPrint");
-    m_printAction->setShortcuts(QKeySequence::Print);
+    m_printAction->setShortcuts(standardShortcuts(QKeySequence::Print));
     m_copyAction = newAction("actionCopy");
-    m_copyAction->setShortcuts(QKeySequence::Copy);
+    m_copyAction->setShortcuts(standardShortcuts(QKeySequence::Copy));
     connect(m_exportPictureAction, &QAction::triggered, m_pictureExport, &PictureExport::chooseFile);
     connect(m_exportResultsAction, &QAction::triggered, m_tableExport, &TableExport::chooseFile);
     connect(m_printAction, &QAction::triggered, m_print, &PrintCommand::preview);
