@@ -35,7 +35,7 @@
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+13"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -390,7 +390,7 @@
 <context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+52"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -459,6 +459,14 @@
     </message>
 </context>
 <context>
+    <name>SolutionRunner</name>
+    <message>
+        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
+        <translation>Out of memory; the solution cannot be shown.</translation>
+    </message>
+</context>
+<context>
     <name>StageCountCommand</name>
     <message>
         <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
@@ -469,7 +477,7 @@
 <context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+62"/>
+        <location filename="../src/solver/steptable.cpp" line="+66"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -492,6 +500,29 @@
         <location line="+1"/>
         <source>Eşit yollar</source>
         <translation>Equal paths</translation>
+    </message>
+</context>
+<context>
+    <name>StepWalk</name>
+    <message>
+        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <source>Adım 0 / %1: çizim olduğu gibi</source>
+        <translation>Step 0 / %1: the drawing as it is</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adım 1 / %1: 1. sütun, her kutunun toplamı 0</source>
+        <translation>Step 1 / %1: column 1, every box&apos;s total is 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adım %1 / %2: %3, %4. sütunun en iyi toplamları</source>
+        <translation>Step %1 / %2: %3, the best totals of column %4</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; en iyi yol kırmızı</source>
+        <translation>; the best path in red</translation>
     </message>
 </context>
 <context>
@@ -569,7 +600,7 @@
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+54"/>
+        <location filename="../src/app/historyactions.cpp" line="+60"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -694,17 +725,17 @@
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+66"/>
+        <location filename="../src/app/mainwindow.cpp" line="+67"/>
         <source>Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.</source>
         <translation>The number of stages is 0: there is a single column of boxes and no line joins two boxes, so there is no path at all.</translation>
     </message>
     <message>
-        <location line="+276"/>
+        <location line="+281"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-199"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -765,18 +796,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+483"/>
+        <location line="+481"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-482"/>
-        <location line="+482"/>
+        <location line="-480"/>
+        <location line="+480"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-481"/>
+        <location line="-479"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -826,7 +857,7 @@
         <translation>Results</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.</source>
         <translation>%1 spacing must be a number from %2 to %3; the previous value (%4) is used.</translation>
     </message>
@@ -872,7 +903,7 @@
         <translation>There is no path to draw.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Toplam: %1</source>
         <translation>Total: %1</translation>
     </message>
@@ -908,6 +939,127 @@
         <location line="+17"/>
         <source>Yol</source>
         <translation>Path</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::SolutionStepsWindow</name>
+    <message>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+107"/>
+        <source>Çözüm Adımları</source>
+        <translation>Solution Steps</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İlk</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Geri</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İleri</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Son</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>İlk adım: 1. sütun</source>
+        <translation>First step: column 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Önceki adım</source>
+        <translation>Previous step</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonraki adım: bir vorta daha</source>
+        <translation>Next step: one more stage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Son adım: bütün sütunlar ve en iyi yol</source>
+        <translation>Last step: every column and the best path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi yollar, gösterilecek sayı:</source>
+        <translation>Best paths, how many to show:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kutuların en iyi toplamları</source>
+        <translation>Best totals of the boxes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi yollar</source>
+        <translation>Best paths</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir yola çift tıklayın: sonuç tablosunda satırı seçilir ve yol mavi çizilir.</source>
+        <translation>Double-click a path: its row is selected in the result table and the path is drawn in blue.</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>Hesaplanıyor…</source>
+        <translation>Working it out…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest path</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Çözülecek kutu yok.</source>
+        <translation>There are no boxes to solve.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: bu grafikte yol yok.</source>
+        <translation>%1: this graph has no path.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 — en iyi toplam: %2, bu toplamı veren yol sayısı: %3</source>
+        <translation>%1 — best total: %2, paths with this total: %3</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::SolutionViews</name>
+    <message>
+        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <source>Çözüm Adımları</source>
+        <translation>Solution Steps</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dinamik programı adım adım, en iyi yolları sıralı gösterir.</source>
+        <translation>Shows the dynamic program step by step and the best paths in order.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tüm En İyi Yollar</source>
+        <translation>All Best Paths</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir en iyi yol üzerindeki her çizgiyi turuncu çizer.</source>
+        <translation>Draws every line that lies on a best path in orange.</translation>
     </message>
 </context>
 <context>

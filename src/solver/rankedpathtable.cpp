@@ -26,6 +26,18 @@ void RankedPathTable::setCount(int count)
     rank();
 }
 
+void RankedPathTable::setPaths(EdgeDataPtr snapshot, PathMode mode, int count, std::vector<RankedPath> paths,
+                               const QString &problem)
+{
+    beginResetModel();
+    m_snapshot = std::move(snapshot);
+    m_mode = mode;
+    m_count = qBound(1, count, largestCount);
+    m_paths = problem.isEmpty() ? std::move(paths) : std::vector<RankedPath>();
+    m_problem = problem;
+    endResetModel();
+}
+
 void RankedPathTable::clear()
 {
     m_snapshot.reset();

@@ -29,7 +29,15 @@ public:
     void setGraph(EdgeDataPtr snapshot, PathMode mode);
     // How many paths to show, 1 to largestCount (clamped); ranks again.
     void setCount(int count);
+    // Shows paths ranked elsewhere (off the GUI thread, say) as rankedPaths
+    // ranks them for the snapshot, mode and count, in one reset; with a
+    // problem, no rows.
+    void setPaths(EdgeDataPtr snapshot, PathMode mode, int count, std::vector<RankedPath> paths,
+                  const QString &problem);
     int count() const { return m_count; }
+    // The path on a row: 0-based box positions and the result-table row.
+    const RankedPath &path(int row) const { return m_paths[size_t(row)]; }
+    const EdgeDataPtr &snapshot() const { return m_snapshot; }
     void clear();
 
     QString problem() const { return m_problem; }
