@@ -1,5 +1,6 @@
 #include "solutionstepswindow.h"
 
+#include "longtextdelegate.h"
 #include "reportview.h"
 
 #include "solver/rankedpathtable.h"
@@ -61,6 +62,7 @@ void SolutionStepsWindow::createControls()
     m_rankedCount->setValue(10);
     m_rankedView = named<ReportView>(this, "RankedPaths");
     m_rankedView->setModel(m_rankedTable);
+    m_rankedView->setItemDelegate(new LongTextDelegate(m_rankedView));
     const int widths[][5] = {{60, 60, 120, 90, 90}, {50, 100, 280, 80, 0}};
     for (int c = 0; c < StepTable::ColumnCount; ++c)
         m_stepView->setColumnWidth(c, widths[0][c]);
@@ -192,6 +194,25 @@ void SolutionStepsWindow::showStep()
     m_back->setEnabled(count > 0 && step > 0);
     m_forward->setEnabled(step < count);
     m_last->setEnabled(count > 0 && step != count);
+    showSolvedColumn();
+}
+
+// The rows of the column the step solved are selected in the step table.
+void SolutionStepsWindow::showSolvedColumn()
+{
+    QItemSelectionModel *selection = m_stepView->selectionModel();
+    const int step = m_walk.current();
+    if (m_working || step == 0 || m_stepTable->rowCount() == 0) {
+        selection->clearSelection();
+        return;
+    }
+    const GraphShape &shape = m_walk.solution()->search->shape();
+    const int first = int(shape.globalBox(step - 1, 0) - 1);
+    const int last = first + int(shape.boxCount(step - 1)) - 1;
+    const QModelIndex top = m_stepTable->index(first, 0);
+    selection->select(QItemSelection(top, m_stepTable->index(last, StepTable::ColumnCount - 1)),
+                      QItemSelectionModel::ClearAndSelect);
+    m_stepView->scrollTo(top, QAbstractItemView::PositionAtTop);
 }
 
 void SolutionStepsWindow::showSummary()

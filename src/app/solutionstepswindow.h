@@ -64,6 +64,7 @@ private:
     void retranslate();
     void goToStep(int step);
     void showStep();
+    void showSolvedColumn();
     void showSummary();
 
     StepTable *m_stepTable;

@@ -72,10 +72,11 @@ std::shared_ptr<const Solution> solve(const SolutionRequest &request, const Solu
         solution->boxTexts = boxTexts(*solution->search);
     if (!request.boxTexts)
         solution->boxTexts.reset();
-    if (request.rankedCount > 0 && solution->ranked.empty())
-        solution->ranked = rankedPaths(data, request.mode, request.rankedCount);
+    if (request.rankedCount > 0 && !solution->ranked)
+        solution->ranked =
+            std::make_shared<const std::vector<RankedPath>>(rankedPaths(data, request.mode, request.rankedCount));
     if (request.rankedCount == 0)
-        solution->ranked.clear();
+        solution->ranked.reset();
     return solution;
 }
 

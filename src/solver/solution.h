@@ -36,7 +36,7 @@ struct Solution {
     // By 0-based box: the position, in the previous column, of the box before
     // it on its first best partial path; -1 in column 1.
     std::shared_ptr<const std::vector<qint64>> previousPositions;
-    std::vector<RankedPath> ranked; // the rankedCount best paths, when asked for
+    RankedPathsPtr ranked; // the rankedCount best paths, when asked for
 
     // The same graph in the same mode: the program and the edges carry over.
     bool sameGraph(const SolutionRequest &other) const
