@@ -129,11 +129,11 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>&lt;p&gt;Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol bulunur.&lt;/p&gt;&lt;p&gt;Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Instead of adding up every path one by one, the best total that reaches each box is found, column by column. The boxes of column 1 have the total 0. The best total of a box in the next column is the least of the best totals of the boxes in the column before, each plus the value of the line from there (the greatest, for the longest path). From the box of the last column with the best total, the path is found by going back, at each step to the box that gave that total.&lt;/p&gt;&lt;p&gt;So the work grows with the number of lines, not with the number of paths: even with millions of paths the answer comes at once. “Calculate”, on the other hand, lists every path; the row selected in the table shows the same total. Of paths with equal totals, the one that comes first in the table is chosen.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol bulunur.&lt;/p&gt;&lt;p&gt;Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.&lt;/p&gt;&lt;p&gt;Görünüm menüsündeki “Çözüm Adımları” (F6) bunu adım adım gösterir: tabloda her kutunun en iyi toplamı, bu toplamı veren önceki kutu ve o kutuya bu toplamla ulaşan yol sayısı (“Eşit yollar”) durur. “İleri” her adımda bir sütun daha çözer: çizimde çözülen kutuların en iyi toplamı yuvarlaklarının sağ üstüne yazılır, bakılan vortanın çizgileri ve her kutunun seçtiği çizgi renklenir; son adımda en iyi yol “Çiz”deki gibi kırmızıyla çizilir. Alttaki tablo en iyi yolları sıralar; bir yola çift tıklayınca satırı sonuç tablosunda seçilir. Sonuç tablosunda seçilen satırın yolu çizimde maviyle, “Tüm En İyi Yollar” seçiliyse bir en iyi yol üzerindeki bütün çizgiler turuncuyla gösterilir.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Instead of adding up every path one by one, the best total that reaches each box is found, column by column. The boxes of column 1 have the total 0. The best total of a box in the next column is the least of the best totals of the boxes in the column before, each plus the value of the line from there (the greatest, for the longest path). From the box of the last column with the best total, the path is found by going back, at each step to the box that gave that total.&lt;/p&gt;&lt;p&gt;So the work grows with the number of lines, not with the number of paths: even with millions of paths the answer comes at once. “Calculate”, on the other hand, lists every path; the row selected in the table shows the same total. Of paths with equal totals, the one that comes first in the table is chosen.&lt;/p&gt;&lt;p&gt;“Solution Steps” (F6) in the View menu shows this step by step: its table gives every box’s best total, the box before it that gives this total and how many paths reach the box with it (“Equal paths”). “Forward” solves one more column at each step: on the drawing the best totals of the solved boxes are written at the top right of their circles, and the lines of the stage being looked at and the line each box chose are coloured; at the last step the best path is drawn in red, as “Draw” draws it. The table below ranks the best paths; double-click one to select its row in the result table. The path of the row selected in the result table is drawn in blue, and with “All Best Paths” every line on a best path is drawn in orange.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Sınırlar</source>
         <translation>Limits</translation>
     </message>
@@ -944,7 +944,7 @@
 <context>
     <name>stagepath::SolutionStepsWindow</name>
     <message>
-        <location filename="../src/app/solutionstepswindow.cpp" line="+107"/>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1009,7 +1009,7 @@
         <translation>Double-click a path: its row is selected in the result table and the path is drawn in blue.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+98"/>
         <source>Hesaplanıyor…</source>
         <translation>Working it out…</translation>
     </message>
