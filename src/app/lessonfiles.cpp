@@ -1,5 +1,7 @@
 #include "lessonfiles.h"
 
+#include "keyboard.h"
+
 #include "recentfiles.h"
 
 #include "lesson/lessondocument.h"
@@ -44,7 +46,7 @@ QAction *LessonFiles::addAction(QMenu *menu, const char *name, QKeySequence::Sta
 {
     auto *action = new QAction(m_window);
     action->setObjectName(QLatin1String(name));
-    action->setShortcuts(key);
+    action->setShortcuts(standardShortcuts(key));
     menu->addAction(action);
     return action;
 }
