@@ -50,6 +50,7 @@ class LessonFiles;
 class PathTextList;
 class PictureViewport;
 class ResultTable;
+class SolutionViews;
 class StageFilter;
 class StageNavigation;
 class StageTable;
@@ -144,6 +145,7 @@ private:
     StageNavigation *m_stageNavigation = nullptr;
     LanguageMenu *m_languageMenu = nullptr;
     HelpMenu *m_helpCommands = nullptr;
+    SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
 };
 
 } // namespace stagepath
