@@ -21,6 +21,7 @@ using Window = stagepath::Form1;
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -31,6 +32,7 @@ using Window = stagepath::Form1;
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTest>
 
 #include <functional>
@@ -125,6 +127,36 @@ void twoColumnsOf1000(QWidget &w)
 {
     setText(w, "Text1", QStringLiteral("1"));
     setBoxCount(w, 0, 1000);
+}
+
+void trigger(QWidget &window, const char *action, int settleMs = 600)
+{
+    post(window, [&window, action] { child<QAction>(window, action)->trigger(); }, settleMs);
+}
+
+void millionEdges(QWidget &w)
+{
+    twoColumnsOf1000(w);
+    setBoxCount(w, 1, 1000);
+}
+
+// The solution steps at the limits: worked out off the event loop, so the
+// settling waits for the worker as well.
+constexpr int solvedMs = 3000;
+
+void millionEdgesWithSteps(QWidget &w)
+{
+    millionEdges(w);
+    trigger(w, "actionSolutionSteps", solvedMs);
+}
+
+void boxes200000WithSteps(QWidget &w)
+{
+    setText(w, "Text1", QStringLiteral("2"));
+    setBoxCount(w, 1, 1);
+    setBoxCount(w, 0, 100000);
+    setBoxCount(w, 2, 99999);
+    trigger(w, "actionSolutionSteps", solvedMs);
 }
 
 void fifteenStagesListed(QWidget &w)
@@ -240,6 +272,43 @@ const std::vector<std::pair<const char *, Action>> &actions()
           [](QWidget &w) {
               auto *view = child<QAbstractItemView>(w, "ListView2");
               post(w, [view] { QTest::keyClicks(view, QStringLiteral("99999")); });
+          }}},
+        {"StepsOpenAtMillionEdges", {millionEdges, [](QWidget &w) { trigger(w, "actionSolutionSteps", solvedMs); }}},
+        {"StepsFollowAnEditAtMillionEdges",
+         {millionEdgesWithSteps,
+          [](QWidget &w) {
+              post(w, [&w] {
+                  QAbstractItemModel *edges = model(w, "ListView2");
+                  edges->setData(edges->index(0, 0), QStringLiteral("7"), Qt::EditRole);
+              }, solvedMs);
+          }}},
+        {"RankedPaths1000AtMillionEdges",
+         {millionEdgesWithSteps,
+          [](QWidget &w) { post(w, [&w] { child<QSpinBox>(w, "RankedCount")->setValue(1000); }, solvedMs); }}},
+        {"RankedPaths1000At1000Stages",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("1000"));
+              trigger(w, "actionSolutionSteps", solvedMs);
+          },
+          [](QWidget &w) { post(w, [&w] { child<QSpinBox>(w, "RankedCount")->setValue(1000); }, solvedMs); }}},
+        {"StepsOpenAt200000Boxes",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("2"));
+              setBoxCount(w, 1, 1);
+              setBoxCount(w, 0, 100000);
+              setBoxCount(w, 2, 99999);
+          },
+          [](QWidget &w) { trigger(w, "actionSolutionSteps", solvedMs); }}},
+        {"StepLastAt200000Boxes", {boxes200000WithSteps, [](QWidget &w) { click(w, "StepLast"); }}},
+        {"AllBestPathsAtMillionEdges", {millionEdges, [](QWidget &w) { trigger(w, "actionAllBestPaths", solvedMs); }}},
+        {"SelectResultRowAtMillionEdges",
+         {[](QWidget &w) {
+              millionEdges(w);
+              click(w, "Command4");
+          },
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView5");
+              post(w, [view] { view->setCurrentIndex(view->model()->index(500000, 0)); });
           }}},
     };
     return list;

@@ -186,11 +186,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
-        <source>&lt;p&gt;Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol bulunur.&lt;/p&gt;&lt;p&gt;Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Instead of adding up every path one by one, the best total that reaches each box is found, column by column. The boxes of column 1 have the total 0. The best total of a box in the next column is the least of the best totals of the boxes in the column before, each plus the value of the line from there (the greatest, for the longest path). From the box of the last column with the best total, the path is found by going back, at each step to the box that gave that total.&lt;/p&gt;&lt;p&gt;So the work grows with the number of lines, not with the number of paths: even with millions of paths the answer comes at once. “Calculate”, on the other hand, lists every path; the row selected in the table shows the same total. Of paths with equal totals, the one that comes first in the table is chosen.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol bulunur.&lt;/p&gt;&lt;p&gt;Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.&lt;/p&gt;&lt;p&gt;Görünüm menüsündeki “Çözüm Adımları” (F6) bunu adım adım gösterir: tabloda her kutunun en iyi toplamı, bu toplamı veren önceki kutu ve o kutuya bu toplamla ulaşan yol sayısı (“Eşit yollar”) durur. “İleri” her adımda bir sütun daha çözer: çizimde çözülen kutuların en iyi toplamı yuvarlaklarının sağ üstüne yazılır, bakılan vortanın çizgileri ve her kutunun seçtiği çizgi renklenir; son adımda en iyi yol “Çiz”deki gibi kırmızıyla çizilir. Alttaki tablo en iyi yolları sıralar; bir yola çift tıklayınca satırı sonuç tablosunda seçilir. Sonuç tablosunda seçilen satırın yolu çizimde maviyle, “Tüm En İyi Yollar” seçiliyse bir en iyi yol üzerindeki bütün çizgiler turuncuyla gösterilir.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Instead of adding up every path one by one, the best total that reaches each box is found, column by column. The boxes of column 1 have the total 0. The best total of a box in the next column is the least of the best totals of the boxes in the column before, each plus the value of the line from there (the greatest, for the longest path). From the box of the last column with the best total, the path is found by going back, at each step to the box that gave that total.&lt;/p&gt;&lt;p&gt;So the work grows with the number of lines, not with the number of paths: even with millions of paths the answer comes at once. “Calculate”, on the other hand, lists every path; the row selected in the table shows the same total. Of paths with equal totals, the one that comes first in the table is chosen.&lt;/p&gt;&lt;p&gt;“Solution Steps” (F6) in the View menu shows this step by step: its table gives every box’s best total, the box before it that gives this total and how many paths reach the box with it (“Equal paths”). “Forward” solves one more column at each step: on the drawing the best totals of the solved boxes are written at the top right of their circles, and the lines of the stage being looked at and the line each box chose are coloured; at the last step the best path is drawn in red, as “Draw” draws it. The table below ranks the best paths; double-click one to select its row in the result table. The path of the row selected in the result table is drawn in blue, and with “All Best Paths” every line on a best path is drawn in orange.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+17"/>
         <source>Dışa aktarmak, yazdırmak, kopyalamak</source>
         <translation>Exporting, printing, copying</translation>
     </message>
@@ -505,7 +505,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Result table</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+133"/>
         <source>%1 (%2 satır)</source>
         <translation>%1 (%2 rows)</translation>
     </message>
@@ -518,7 +518,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+52"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -600,6 +600,14 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>SolutionRunner</name>
+    <message>
+        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
+        <translation>Out of memory; the solution cannot be shown.</translation>
+    </message>
+</context>
+<context>
     <name>StageCountCommand</name>
     <message>
         <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
@@ -610,7 +618,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+62"/>
+        <location filename="../src/solver/steptable.cpp" line="+66"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -633,6 +641,29 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+1"/>
         <source>Eşit yollar</source>
         <translation>Equal paths</translation>
+    </message>
+</context>
+<context>
+    <name>StepWalk</name>
+    <message>
+        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <source>Adım 0 / %1: çizim olduğu gibi</source>
+        <translation>Step 0 / %1: the drawing as it is</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adım 1 / %1: 1. sütun, her kutunun toplamı 0</source>
+        <translation>Step 1 / %1: column 1, every box&apos;s total is 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adım %1 / %2: %3, %4. sütunun en iyi toplamları</source>
+        <translation>Step %1 / %2: %3, the best totals of column %4</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; en iyi yol kırmızı</source>
+        <translation>; the best path in red</translation>
     </message>
 </context>
 <context>
@@ -764,7 +795,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+74"/>
+        <location filename="../src/app/languagemenu.cpp" line="+70"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -782,7 +813,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+76"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+78"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -853,12 +884,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Save Lesson As</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>&quot;%1&quot; açılamadı: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be opened: not enough memory.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&quot;%1&quot; kaydedilemedi: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be saved: not enough memory.</translation>
     </message>
@@ -876,12 +907,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+341"/>
+        <location filename="../src/app/mainwindow.cpp" line="+348"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-199"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -942,18 +973,18 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
-        <location line="+483"/>
+        <location line="+475"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-482"/>
-        <location line="+482"/>
+        <location line="-474"/>
+        <location line="+474"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-481"/>
+        <location line="-473"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -1003,7 +1034,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Results</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.</source>
         <translation>%1 spacing must be a number from %2 to %3; the previous value (%4) is used.</translation>
     </message>
@@ -1039,7 +1070,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>The tables were not changed.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+49"/>
         <source>Listelenen yollar değiştirilmedi.</source>
         <translation>The listed paths were not changed.</translation>
     </message>
@@ -1049,7 +1080,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>There is no path to draw.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Toplam: %1</source>
         <translation>Total: %1</translation>
     </message>
@@ -1136,7 +1167,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ShareActions</name>
     <message>
-        <location filename="../src/app/shareactions.cpp" line="+25"/>
+        <location filename="../src/app/shareactions.cpp" line="+26"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -1169,6 +1200,127 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+6"/>
         <source>ders</source>
         <translation>lesson</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::SolutionStepsWindow</name>
+    <message>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
+        <source>Çözüm Adımları</source>
+        <translation>Solution Steps</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İlk</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Geri</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İleri</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Son</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>İlk adım: 1. sütun</source>
+        <translation>First step: column 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Önceki adım</source>
+        <translation>Previous step</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonraki adım: bir vorta daha</source>
+        <translation>Next step: one more stage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Son adım: bütün sütunlar ve en iyi yol</source>
+        <translation>Last step: every column and the best path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi yollar, gösterilecek sayı:</source>
+        <translation>Best paths, how many to show:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kutuların en iyi toplamları</source>
+        <translation>Best totals of the boxes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi yollar</source>
+        <translation>Best paths</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir yola çift tıklayın: sonuç tablosunda satırı seçilir ve yol mavi çizilir.</source>
+        <translation>Double-click a path: its row is selected in the result table and the path is drawn in blue.</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Hesaplanıyor…</source>
+        <translation>Working it out…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest path</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Çözülecek kutu yok.</source>
+        <translation>There are no boxes to solve.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: bu grafikte yol yok.</source>
+        <translation>%1: this graph has no path.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 — en iyi toplam: %2, bu toplamı veren yol sayısı: %3</source>
+        <translation>%1 — best total: %2, paths with this total: %3</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::SolutionViews</name>
+    <message>
+        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <source>Çözüm Adımları</source>
+        <translation>Solution Steps</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dinamik programı adım adım, en iyi yolları sıralı gösterir.</source>
+        <translation>Shows the dynamic program step by step and the best paths in order.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tüm En İyi Yollar</source>
+        <translation>All Best Paths</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir en iyi yol üzerindeki her çizgiyi turuncu çizer.</source>
+        <translation>Draws every line that lies on a best path in orange.</translation>
     </message>
 </context>
 <context>

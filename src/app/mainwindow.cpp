@@ -8,6 +8,7 @@
 #include "pictureviewport.h"
 #include "reportview.h"
 #include "shareactions.h"
+#include "solutionviews.h"
 #include "stagenavigation.h"
 #include "tabstrip.h"
 #include "twips.h"
@@ -130,6 +131,10 @@ void MainWindow::createMenus()
     m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
     m_stageNavigation->addActions(m_viewMenu);
     m_viewMenu->addSeparator();
+    m_solutionViews = new SolutionViews({this, m_lesson, m_controls.picture, m_pictureView, m_controls.resultView,
+                                         m_resultTable});
+    m_solutionViews->addActions(m_viewMenu);
+    m_viewMenu->addSeparator();
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
     m_helpCommands = new HelpMenu(this, m_helpMenu);
 }
@@ -180,6 +185,7 @@ void MainWindow::retranslateUi()
 
     m_pictureView->retranslate();
     m_stageNavigation->retranslate();
+    m_solutionViews->retranslate();
     m_languageMenu->retranslate();
     m_helpCommands->retranslate();
     retranslateTables();
@@ -574,7 +580,7 @@ void MainWindow::redraw()
         if (picture.isEmpty())
             return; // no columns: nothing is drawn, not even cleared
         m_largestStageSize = picture.largest();
-        m_controls.picture->setPicture(picture);
+        m_controls.picture->setPicture(picture.withOverlays(m_solutionViews->overlaysAfterRedraw(picture.edges())));
         m_pictureView->layOut();
     });
 }
@@ -622,10 +628,7 @@ void MainWindow::drawBestPath()
             showMessage(noPathMessage(snapshot->shape).value_or(tr("Çizilecek yol yok.")));
             return;
         }
-        PictureBox *picture = m_controls.picture;
-        PictureOverlays overlays = picture->picture().overlays();
-        overlays.bestPath = best->positions;
-        picture->setPicture(picture->picture().withOverlays(overlays));
+        m_solutionViews->showBestPath(best->positions);
 
         if (listing == Listing::Listed && best->row >= 0 && best->row < m_resultTable->rowCount()) {
             selectBestRow(best->row);
