@@ -13,6 +13,11 @@ using Window = stagepath::MainWindow;
 using Window = stagepath::Form1;
 #endif
 
+#if __has_include("app/tableexport.h")
+#include "app/tableexport.h"
+#define STAGEPATH_HAVE_SHARING 1
+#endif
+
 #include <benchmark/benchmark.h>
 
 #include <QAbstractItemView>
@@ -21,7 +26,12 @@ using Window = stagepath::Form1;
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QAction>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QSpinBox>
 #include <QTest>
 
@@ -157,6 +167,29 @@ void fifteenStagesListed(QWidget &w)
     post(w, [view] { view->setCurrentIndex(view->model()->index(0, 2)); view->setFocus(); });
 }
 
+#ifdef STAGEPATH_HAVE_SHARING
+// The result table of 14,348,907 rows written as CSV, until the file is whole.
+void exportFourteenMillionRows(QWidget &w)
+{
+    QTemporaryDir dir;
+    auto *exporter = w.findChild<stagepath::TableExport *>();
+    QSignalSpy done(exporter, &stagepath::TableExport::done);
+    post(w, [exporter, &dir] { exporter->exportResults(dir.filePath(QStringLiteral("yollar.csv"))); }, 0);
+    done.wait(300000);
+}
+
+// The print preview, until its pages are shown.
+void previewPrintout(QWidget &w)
+{
+    post(w, [&w] { child<QAction>(w, "actionPrint")->trigger(); }, 0);
+    QPrintPreviewDialog *dialog = nullptr;
+    for (int i = 0; i < 600 && !(dialog = w.findChild<QPrintPreviewDialog *>()); ++i)
+        QTest::qWait(50);
+    if (dialog)
+        QTest::qWait(1000); // the pages laid out and painted
+}
+#endif
+
 const std::vector<std::pair<const char *, Action>> &actions()
 {
     static const std::vector<std::pair<const char *, Action>> list{
@@ -201,6 +234,34 @@ const std::vector<std::pair<const char *, Action>> &actions()
                   QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
               });
           }}},
+#ifdef STAGEPATH_HAVE_SHARING
+        {"ExportResults14MillionRows",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("14")); // 3^15 = 14,348,907 paths
+              click(w, "Command4");
+          },
+          exportFourteenMillionRows}},
+        {"CopyMillionEdges",
+         {[](QWidget &w) {
+              twoColumnsOf1000(w);
+              setBoxCount(w, 1, 1000);
+          },
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView2");
+              post(w, [view] {
+                  view->setFocus();
+                  QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+                  QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+              });
+          }}},
+        {"PrintPreviewMillionEdges",
+         {[](QWidget &w) {
+              twoColumnsOf1000(w);
+              setBoxCount(w, 1, 1000);
+          },
+          previewPrintout}},
+        {"PrintPreview43MillionPaths", {fifteenStagesListed, previewPrintout}},
+#endif
         {"TypeAheadKeyInMillionEdges",
          {[](QWidget &w) {
               twoColumnsOf1000(w);

@@ -2,6 +2,7 @@
 
 #include "keyboard.h"
 
+#include "lastfolder.h"
 #include "recentfiles.h"
 
 #include "lesson/lessondocument.h"
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include <new>
 
@@ -160,6 +160,7 @@ bool LessonFiles::read(const QString &fileName)
         }
         m_document->load(*reading.lesson, QFileInfo(fileName).absoluteFilePath());
         m_recent->add(fileName);
+        lastfolder::remember(fileName);
         return true;
     } catch (const std::bad_alloc &) {
         m_report(tr("\"%1\" açılamadı: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName)));
@@ -178,6 +179,7 @@ bool LessonFiles::write(const QString &fileName)
         }
         m_document->markSaved(QFileInfo(fileName).absoluteFilePath());
         m_recent->add(fileName);
+        lastfolder::remember(fileName);
         return true;
     } catch (const std::bad_alloc &) {
         m_report(tr("\"%1\" kaydedilemedi: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName)));
@@ -189,7 +191,7 @@ QString LessonFiles::dialogFolder() const
 {
     if (!m_document->fileName().isEmpty())
         return QFileInfo(m_document->fileName()).absolutePath();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return lastfolder::folder();
 }
 
 QString LessonFiles::fileFilter() const

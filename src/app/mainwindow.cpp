@@ -7,6 +7,7 @@
 #include "picturebox.h"
 #include "pictureviewport.h"
 #include "reportview.h"
+#include "shareactions.h"
 #include "solutionviews.h"
 #include "stagenavigation.h"
 #include "tabstrip.h"
@@ -21,6 +22,7 @@
 #include "model/numbers.h"
 #include "model/stagefilter.h"
 #include "model/stagetable.h"
+#include "share/picturefile.h"
 #include "solver/bestpath.h"
 #include "solver/resulttable.h"
 #include "solver/validation.h"
@@ -58,14 +60,6 @@ QFont windowFont()
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(6.75);
     return font;
-}
-
-// Why a graph has no path at all; nullopt when it has one.
-std::optional<QString> noPathMessage(const GraphShape &shape)
-{
-    if (shape.stageCount() == 0)
-        return MainWindow::tr("Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.");
-    return emptyColumnMessage(shape);
 }
 
 // Counts and limits in a message, grouped as the locale groups them ("10.000").
@@ -127,6 +121,11 @@ void MainWindow::createMenus()
     m_files->addActions(m_fileMenu);
     m_historyActions = new HistoryActions(this, m_lesson);
     m_historyActions->addActions(m_editMenu);
+    m_share = new ShareActions({this, [this] { return m_controls.picture->picture(); }, m_edgeTable, m_resultTable,
+                                [this] { return m_settings; }, [this] { return m_lesson->fileName(); },
+                                [this](const QString &problem) { showMessage(problem); },
+                                {m_controls.edgeView, m_controls.stageEdgeView}});
+    m_share->addActions(m_fileMenu, m_editMenu);
     m_pictureView->addZoomActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
@@ -146,6 +145,7 @@ void MainWindow::retranslateUi()
     updateTitle();
     m_files->retranslate();
     m_historyActions->retranslate();
+    m_share->retranslate();
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));
@@ -576,13 +576,7 @@ void MainWindow::redraw()
     reportingErrors([this] {
         if (m_stageTable->rowCount() == 0)
             return;
-        DrawSettings draw;
-        draw.xSpacing = m_settings.xSpacing;
-        draw.ySpacing = m_settings.ySpacing;
-        draw.radius = m_settings.circleSize;
-        draw.penWidth = m_settings.penWidth;
-        draw.coloured = m_settings.colourLines;
-        const GraphPicture picture(m_edgeTable->snapshot(), draw);
+        const GraphPicture picture(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
         if (picture.isEmpty())
             return; // no columns: nothing is drawn, not even cleared
         m_largestStageSize = picture.largest();

@@ -72,6 +72,8 @@ public:
     // The text a cell shows (column 0 with any in-place edit applied).
     QString cellText(qint64 row, int column) const;
     QString tag(qint64 row) const;
+    // Row -> the text of a first cell edited in place since the listing.
+    const QHash<qint64, QString> &firstCellEdits() const { return m_edits; }
     QString toolTip(qint64 row, int column) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
