@@ -126,17 +126,6 @@ static void BM_PictureFile(benchmark::State &state)
 }
 BENCHMARK(BM_PictureFile)->ArgNames({"pdf"})->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QGuiApplication app(argc, argv); // fonts need the GUI application
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
-
 // Laying out and painting the printout of a listing of 16 stages (the first
 // 1,000 of 43,046,721 rows, 18 columns) on a PDF page, as the preview does.
 static void BM_Printout(benchmark::State &state)
@@ -154,3 +143,14 @@ static void BM_Printout(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Printout)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    QGuiApplication app(argc, argv); // fonts need the GUI application
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
