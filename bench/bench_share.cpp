@@ -3,6 +3,8 @@
 // the most heap memory the writer held at once; and the whole drawing of
 // 19,600 lines with the best path in red as SVG and PDF, as the batch mode
 // and the window write it.
+#include "guimain.h"
+
 #include "share/edgecsv.h"
 #include "share/picturefile.h"
 #include "share/printout.h"
@@ -13,7 +15,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPdfWriter>
 
 
@@ -146,11 +147,5 @@ BENCHMARK(BM_Printout)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QGuiApplication app(argc, argv); // fonts need the GUI application
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithGui(argc, argv);
 }
