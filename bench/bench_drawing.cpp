@@ -3,13 +3,14 @@
 // at several zooms and pen widths, and of exporting a drawing of about
 // 20,000 lines as SVG and PDF. BM_Baseline is a fixed painter workload for
 // comparing runs on a noisy machine: compare ratios to it.
+#include "guimain.h"
+
 #include "drawing/export.h"
 #include "drawing/picture.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -133,11 +134,5 @@ BENCHMARK(BM_Export)->ArgNames({"pdf"})->Arg(0)->Arg(1)->Unit(benchmark::kMillis
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    QGuiApplication app(argc, argv); // fonts need the GUI application
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithGui(argc, argv);
 }

@@ -13,6 +13,11 @@ using Window = stagepath::MainWindow;
 using Window = stagepath::Form1;
 #endif
 
+#if __has_include("app/tableexport.h")
+#include "app/tableexport.h"
+#define STAGEPATH_HAVE_SHARING 1
+#endif
+
 #include <benchmark/benchmark.h>
 
 #include "lesson/lessonfile.h"
@@ -23,7 +28,11 @@ using Window = stagepath::Form1;
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,11 +118,6 @@ void click(QWidget &window, const char *button)
     post(window, [&window, button] { child<QPushButton>(window, button)->click(); });
 }
 
-void trigger(QWidget &window, const char *action)
-{
-    post(window, [&window, action] { child<QAction>(window, action)->trigger(); });
-}
-
 // Types text into a text box key by key, each key an event of its own.
 void typeKeys(QWidget &window, const char *edit, const QString &text)
 {
@@ -158,6 +162,11 @@ void twoColumnsOf1000(QWidget &w)
 {
     setText(w, "Text1", QStringLiteral("1"));
     setBoxCount(w, 0, 1000);
+}
+
+void trigger(QWidget &window, const char *action, int settleMs = 600)
+{
+    post(window, [&window, action] { child<QAction>(window, action)->trigger(); }, settleMs);
 }
 
 void millionEdges(QWidget &w)
@@ -211,6 +220,25 @@ void scrollToEdge(QWidget &w, bool top)
     post(w, [bar, top] { bar->setValue(top ? bar->minimum() : bar->maximum()); });
 }
 
+// The solution steps at the limits: worked out off the event loop, so the
+// settling waits for the worker as well.
+constexpr int solvedMs = 3000;
+
+void millionEdgesWithSteps(QWidget &w)
+{
+    millionEdges(w);
+    trigger(w, "actionSolutionSteps", solvedMs);
+}
+
+void boxes200000WithSteps(QWidget &w)
+{
+    setText(w, "Text1", QStringLiteral("2"));
+    setBoxCount(w, 1, 1);
+    setBoxCount(w, 0, 100000);
+    setBoxCount(w, 2, 99999);
+    trigger(w, "actionSolutionSteps", solvedMs);
+}
+
 void fifteenStagesListed(QWidget &w)
 {
     setText(w, "Text1", QStringLiteral("15")); // 3^16 = 43,046,721 paths
@@ -218,6 +246,29 @@ void fifteenStagesListed(QWidget &w)
     auto *view = child<QAbstractItemView>(w, "ListView5");
     post(w, [view] { view->setCurrentIndex(view->model()->index(0, 2)); view->setFocus(); });
 }
+
+#ifdef STAGEPATH_HAVE_SHARING
+// The result table of 14,348,907 rows written as CSV, until the file is whole.
+void exportFourteenMillionRows(QWidget &w)
+{
+    QTemporaryDir dir;
+    auto *exporter = w.findChild<stagepath::TableExport *>();
+    QSignalSpy done(exporter, &stagepath::TableExport::done);
+    post(w, [exporter, &dir] { exporter->exportResults(dir.filePath(QStringLiteral("yollar.csv"))); }, 0);
+    done.wait(300000);
+}
+
+// The print preview, until its pages are shown.
+void previewPrintout(QWidget &w)
+{
+    post(w, [&w] { child<QAction>(w, "actionPrint")->trigger(); }, 0);
+    QPrintPreviewDialog *dialog = nullptr;
+    for (int i = 0; i < 600 && !(dialog = w.findChild<QPrintPreviewDialog *>()); ++i)
+        QTest::qWait(50);
+    if (dialog)
+        QTest::qWait(1000); // the pages laid out and painted
+}
+#endif
 
 const std::vector<std::pair<const char *, Action>> &actions()
 {
@@ -293,6 +344,34 @@ const std::vector<std::pair<const char *, Action>> &actions()
               post(w, [tabs] { tabs->setCurrentIndex(1); });
           },
           [](QWidget &w) { keyInTable(w, "ListView3", 0, QStringLiteral("99999")); }}},
+#ifdef STAGEPATH_HAVE_SHARING
+        {"ExportResults14MillionRows",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("14")); // 3^15 = 14,348,907 paths
+              click(w, "Command4");
+          },
+          exportFourteenMillionRows}},
+        {"CopyMillionEdges",
+         {[](QWidget &w) {
+              twoColumnsOf1000(w);
+              setBoxCount(w, 1, 1000);
+          },
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView2");
+              post(w, [view] {
+                  view->setFocus();
+                  QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+                  QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+              });
+          }}},
+        {"PrintPreviewMillionEdges",
+         {[](QWidget &w) {
+              twoColumnsOf1000(w);
+              setBoxCount(w, 1, 1000);
+          },
+          previewPrintout}},
+        {"PrintPreview43MillionPaths", {fifteenStagesListed, previewPrintout}},
+#endif
         {"TypeAheadKeyInMillionEdges",
          {[](QWidget &w) {
               twoColumnsOf1000(w);
@@ -303,6 +382,43 @@ const std::vector<std::pair<const char *, Action>> &actions()
           [](QWidget &w) {
               auto *view = child<QAbstractItemView>(w, "ListView2");
               post(w, [view] { QTest::keyClicks(view, QStringLiteral("99999")); });
+          }}},
+        {"StepsOpenAtMillionEdges", {millionEdges, [](QWidget &w) { trigger(w, "actionSolutionSteps", solvedMs); }}},
+        {"StepsFollowAnEditAtMillionEdges",
+         {millionEdgesWithSteps,
+          [](QWidget &w) {
+              post(w, [&w] {
+                  QAbstractItemModel *edges = model(w, "ListView2");
+                  edges->setData(edges->index(0, 0), QStringLiteral("7"), Qt::EditRole);
+              }, solvedMs);
+          }}},
+        {"RankedPaths1000AtMillionEdges",
+         {millionEdgesWithSteps,
+          [](QWidget &w) { post(w, [&w] { child<QSpinBox>(w, "RankedCount")->setValue(1000); }, solvedMs); }}},
+        {"RankedPaths1000At1000Stages",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("1000"));
+              trigger(w, "actionSolutionSteps", solvedMs);
+          },
+          [](QWidget &w) { post(w, [&w] { child<QSpinBox>(w, "RankedCount")->setValue(1000); }, solvedMs); }}},
+        {"StepsOpenAt200000Boxes",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("2"));
+              setBoxCount(w, 1, 1);
+              setBoxCount(w, 0, 100000);
+              setBoxCount(w, 2, 99999);
+          },
+          [](QWidget &w) { trigger(w, "actionSolutionSteps", solvedMs); }}},
+        {"StepLastAt200000Boxes", {boxes200000WithSteps, [](QWidget &w) { click(w, "StepLast"); }}},
+        {"AllBestPathsAtMillionEdges", {millionEdges, [](QWidget &w) { trigger(w, "actionAllBestPaths", solvedMs); }}},
+        {"SelectResultRowAtMillionEdges",
+         {[](QWidget &w) {
+              millionEdges(w);
+              click(w, "Command4");
+          },
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView5");
+              post(w, [view] { view->setCurrentIndex(view->model()->index(500000, 0)); });
           }}},
     };
     return list;

@@ -7,6 +7,9 @@
 //  - the per-box program behind the step table and the 1,000 best paths, at
 //    each limit of the window (10^6 edges, 200,000 boxes, 1,000 stages),
 //    against one plain pass over the values (a loop summing them);
+//  - all that the solution steps window shows, worked out at once (the
+//    checks, the program, every box's best total written, the edges on best
+//    paths and the 1,000 best paths): how long after a change it shows;
 //  - listing millions of paths, and for scale the listing done the direct
 //    way (every row's strings built and kept).
 
@@ -17,6 +20,7 @@
 #include "solver/paths.h"
 #include "solver/rankedpaths.h"
 #include "solver/resulttable.h"
+#include "solver/solution.h"
 
 #include <benchmark/benchmark.h>
 
@@ -165,6 +169,15 @@ void BM_RankedPaths(benchmark::State &state)
 }
 BENCHMARK(BM_RankedPaths)->ArgNames({"shape", "values"})->ArgsProduct({{Million, ManyBoxes, ManyStages}, {0, 1, 2}})
     ->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Solution(benchmark::State &state)
+{
+    auto data = std::make_shared<const EdgeData>(graphAt(int(state.range(0)), Values::Whole));
+    const SolutionRequest request{data, PathMode::Shortest, 1000, true};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solve(request));
+}
+BENCHMARK(BM_Solution)->ArgName("shape")->Arg(Million)->Arg(ManyBoxes)->Arg(ManyStages)->Unit(benchmark::kMillisecond);
 
 #ifdef STAGEPATH_HAVE_BOOST
 using BoostGraph = boost::adjacency_list<boost::vecS, boost::vecS, boost::directedS, boost::no_property,

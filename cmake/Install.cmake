@@ -140,6 +140,7 @@ else()
   # Without dpkg-dev and file, declare what the program links against.
   string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
          ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4)"
+         ", libqt6printsupport6 (>= 6.4), libqt6concurrent6 (>= 6.4)"
          ", libstdc++6 (>= 12), libc6")
 endif()
 

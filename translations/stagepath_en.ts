@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="tr_TR">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <location filename="../src/share/batchrun.cpp" line="+61"/>
+        <source>resmin türü dosya adının uzantısından anlaşılmalı: .png, .svg ya da .pdf.</source>
+        <translation>the kind of picture is told by the file name&apos;s extension: .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Derste yol yok.</source>
+        <translation>The lesson has no path.</translation>
+    </message>
+</context>
+<context>
     <name>BoxCountCommand</name>
     <message>
         <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
@@ -17,25 +30,69 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+11"/>
-        <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.</source>
-        <translation>Shortest Path: the shortest and the longest path through a staged graph.</translation>
+        <location filename="../src/app/commandline.cpp" line="+27"/>
+        <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
+
+--solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz.</source>
+        <translation>Shortest Path: the shortest and the longest path through a staged graph.
+
+With --solve or an --export option no window opens: the lesson file is read, what was asked for is written and the program ends (no display is needed). On an error a message of one line goes to standard error, the exit status is 1 and no partial file is left.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+8"/>
+        <source>En iyi yolu &quot;Toplam: …&quot; ve &quot;Yol: …&quot; satırları olarak yazar.</source>
+        <translation>Prints the best path as the lines &quot;Toplam: …&quot; (total) and &quot;Yol: …&quot; (path).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dersin kendi seçimi yerine en uzun yolu alır (--solve ve --export için).</source>
+        <translation>Takes the longest path instead of the lesson&apos;s own mode (for --solve and --export).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizimi, en iyi yol kırmızı, OUT dosyasına yazar: .png, .svg ya da .pdf.</source>
+        <translation>Writes the drawing, with the best path in red, to OUT: .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonuç tablosunun bütün yollarını OUT dosyasına CSV olarak yazar.</source>
+        <translation>Writes every path of the result table to OUT as CSV.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kenar tablosunu OUT dosyasına CSV olarak yazar.</source>
+        <translation>Writes the edge table to OUT as CSV.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Açılacak ders dosyası (.stagepath).</source>
         <translation>The lesson file to open (.stagepath).</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+15"/>
         <source>Yalnızca bir ders dosyası açılabilir.</source>
         <translation>Only one lesson file can be opened.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--%1 seçeneği bir dosya adı ister.</source>
+        <translation>The option --%1 needs a file name.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--solve ve --export seçenekleri bir ders dosyası ister.</source>
+        <translation>The options --solve and --export need a lesson file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--longest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.</source>
+        <translation>--longest is used only with --solve or an --export option.</translation>
     </message>
 </context>
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+13"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -129,11 +186,21 @@
     </message>
     <message>
         <location line="+1"/>
-        <source>&lt;p&gt;Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol bulunur.&lt;/p&gt;&lt;p&gt;Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Instead of adding up every path one by one, the best total that reaches each box is found, column by column. The boxes of column 1 have the total 0. The best total of a box in the next column is the least of the best totals of the boxes in the column before, each plus the value of the line from there (the greatest, for the longest path). From the box of the last column with the best total, the path is found by going back, at each step to the box that gave that total.&lt;/p&gt;&lt;p&gt;So the work grows with the number of lines, not with the number of paths: even with millions of paths the answer comes at once. “Calculate”, on the other hand, lists every path; the row selected in the table shows the same total. Of paths with equal totals, the one that comes first in the table is chosen.&lt;/p&gt;</translation>
+        <source>&lt;p&gt;Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun en iyi toplamı, önceki sütunun her kutusunun en iyi toplamına aradaki çizginin değeri eklenerek bulunan toplamların en küçüğüdür (En Uzun Yol için en büyüğü). Son sütunda en iyi toplamı olan kutudan geriye, her adımda bu toplamı veren kutu izlenerek yol bulunur.&lt;/p&gt;&lt;p&gt;Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.&lt;/p&gt;&lt;p&gt;Görünüm menüsündeki “Çözüm Adımları” (F6) bunu adım adım gösterir: tabloda her kutunun en iyi toplamı, bu toplamı veren önceki kutu ve o kutuya bu toplamla ulaşan yol sayısı (“Eşit yollar”) durur. “İleri” her adımda bir sütun daha çözer: çizimde çözülen kutuların en iyi toplamı yuvarlaklarının sağ üstüne yazılır, bakılan vortanın çizgileri ve her kutunun seçtiği çizgi renklenir; son adımda en iyi yol “Çiz”deki gibi kırmızıyla çizilir. Alttaki tablo en iyi yolları sıralar; bir yola çift tıklayınca satırı sonuç tablosunda seçilir. Sonuç tablosunda seçilen satırın yolu çizimde maviyle, “Tüm En İyi Yollar” seçiliyse bir en iyi yol üzerindeki bütün çizgiler turuncuyla gösterilir.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Instead of adding up every path one by one, the best total that reaches each box is found, column by column. The boxes of column 1 have the total 0. The best total of a box in the next column is the least of the best totals of the boxes in the column before, each plus the value of the line from there (the greatest, for the longest path). From the box of the last column with the best total, the path is found by going back, at each step to the box that gave that total.&lt;/p&gt;&lt;p&gt;So the work grows with the number of lines, not with the number of paths: even with millions of paths the answer comes at once. “Calculate”, on the other hand, lists every path; the row selected in the table shows the same total. Of paths with equal totals, the one that comes first in the table is chosen.&lt;/p&gt;&lt;p&gt;“Solution Steps” (F6) in the View menu shows this step by step: its table gives every box’s best total, the box before it that gives this total and how many paths reach the box with it (“Equal paths”). “Forward” solves one more column at each step: on the drawing the best totals of the solved boxes are written at the top right of their circles, and the lines of the stage being looked at and the line each box chose are coloured; at the last step the best path is drawn in red, as “Draw” draws it. The table below ranks the best paths; double-click one to select its row in the result table. The path of the row selected in the result table is drawn in blue, and with “All Best Paths” every line on a best path is drawn in orange.&lt;/p&gt;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+17"/>
+        <source>Dışa aktarmak, yazdırmak, kopyalamak</source>
+        <translation>Exporting, printing, copying</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Dosya menüsünde “Çizimi Dışa Aktar…” bütün çizimi, işaretliyse kırmızı yolla birlikte, %100 boyutta PNG (bir ya da iki kat), SVG ya da PDF olarak kaydeder; türünü dosya adının uzantısı belirler. “Tabloyu Dışa Aktar (CSV)…” sonuç tablosunu bütün satırlarıyla ya da çizgi tablosunu bir hesap tablosunun açabileceği bir CSV dosyasına yazar; sayılar ondalık noktayla yazılır. Uzun süren bir dışa aktarma iptal edilebilir; yarım dosya kalmaz. “Yazdır…” önce baskı önizlemesini açar: ilk sayfada çizim ve en iyi yol, ardından tablolar (uzun bir tablonun ilk satırları).&lt;/p&gt;&lt;p&gt;Düzen → Kopyala (Ctrl+C) odaktaki tablonun seçili satırlarını başlıklarıyla birlikte, bir hesap tablosuna sütun sütun yapışacak biçimde kopyalar; çizgi tablolarında Shift ve Ctrl ile birden çok satır, Ctrl+A ile hepsi seçilir (en çok 100.000 satır kopyalanır). Odak bir tabloda değilse bütün çizim resim olarak kopyalanır.&lt;/p&gt;&lt;p&gt;Pencere açmadan, komut satırından: &lt;code&gt;stagepath --solve ders.stagepath&lt;/code&gt; en iyi yolu yazar; --export-picture, --export-results ve --export-edges dosyaları yazar (ayrıntılar: &lt;code&gt;stagepath --help&lt;/code&gt;).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;In the File menu, “Export Drawing…” saves the whole drawing, with the red path when it is marked, at 100 % as PNG (at single or double size), SVG or PDF; the file name&apos;s extension decides which. “Export Table (CSV)…” writes the result table with every row, or the edge table, to a CSV file that a spreadsheet opens; numbers are written with a decimal point. An export that takes long can be cancelled; no partial file is left. “Print…” opens a print preview first: the drawing and the best path on the first page, then the tables (the first rows of a long one).&lt;/p&gt;&lt;p&gt;Edit → Copy (Ctrl+C) copies the selected rows of the table that has the focus, with its headings, so that they paste into a spreadsheet as columns; in the edge tables Shift and Ctrl select several rows and Ctrl+A all of them (at most 100,000 rows are copied). When no table has the focus, the whole drawing is copied as an image.&lt;/p&gt;&lt;p&gt;Without a window, from the command line: &lt;code&gt;stagepath --solve ders.stagepath&lt;/code&gt; prints the best path; --export-picture, --export-results and --export-edges write files (details: &lt;code&gt;stagepath --help&lt;/code&gt;).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Sınırlar</source>
         <translation>Limits</translation>
     </message>
@@ -388,9 +455,70 @@
     </message>
 </context>
 <context>
+    <name>PictureFile</name>
+    <message>
+        <location filename="../src/share/picturefile.cpp" line="+43"/>
+        <source>Çizim PNG resmi için çok büyük (%1 × %2 piksel, en çok %3 piksel); SVG ya da PDF olarak kaydedin.</source>
+        <translation>The drawing is too large for a PNG image (%1 × %2 pixels, at most %3 pixels); save it as SVG or PDF.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+</context>
+<context>
+    <name>Printout</name>
+    <message>
+        <location filename="../src/share/printout.cpp" line="+42"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest Path</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Çizilecek yol yok.</source>
+        <translation>There is no path to draw.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 — Toplam: %2</source>
+        <translation>%1 — Total: %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yol: %1</source>
+        <translation>Path: %1</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>Kenar tablosu</source>
+        <translation>Edge table</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Sonuç tablosu</source>
+        <translation>Result table</translation>
+    </message>
+    <message>
+        <location line="+133"/>
+        <source>%1 (%2 satır)</source>
+        <translation>%1 (%2 rows)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Yalnızca ilk %1 satır yazdırıldı, %2 satır yazdırılmadı. Tablonun tamamı için: Dosya → Tabloyu Dışa Aktar (CSV).</source>
+        <translation>Only the first %1 rows were printed; %2 rows were left out. For the whole table: File → Export Table (CSV).</translation>
+    </message>
+</context>
+<context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+52"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -408,6 +536,19 @@
         <location line="+1"/>
         <source>Satır</source>
         <translation>Row</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFile</name>
+    <message>
+        <location filename="../src/share/savedfile.cpp" line="+25"/>
+        <source>&quot;%1&quot; yazılamadı: %2.</source>
+        <translation>&quot;%1&quot; could not be written: %2.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>çıktı üretilemedi</source>
+        <translation>the output could not be produced</translation>
     </message>
 </context>
 <context>
@@ -459,6 +600,14 @@
     </message>
 </context>
 <context>
+    <name>SolutionRunner</name>
+    <message>
+        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
+        <translation>Out of memory; the solution cannot be shown.</translation>
+    </message>
+</context>
+<context>
     <name>StageCountCommand</name>
     <message>
         <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
@@ -469,7 +618,7 @@
 <context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+62"/>
+        <location filename="../src/solver/steptable.cpp" line="+66"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -495,6 +644,29 @@
     </message>
 </context>
 <context>
+    <name>StepWalk</name>
+    <message>
+        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <source>Adım 0 / %1: çizim olduğu gibi</source>
+        <translation>Step 0 / %1: the drawing as it is</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adım 1 / %1: 1. sütun, her kutunun toplamı 0</source>
+        <translation>Step 1 / %1: column 1, every box&apos;s total is 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adım %1 / %2: %3, %4. sütunun en iyi toplamları</source>
+        <translation>Step %1 / %2: %3, the best totals of column %4</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>; en iyi yol kırmızı</source>
+        <translation>; the best path in red</translation>
+    </message>
+</context>
+<context>
     <name>Validation</name>
     <message>
         <location filename="../src/solver/validation.cpp" line="+32"/>
@@ -502,7 +674,12 @@
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
+        <source>Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.</source>
+        <translation>The number of stages is 0: there is a single column of boxes and no line joins two boxes, so there is no path at all.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Değer sütununun %1. satırındaki değer bir sayı değil: &quot;%2&quot;.</source>
         <translation>The value in row %1 of the Value column is not a number: &quot;%2&quot;.</translation>
     </message>
@@ -520,6 +697,42 @@
         <location line="+2"/>
         <source>Yol sayısı (%1) çok büyük: &quot;Hesaplama Yap&quot; en çok %2 yol listeleyebilir.</source>
         <translation>There are too many paths (%1): &quot;Calculate&quot; lists at most %2 paths.</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::BackgroundTask</name>
+    <message>
+        <location filename="../src/app/backgroundtask.cpp" line="+57"/>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::CopyCommand</name>
+    <message>
+        <location filename="../src/app/copycommand.cpp" line="+156"/>
+        <source>Satırlar kopyalanıyor…</source>
+        <translation>Copying the rows…</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Seçili %1 satırdan yalnızca ilk %2 satır kopyalandı. Tablonun tamamı için &quot;Tabloyu Dışa Aktar (CSV)…&quot; komutunu kullanın.</source>
+        <translation>Only the first %2 of the %1 selected rows were copied. For the whole table use &quot;Export Table (CSV)…&quot;.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Çizim panoya kopyalanamayacak kadar büyük (%1 × %2 piksel, en çok %3 piksel). &quot;Çizimi Dışa Aktar…&quot; ile PNG, SVG ya da PDF olarak kaydedin.</source>
+        <translation>The drawing is too large to copy to the clipboard (%1 × %2 pixels, at most %3 pixels). Save it as PNG, SVG or PDF with &quot;Export Drawing…&quot;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Çizim kopyalanıyor…</source>
+        <translation>Copying the drawing…</translation>
     </message>
 </context>
 <context>
@@ -569,7 +782,7 @@
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+54"/>
+        <location filename="../src/app/historyactions.cpp" line="+60"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -582,7 +795,7 @@
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+74"/>
+        <location filename="../src/app/languagemenu.cpp" line="+70"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -600,7 +813,7 @@
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+76"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+78"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -671,12 +884,12 @@
         <translation>Save Lesson As</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+25"/>
         <source>&quot;%1&quot; açılamadı: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be opened: not enough memory.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>&quot;%1&quot; kaydedilemedi: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be saved: not enough memory.</translation>
     </message>
@@ -694,17 +907,12 @@
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+66"/>
-        <source>Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.</source>
-        <translation>The number of stages is 0: there is a single column of boxes and no line joins two boxes, so there is no path at all.</translation>
-    </message>
-    <message>
-        <location line="+276"/>
+        <location filename="../src/app/mainwindow.cpp" line="+348"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-199"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -765,18 +973,18 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+483"/>
+        <location line="+475"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-482"/>
-        <location line="+482"/>
+        <location line="-474"/>
+        <location line="+474"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-481"/>
+        <location line="-473"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -826,7 +1034,7 @@
         <translation>Results</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+89"/>
         <source>%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.</source>
         <translation>%1 spacing must be a number from %2 to %3; the previous value (%4) is used.</translation>
     </message>
@@ -862,7 +1070,7 @@
         <translation>The tables were not changed.</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+49"/>
         <source>Listelenen yollar değiştirilmedi.</source>
         <translation>The listed paths were not changed.</translation>
     </message>
@@ -872,9 +1080,47 @@
         <translation>There is no path to draw.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+11"/>
         <source>Toplam: %1</source>
         <translation>Total: %1</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::PictureExport</name>
+    <message>
+        <location filename="../src/app/pictureexport.cpp" line="+26"/>
+        <source>PNG resmi (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PNG resmi, iki kat (2×) (*.png)</source>
+        <translation>PNG image, double size (2×) (*.png)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SVG çizimi (*.svg)</source>
+        <translation>SVG drawing (*.svg)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PDF belgesi (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizimi Dışa Aktar</source>
+        <translation>Export Drawing</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>&quot;%1&quot; için resim türü bilinmiyor: dosya adı .png, .svg ya da .pdf ile bitmeli.</source>
+        <translation>The kind of picture for &quot;%1&quot; is unknown: the file name must end in .png, .svg or .pdf.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Çizim yazılıyor…</source>
+        <translation>Writing the drawing…</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1142,14 @@
     </message>
 </context>
 <context>
+    <name>stagepath::PrintCommand</name>
+    <message>
+        <location filename="../src/app/printcommand.cpp" line="+35"/>
+        <source>Baskı hazırlanıyor…</source>
+        <translation>Preparing the printout…</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::ResultTable</name>
     <message>
         <location filename="../src/solver/resulttable.cpp" line="+15"/>
@@ -908,6 +1162,165 @@
         <location line="+17"/>
         <source>Yol</source>
         <translation>Path</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::ShareActions</name>
+    <message>
+        <location filename="../src/app/shareactions.cpp" line="+26"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest Path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Kısa Yol — %1</source>
+        <translation>Shortest Path — %1</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Çizimi Dışa Aktar…</source>
+        <translation>Export Drawing…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tabloyu Dışa Aktar (CSV)…</source>
+        <translation>Export Table (CSV)…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yazdır…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kopyala</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>ders</source>
+        <translation>lesson</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::SolutionStepsWindow</name>
+    <message>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
+        <source>Çözüm Adımları</source>
+        <translation>Solution Steps</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İlk</source>
+        <translation>First</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Geri</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İleri</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Son</source>
+        <translation>Last</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>İlk adım: 1. sütun</source>
+        <translation>First step: column 1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Önceki adım</source>
+        <translation>Previous step</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonraki adım: bir vorta daha</source>
+        <translation>Next step: one more stage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Son adım: bütün sütunlar ve en iyi yol</source>
+        <translation>Last step: every column and the best path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi yollar, gösterilecek sayı:</source>
+        <translation>Best paths, how many to show:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kutuların en iyi toplamları</source>
+        <translation>Best totals of the boxes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi yollar</source>
+        <translation>Best paths</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir yola çift tıklayın: sonuç tablosunda satırı seçilir ve yol mavi çizilir.</source>
+        <translation>Double-click a path: its row is selected in the result table and the path is drawn in blue.</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <source>Hesaplanıyor…</source>
+        <translation>Working it out…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest path</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest path</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Çözülecek kutu yok.</source>
+        <translation>There are no boxes to solve.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: bu grafikte yol yok.</source>
+        <translation>%1: this graph has no path.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 — en iyi toplam: %2, bu toplamı veren yol sayısı: %3</source>
+        <translation>%1 — best total: %2, paths with this total: %3</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::SolutionViews</name>
+    <message>
+        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <source>Çözüm Adımları</source>
+        <translation>Solution Steps</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Dinamik programı adım adım, en iyi yolları sıralı gösterir.</source>
+        <translation>Shows the dynamic program step by step and the best paths in order.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tüm En İyi Yollar</source>
+        <translation>All Best Paths</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir en iyi yol üzerindeki her çizgiyi turuncu çizer.</source>
+        <translation>Draws every line that lies on a best path in orange.</translation>
     </message>
 </context>
 <context>
@@ -979,6 +1392,46 @@
         <location line="+8"/>
         <source>%1 için kutu sayısı &quot;%2&quot; kabul edilmedi. %3</source>
         <translation>The number of boxes &quot;%2&quot; for %1 was not accepted. %3</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::TableExport</name>
+    <message>
+        <location filename="../src/app/tableexport.cpp" line="+31"/>
+        <source>Sonuç tablosu, CSV (*.csv)</source>
+        <translation>Result table, CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kenar tablosu, CSV (*.csv)</source>
+        <translation>Edge table, CSV (*.csv)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tabloyu Dışa Aktar</source>
+        <translation>Export Table</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+2"/>
+        <source>-yollar</source>
+        <translation>-paths</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <location line="+2"/>
+        <source>-kenarlar</source>
+        <translation>-edges</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Sonuç tablosu yazılıyor…</source>
+        <translation>Writing the result table…</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Kenar tablosu yazılıyor…</source>
+        <translation>Writing the edge table…</translation>
     </message>
 </context>
 </TS>

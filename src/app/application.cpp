@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QDropEvent>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -36,6 +37,41 @@ CommandLineRequest parseCommandLine(const QCoreApplication &app)
     parser.process(app);
     return readCommandLine(parser);
 }
+
+// Whether the command line asks for the batch mode (a wrong command line
+// does not: the ordinary start reports it).
+bool asksForBatch(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    buildCommandLine(parser);
+    return parser.parse(arguments) && !parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("version"))
+        && readCommandLine(parser).batch.isBatch();
+}
+
+// The batch mode: no window, so no display either; the drawing is painted
+// on the offscreen platform.
+int runBatchApplication(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error is for the one line that names a problem: the
+    // toolkit's notes (on the missing session, say) stay out of it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "stagepath: %s\n", qUtf8Printable(message));
+    });
+    const QGuiApplication app(argc, argv);
+    nameApplication();
+    const CommandLineRequest request = parseCommandLine(app);
+    const BatchResult result = request.problem.isEmpty() ? runBatch(request.batch) : BatchResult{1, {}, request.problem};
+    std::fputs(qUtf8Printable(result.output), stdout);
+    if (!result.problem.isEmpty())
+        std::fprintf(stderr, "stagepath: %s\n", qUtf8Printable(result.problem));
+    return result.exitCode;
+}
+
 } // namespace
 
 bool Application::notify(QObject *receiver, QEvent *event)
@@ -51,6 +87,8 @@ bool Application::notify(QObject *receiver, QEvent *event)
 
 int runApplication(int argc, char *argv[])
 {
+    if (asksForBatch(argc, argv))
+        return runBatchApplication(argc, argv);
     if (!displayAvailable()) {
         // --help and --version need no display.
         const QCoreApplication app(argc, argv);

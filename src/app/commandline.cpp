@@ -5,14 +5,40 @@
 
 namespace stagepath {
 
+namespace {
+
+// The translation context of the command line's texts.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+const QString solveOption = QStringLiteral("solve");
+const QString longestOption = QStringLiteral("longest");
+const QString pictureOption = QStringLiteral("export-picture");
+const QString resultsOption = QStringLiteral("export-results");
+const QString edgesOption = QStringLiteral("export-edges");
+
+} // namespace
+
 void buildCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine", "En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol."));
+        CommandLine::tr("En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.\n\n"
+                        "--solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır "
+                        "ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, "
+                        "çıkış durumu 1 olur ve yarım dosya kalmaz."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 QCoreApplication::translate("CommandLine", "Açılacak ders dosyası (.stagepath)."),
+    const QString out = QStringLiteral("OUT");
+    parser.addOptions({
+        {solveOption, CommandLine::tr("En iyi yolu \"Toplam: …\" ve \"Yol: …\" satırları olarak yazar.")},
+        {longestOption, CommandLine::tr("Dersin kendi seçimi yerine en uzun yolu alır (--solve ve --export için).")},
+        {pictureOption, CommandLine::tr("Çizimi, en iyi yol kırmızı, OUT dosyasına yazar: .png, .svg ya da .pdf."), out},
+        {resultsOption, CommandLine::tr("Sonuç tablosunun bütün yollarını OUT dosyasına CSV olarak yazar."), out},
+        {edgesOption, CommandLine::tr("Kenar tablosunu OUT dosyasına CSV olarak yazar."), out},
+    });
+    parser.addPositionalArgument(QStringLiteral("FILE"), CommandLine::tr("Açılacak ders dosyası (.stagepath)."),
                                  QStringLiteral("[FILE]"));
 }
 
@@ -20,10 +46,26 @@ CommandLineRequest readCommandLine(const QCommandLineParser &parser)
 {
     CommandLineRequest request;
     const QStringList files = parser.positionalArguments();
+    BatchRequest &batch = request.batch;
+    batch.solve = parser.isSet(solveOption);
+    batch.longest = parser.isSet(longestOption);
+    batch.picture = parser.value(pictureOption);
+    batch.results = parser.value(resultsOption);
+    batch.edges = parser.value(edgesOption);
     if (files.size() > 1)
-        request.problem = QCoreApplication::translate("CommandLine", "Yalnızca bir ders dosyası açılabilir.");
+        request.problem = CommandLine::tr("Yalnızca bir ders dosyası açılabilir.");
     else if (!files.isEmpty())
-        request.lessonFile = files.constFirst();
+        request.lessonFile = batch.lessonFile = files.constFirst();
+    for (const QString &option : {pictureOption, resultsOption, edgesOption}) {
+        if (parser.isSet(option) && parser.value(option).isEmpty())
+            request.problem = CommandLine::tr("--%1 seçeneği bir dosya adı ister.").arg(option);
+    }
+    if (!request.problem.isEmpty())
+        return request;
+    if (batch.isBatch() && files.isEmpty())
+        request.problem = CommandLine::tr("--solve ve --export seçenekleri bir ders dosyası ister.");
+    else if (batch.longest && !batch.isBatch())
+        request.problem = CommandLine::tr("--longest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.");
     return request;
 }
 

@@ -3,10 +3,15 @@
 // here and nowhere else:
 //
 //   stagepath [FILE]     the window, with the lesson FILE opened
+//   stagepath [--solve] [--longest] [--export-picture OUT] [--export-results OUT]
+//             [--export-edges OUT] FILE
+//                        the batch mode: no window (share/batchrun.h)
 //   stagepath --help | --version
 //
 // An option is added to the parser in buildCommandLine and read into the
 // request in readCommandLine.
+
+#include "share/batchrun.h"
 
 #include <QString>
 
@@ -17,10 +22,11 @@ namespace stagepath {
 // What the command line asks for.
 struct CommandLineRequest {
     QString lessonFile; // empty: the start-up lesson
+    BatchRequest batch; // the work of the batch mode; batch.isBatch() when it is asked for
     QString problem;    // why the command line cannot be used; empty when it can
 };
 
-// Sets up the parser: the description, --help, --version and FILE.
+// Sets up the parser: the description, --help, --version, the batch options and FILE.
 void buildCommandLine(QCommandLineParser &parser);
 // Reads a parsed command line.
 CommandLineRequest readCommandLine(const QCommandLineParser &parser);

@@ -94,7 +94,30 @@ QString helpPageHtml()
                    "bulunur.</p>"
                    "<p>Böylece iş çizgi sayısı kadardır, yol sayısı kadar değil: milyonlarca yol olsa da "
                    "yanıt hemen gelir. “Hesaplama Yap” ise bütün yolları listeler; tabloda seçilen satır "
-                   "aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.</p>")),
+                   "aynı toplamı gösterir. Toplamları eşit yollardan tabloda önce geleni seçilir.</p>"
+                   "<p>Görünüm menüsündeki “Çözüm Adımları” (F6) bunu adım adım gösterir: tabloda her kutunun "
+                   "en iyi toplamı, bu toplamı veren önceki kutu ve o kutuya bu toplamla ulaşan yol sayısı "
+                   "(“Eşit yollar”) durur. “İleri” her adımda bir sütun daha çözer: çizimde çözülen kutuların "
+                   "en iyi toplamı yuvarlaklarının sağ üstüne yazılır, bakılan vortanın çizgileri ve her "
+                   "kutunun seçtiği çizgi renklenir; son adımda en iyi yol “Çiz”deki gibi kırmızıyla çizilir. "
+                   "Alttaki tablo en iyi yolları sıralar; bir yola çift tıklayınca satırı sonuç tablosunda "
+                   "seçilir. Sonuç tablosunda seçilen satırın yolu çizimde maviyle, “Tüm En İyi Yollar” "
+                   "seçiliyse bir en iyi yol üzerindeki bütün çizgiler turuncuyla gösterilir.</p>")),
+        section(HelpText::tr("Dışa aktarmak, yazdırmak, kopyalamak"),
+                HelpText::tr("<p>Dosya menüsünde “Çizimi Dışa Aktar…” bütün çizimi, işaretliyse kırmızı yolla birlikte, "
+                   "%100 boyutta PNG (bir ya da iki kat), SVG ya da PDF olarak kaydeder; türünü dosya adının "
+                   "uzantısı belirler. “Tabloyu Dışa Aktar (CSV)…” sonuç tablosunu bütün satırlarıyla ya da "
+                   "çizgi tablosunu bir hesap tablosunun açabileceği bir CSV dosyasına yazar; sayılar ondalık "
+                   "noktayla yazılır. Uzun süren bir dışa aktarma iptal edilebilir; yarım dosya kalmaz. "
+                   "“Yazdır…” önce baskı önizlemesini açar: ilk sayfada çizim ve en iyi yol, ardından tablolar "
+                   "(uzun bir tablonun ilk satırları).</p>"
+                   "<p>Düzen → Kopyala (Ctrl+C) odaktaki tablonun seçili satırlarını başlıklarıyla birlikte, bir "
+                   "hesap tablosuna sütun sütun yapışacak biçimde kopyalar; çizgi tablolarında Shift ve Ctrl ile "
+                   "birden çok satır, Ctrl+A ile hepsi seçilir (en çok 100.000 satır kopyalanır). Odak bir "
+                   "tabloda değilse bütün çizim resim olarak kopyalanır.</p>"
+                   "<p>Pencere açmadan, komut satırından: <code>stagepath --solve ders.stagepath</code> en iyi "
+                   "yolu yazar; --export-picture, --export-results ve --export-edges dosyaları yazar "
+                   "(ayrıntılar: <code>stagepath --help</code>).</p>")),
         section(HelpText::tr("Sınırlar"),
                 HelpText::tr("<p>Pencereyi dondurmayacak ya da belleği tüketmeyecek bir girdi kabul edilir; "
                    "sınırı aşan bir girdi, neyin aştığı söylenerek geri çevrilir.</p>")

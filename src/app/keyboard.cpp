@@ -53,4 +53,14 @@ QAction *createWindowAction(QWidget *window, const char *objectName, const QKeyS
     return action;
 }
 
+QList<QKeySequence> standardShortcuts(QKeySequence::StandardKey key)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+    if (keys.isEmpty() && key == QKeySequence::SaveAs)
+        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    if (keys.isEmpty() && key == QKeySequence::Quit)
+        keys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    return keys;
+}
+
 } // namespace stagepath

@@ -2,8 +2,10 @@
 // Keyboard use of the window's own controls where the toolkit's defaults fall
 // short of what a keyboard user expects.
 
+#include <QKeySequence>
+#include <QList>
+
 class QAction;
-class QKeySequence;
 class QWidget;
 
 namespace stagepath {
@@ -18,5 +20,9 @@ void applyKeyboardConventions(QWidget *window);
 // A command of the window (a child of it, named objectName) that its
 // shortcut triggers wherever the focus is in the window.
 QAction *createWindowAction(QWidget *window, const char *objectName, const QKeySequence &shortcut);
+
+// The platform's shortcuts for a standard command, or the common one where
+// the platform has none (Save As and Quit have none on some desktops).
+QList<QKeySequence> standardShortcuts(QKeySequence::StandardKey key);
 
 } // namespace stagepath

@@ -1,11 +1,12 @@
 #include "languagemenu.h"
 
+#include "usersettings.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
-#include <QSettings>
 #include <QWidget>
 
 namespace stagepath {
@@ -13,11 +14,6 @@ namespace stagepath {
 namespace {
 
 const QString languageKey = QStringLiteral("language");
-
-QSettings settings()
-{
-    return QSettings(QStringLiteral("stagepath"), QStringLiteral("stagepath"));
-}
 
 } // namespace
 
@@ -54,13 +50,13 @@ LanguageMenu::LanguageMenu(QWidget *window, QMenu *parentMenu)
 
 Language LanguageMenu::rememberedLanguage()
 {
-    return Translations::fromCode(settings().value(languageKey).toString());
+    return Translations::fromCode(userSettings().value(languageKey).toString());
 }
 
 void LanguageMenu::switchTo(Language language)
 {
     (language == Language::English ? m_english : m_turkish)->setChecked(true);
-    settings().setValue(languageKey, Translations::code(language));
+    userSettings().setValue(languageKey, Translations::code(language));
     if (language == m_translations->language())
         return;
     m_translations->setLanguage(language);

@@ -2,6 +2,8 @@
 
 #include "busycursor.h"
 #include "filework.h"
+#include "keyboard.h"
+#include "lastfolder.h"
 #include "recentfiles.h"
 
 #include "lesson/lessondocument.h"
@@ -15,7 +17,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include <memory>
 #include <new>
@@ -59,7 +60,7 @@ QAction *LessonFiles::addAction(QMenu *menu, const char *name, QKeySequence::Sta
 {
     auto *action = new QAction(m_window);
     action->setObjectName(QLatin1String(name));
-    action->setShortcuts(key);
+    action->setShortcuts(standardShortcuts(key));
     menu->addAction(action);
     return action;
 }
@@ -212,6 +213,7 @@ bool LessonFiles::takeReading(const QString &fileName, const LessonReading &read
         }
         m_document->load(*reading.lesson, QFileInfo(fileName).absoluteFilePath());
         m_recent->add(fileName);
+        lastfolder::remember(fileName);
         return true;
     } catch (const std::bad_alloc &) {
         m_report(tr("\"%1\" açılamadı: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName)));
@@ -246,6 +248,7 @@ bool LessonFiles::finishWriting(const QString &fileName, const QString &problem)
     }
     m_document->markSaved(QFileInfo(fileName).absoluteFilePath());
     m_recent->add(fileName);
+    lastfolder::remember(fileName);
     return true;
 }
 
@@ -253,7 +256,7 @@ QString LessonFiles::dialogFolder() const
 {
     if (!m_document->fileName().isEmpty())
         return QFileInfo(m_document->fileName()).absolutePath();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return lastfolder::folder();
 }
 
 QString LessonFiles::fileFilter() const

@@ -7,6 +7,8 @@
 #include "picturebox.h"
 #include "pictureviewport.h"
 #include "reportview.h"
+#include "shareactions.h"
+#include "solutionviews.h"
 #include "stagenavigation.h"
 #include "tabstrip.h"
 #include "twips.h"
@@ -20,6 +22,7 @@
 #include "model/numbers.h"
 #include "model/stagefilter.h"
 #include "model/stagetable.h"
+#include "share/picturefile.h"
 #include "solver/bestpath.h"
 #include "solver/resulttable.h"
 #include "solver/validation.h"
@@ -58,14 +61,6 @@ QFont windowFont()
     font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     font.setPointSizeF(6.75);
     return font;
-}
-
-// Why a graph has no path at all; nullopt when it has one.
-std::optional<QString> noPathMessage(const GraphShape &shape)
-{
-    if (shape.stageCount() == 0)
-        return MainWindow::tr("Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.");
-    return emptyColumnMessage(shape);
 }
 
 // Counts and limits in a message, grouped as the locale groups them ("10.000").
@@ -127,10 +122,19 @@ void MainWindow::createMenus()
     m_files->addActions(m_fileMenu);
     m_historyActions = new HistoryActions(this, m_lesson);
     m_historyActions->addActions(m_editMenu);
+    m_share = new ShareActions({this, [this] { return m_controls.picture->picture(); }, m_edgeTable, m_resultTable,
+                                [this] { return m_settings; }, [this] { return m_lesson->fileName(); },
+                                [this](const QString &problem) { showMessage(problem); },
+                                {m_controls.edgeView, m_controls.stageEdgeView}});
+    m_share->addActions(m_fileMenu, m_editMenu);
     m_pictureView->addZoomActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
     m_stageNavigation->addActions(m_viewMenu);
+    m_viewMenu->addSeparator();
+    m_solutionViews = new SolutionViews({this, m_lesson, m_controls.picture, m_pictureView, m_controls.resultView,
+                                         m_resultTable});
+    m_solutionViews->addActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
     m_helpCommands = new HelpMenu(this, m_helpMenu);
@@ -142,6 +146,7 @@ void MainWindow::retranslateUi()
     updateTitle();
     m_files->retranslate();
     m_historyActions->retranslate();
+    m_share->retranslate();
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));
@@ -181,6 +186,7 @@ void MainWindow::retranslateUi()
 
     m_pictureView->retranslate();
     m_stageNavigation->retranslate();
+    m_solutionViews->retranslate();
     m_languageMenu->retranslate();
     m_helpCommands->retranslate();
     retranslateTables();
@@ -577,17 +583,11 @@ void MainWindow::redraw()
     reportingErrors([this] {
         if (m_stageTable->rowCount() == 0)
             return;
-        DrawSettings draw;
-        draw.xSpacing = m_settings.xSpacing;
-        draw.ySpacing = m_settings.ySpacing;
-        draw.radius = m_settings.circleSize;
-        draw.penWidth = m_settings.penWidth;
-        draw.coloured = m_settings.colourLines;
-        const GraphPicture picture(m_edgeTable->snapshot(), draw);
+        const GraphPicture picture(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
         if (picture.isEmpty())
             return; // no columns: nothing is drawn, not even cleared
         m_largestStageSize = picture.largest();
-        m_controls.picture->setPicture(picture);
+        m_controls.picture->setPicture(picture.withOverlays(m_solutionViews->overlaysAfterRedraw(picture.edges())));
         m_pictureView->layOut();
     });
 }
@@ -635,10 +635,7 @@ void MainWindow::drawBestPath()
             showMessage(noPathMessage(snapshot->shape).value_or(tr("Çizilecek yol yok.")));
             return;
         }
-        PictureBox *picture = m_controls.picture;
-        PictureOverlays overlays = picture->picture().overlays();
-        overlays.bestPath = best->positions;
-        picture->setPicture(picture->picture().withOverlays(overlays));
+        m_solutionViews->showBestPath(best->positions);
 
         if (listing == Listing::Listed && best->row >= 0 && best->row < m_resultTable->rowCount()) {
             selectBestRow(best->row);

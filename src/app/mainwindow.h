@@ -51,6 +51,8 @@ class LessonFiles;
 class PathTextList;
 class PictureViewport;
 class ResultTable;
+class ShareActions;
+class SolutionViews;
 class StageFilter;
 class StageNavigation;
 class StageTable;
@@ -146,6 +148,8 @@ private:
     StageNavigation *m_stageNavigation = nullptr;
     LanguageMenu *m_languageMenu = nullptr;
     HelpMenu *m_helpCommands = nullptr;
+    ShareActions *m_share = nullptr; // export, print, copy
+    SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
 };
 
 } // namespace stagepath

@@ -1,21 +1,17 @@
 #include "recentfiles.h"
 
+#include "usersettings.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 namespace stagepath {
 
 namespace {
 
 const QString settingsKey = QStringLiteral("recentFiles");
-
-QSettings userSettings()
-{
-    return QSettings(QStringLiteral("stagepath"), QStringLiteral("stagepath"));
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Drawing pixels to device pixels, and where crisp strokes are set.
 #include "devicemap.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -10,6 +11,7 @@ namespace stagepath {
 
 DeviceMap::DeviceMap(const QPainter &painter, double zoom)
     : m_logicalToDevice(painter.deviceTransform())
+    , m_raster(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Raster)
 {
     // The painter maps its world coordinates to the device through its world
     // transform and then what it adds itself (the device pixel ratio, a
@@ -43,6 +45,8 @@ double DeviceMap::snap(double device, double devicePen)
 QPointF DeviceMap::snapped(QPointF drawing, double devicePen) const
 {
     const QPointF d = toDevice(drawing);
+    if (!m_raster)
+        return d;
     return QPointF(snap(d.x(), devicePen), snap(d.y(), devicePen));
 }
 

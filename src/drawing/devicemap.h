@@ -5,7 +5,8 @@
 // crisp: a stroke an odd number of device pixels wide is centred on a pixel's
 // centre, an even one on the edge between two pixels, so that a one-pixel line
 // at a whole drawing pixel y fills device row y, and drawing point (x, y) shows
-// at pixel (x, y) at 100 %.
+// at pixel (x, y) at 100 %. On a vector device (SVG, PDF, a printer) there
+// are no pixels to line up with: there everything keeps its exact place.
 
 #include <QPointF>
 #include <QRectF>
@@ -32,6 +33,8 @@ public:
     double penWidth(double width) const;
     // Where a stroke of that device width is set for a device coordinate.
     static double snap(double device, double devicePen);
+    // A drawing point on the device, set for a stroke of that device width
+    // (on a raster device only).
     QPointF snapped(QPointF drawing, double devicePen) const;
 
     // Sets the painter to draw in device pixels, or in drawing pixels.
@@ -42,6 +45,7 @@ private:
     QTransform m_logicalToDevice;
     QTransform m_deviceToWorld; // undoes what the painter adds after its world transform
     double m_kx, m_ky, m_ox, m_oy;
+    bool m_raster; // pixels to set strokes on
 };
 
 } // namespace stagepath

@@ -20,6 +20,7 @@
 #include "model/graphdata.h"
 #include "pathmode.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,6 +31,8 @@ struct RankedPath {
     double total = 0;              // as the listing adds it up
     std::optional<qint64> row;     // 0-based result-table row; none when beyond 64 bits
 };
+
+using RankedPathsPtr = std::shared_ptr<const std::vector<RankedPath>>;
 
 // Empty when there is no path or the graph cannot be computed (see
 // checkComputable); fewer than k when the graph has fewer paths.

@@ -26,6 +26,18 @@ void RankedPathTable::setCount(int count)
     rank();
 }
 
+void RankedPathTable::setPaths(EdgeDataPtr snapshot, PathMode mode, int count, RankedPathsPtr paths,
+                               const QString &problem)
+{
+    beginResetModel();
+    m_snapshot = std::move(snapshot);
+    m_mode = mode;
+    m_count = qBound(1, count, largestCount);
+    m_paths = problem.isEmpty() ? std::move(paths) : nullptr;
+    m_problem = problem;
+    endResetModel();
+}
+
 void RankedPathTable::clear()
 {
     m_snapshot.reset();
@@ -35,13 +47,13 @@ void RankedPathTable::clear()
 void RankedPathTable::rank()
 {
     beginResetModel();
-    m_paths.clear();
+    m_paths.reset();
     m_problem.clear();
     if (m_snapshot) {
         if (const auto problem = checkComputable(*m_snapshot))
             m_problem = *problem;
         else
-            m_paths = rankedPaths(*m_snapshot, m_mode, m_count);
+            m_paths = std::make_shared<const std::vector<RankedPath>>(rankedPaths(*m_snapshot, m_mode, m_count));
     }
     endResetModel();
 }
@@ -59,7 +71,7 @@ QString RankedPathTable::headerText(int column) const
 
 QString RankedPathTable::cellText(int row, int column) const
 {
-    const RankedPath &path = m_paths[size_t(row)];
+    const RankedPath &path = (*m_paths)[size_t(row)];
     switch (column) {
     case RankColumn: return QString::number(row + 1);
     case TotalColumn: return formatNumber(path.total);

@@ -11,6 +11,7 @@
 #include "rankedpaths.h"
 #include "texttable.h"
 
+#include <memory>
 
 namespace stagepath {
 
@@ -29,13 +30,21 @@ public:
     void setGraph(EdgeDataPtr snapshot, PathMode mode);
     // How many paths to show, 1 to largestCount (clamped); ranks again.
     void setCount(int count);
+    // Shows paths ranked elsewhere (off the GUI thread, say) as rankedPaths
+    // ranks them for the snapshot, mode and count, in one reset; with a
+    // problem, no rows.
+    void setPaths(EdgeDataPtr snapshot, PathMode mode, int count, RankedPathsPtr paths,
+                  const QString &problem);
     int count() const { return m_count; }
+    // The path on a row: 0-based box positions and the result-table row.
+    const RankedPath &path(int row) const { return (*m_paths)[size_t(row)]; }
+    const EdgeDataPtr &snapshot() const { return m_snapshot; }
     void clear();
 
     QString problem() const { return m_problem; }
 
 protected:
-    int rows() const override { return int(m_paths.size()); }
+    int rows() const override { return m_paths ? int(m_paths->size()) : 0; }
     int columns() const override { return ColumnCount; }
     QString cellText(int row, int column) const override;
     QString headerText(int column) const override;
@@ -46,7 +55,7 @@ private:
     EdgeDataPtr m_snapshot;
     PathMode m_mode = PathMode::Shortest;
     int m_count = 10;
-    std::vector<RankedPath> m_paths;
+    RankedPathsPtr m_paths;
     QString m_problem;
 };
 

@@ -36,9 +36,6 @@ class ResultTable : public QAbstractTableModel, public PrefixSearch
     Q_OBJECT
 
 public:
-    // Width of the "Yol" column when it is added: 3000 twips.
-    static constexpr int pathColumnWidth = 200;
-
     explicit ResultTable(QObject *parent = nullptr);
 
     // Rebuilds the columns for N stages: "1.Vorta" ... "N.Vorta", "Toplam".
@@ -60,8 +57,6 @@ public:
     void retranslate();
 
     EdgeDataPtr snapshot() const { return m_snapshot; }
-    // Stage count of the listed snapshot; -1 when nothing was listed.
-    int listedStageCount() const { return m_snapshot ? m_snapshot->shape.stageCount() : -1; }
     qint64 pathCount() const { return m_rows; }
     // Column index of "Toplam" and of "Yol" (-1 while there is no "Yol" column).
     int totalColumn() const { return int(m_headers.size()) - (m_hasPathColumn ? 2 : 1); }
@@ -77,6 +72,8 @@ public:
     // The text a cell shows (column 0 with any in-place edit applied).
     QString cellText(qint64 row, int column) const;
     QString tag(qint64 row) const;
+    // Row -> the text of a first cell edited in place since the listing.
+    const QHash<qint64, QString> &firstCellEdits() const { return m_edits; }
     QString toolTip(qint64 row, int column) const;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;

@@ -14,19 +14,23 @@ StepTable::StepTable(QObject *parent)
 
 void StepTable::setGraph(EdgeDataPtr snapshot, PathMode mode)
 {
-    beginResetModel();
-    m_search.reset();
-    m_problem.clear();
-    m_snapshot = std::move(snapshot);
-    if (m_snapshot) {
-        if (const auto problem = checkComputable(*m_snapshot)) {
-            m_problem = *problem;
-        } else {
-            auto search = std::make_unique<BestPathSearch>(*m_snapshot, mode);
-            if (search->computed())
-                m_search = std::move(search);
-        }
+    QString problem;
+    std::shared_ptr<const BestPathSearch> search;
+    if (snapshot) {
+        if (const auto why = checkComputable(*snapshot))
+            problem = *why;
+        else
+            search = std::make_shared<const BestPathSearch>(*snapshot, mode);
     }
+    setSearch(std::move(snapshot), std::move(search), problem);
+}
+
+void StepTable::setSearch(EdgeDataPtr snapshot, std::shared_ptr<const BestPathSearch> search, const QString &problem)
+{
+    beginResetModel();
+    m_snapshot = std::move(snapshot);
+    m_search = search && search->computed() ? std::move(search) : nullptr;
+    m_problem = problem;
     endResetModel();
 }
 

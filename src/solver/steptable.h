@@ -34,6 +34,9 @@ public:
     // number, a total beyond the double range) shows no rows, and problem()
     // says why in one line.
     void setGraph(EdgeDataPtr snapshot, PathMode mode);
+    // Shows a program worked out elsewhere (off the GUI thread, say) for the
+    // snapshot, in one reset: its rows, or none and the problem.
+    void setSearch(EdgeDataPtr snapshot, std::shared_ptr<const BestPathSearch> search, const QString &problem);
     void clear();
 
     QString problem() const { return m_problem; }
@@ -57,7 +60,7 @@ protected:
 
 private:
     EdgeDataPtr m_snapshot;
-    std::unique_ptr<BestPathSearch> m_search;
+    std::shared_ptr<const BestPathSearch> m_search;
     QString m_problem;
 };
 

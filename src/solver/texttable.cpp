@@ -27,4 +27,10 @@ QVariant TextTable::headerData(int section, Qt::Orientation orientation, int rol
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 
+void TextTable::retranslate()
+{
+    if (columns() > 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, columns() - 1);
+}
+
 } // namespace stagepath

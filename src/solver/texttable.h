@@ -17,6 +17,8 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Announces the column captions again, after a change of language.
+    void retranslate();
 
 protected:
     virtual int rows() const = 0;

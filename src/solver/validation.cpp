@@ -35,6 +35,13 @@ std::optional<QString> emptyColumnMessage(const GraphShape &shape)
     return std::nullopt;
 }
 
+std::optional<QString> noPathMessage(const GraphShape &shape)
+{
+    if (shape.stageCount() == 0)
+        return Validation::tr("Vorta Sayısı 0: tek bir kutu sütunu var, kutuları birleştiren çizgi yok; bu yüzden hiçbir yol yok.");
+    return emptyColumnMessage(shape);
+}
+
 std::optional<QString> nonNumberMessage(const EdgeData &data)
 {
     const auto row = data.firstNonNumber();

@@ -14,6 +14,10 @@ namespace stagepath {
 // can be listed.
 std::optional<QString> emptyColumnMessage(const GraphShape &shape);
 
+// Why a graph has no path at all (no stage, or a column without boxes);
+// nullopt when it has one.
+std::optional<QString> noPathMessage(const GraphShape &shape);
+
 // The first edge-table row (1-based, as the user counts) whose value is not
 // a number.
 std::optional<QString> nonNumberMessage(const EdgeData &data);

@@ -8,6 +8,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -383,6 +385,41 @@ class TestMonkey : public QObject
         QTest::keyClick(w, key, chance(0.1) ? Qt::ControlModifier : Qt::NoModifier);
     }
 
+    // The solution steps window and the best paths on the drawing.
+    void useSolutionSteps()
+    {
+        auto *ranked = view("RankedPaths");
+        switch (bounded(0, 5)) {
+        case 0:
+            note(QStringLiteral("actionSolutionSteps"));
+            return child<QAction>("actionSolutionSteps")->trigger();
+        case 1: {
+            const char *name = pick(QList<const char *>{"StepFirst", "StepBack", "StepForward", "StepLast"});
+            note(QStringLiteral("click %1").arg(name));
+            return child<QPushButton>(name)->click();
+        }
+        case 2: {
+            const int count = chance(0.5) ? bounded(1, 20) : bounded(1, 1000);
+            note(QStringLiteral("RankedCount %1").arg(count));
+            return child<QSpinBox>("RankedCount")->setValue(count);
+        }
+        case 3:
+            note(QStringLiteral("actionAllBestPaths"));
+            return child<QAction>("actionAllBestPaths")->toggle();
+        case 4:
+            note(QStringLiteral("close SolutionSteps"));
+            child<QWidget>("SolutionSteps")->close();
+            return;
+        default:
+            if (!ranked->isVisible() || ranked->model()->rowCount() == 0)
+                return note(QStringLiteral("RankedPaths not shown"));
+            const int row = bounded(0, ranked->model()->rowCount() - 1);
+            note(QStringLiteral("RankedPaths choose %1").arg(row));
+            ranked->setCurrentIndex(ranked->model()->index(row, 0));
+            QTest::keyClick(ranked, Qt::Key_Return);
+        }
+    }
+
     void wait()
     {
         const int ms = chance(0.3) ? bounded(210, 260) : bounded(0, 30);
@@ -521,7 +558,8 @@ class TestMonkey : public QObject
                 box->hide();
         }
         for (QWidget *w : QApplication::topLevelWidgets())
-            expect(!w->isVisible() || w == form.get() || qobject_cast<QMessageBox *>(w) || w->inherits("QTipLabel"),
+            expect(!w->isVisible() || w == form.get() || qobject_cast<QMessageBox *>(w) || w->inherits("QTipLabel")
+                       || w->objectName() == QLatin1String("SolutionSteps"),
                    QStringLiteral("a stray window: %1").arg(QString::fromLatin1(w->metaObject()->className())));
     }
 
@@ -617,7 +655,8 @@ private Q_SLOTS:
         const std::vector<std::pair<int, std::function<void()>>> kinds{
             {14, [this] { typeInTextBox(); }}, {18, [this] { setCell(); }},     {10, [this] { editInView(); }},
             {16, [this] { clickControl(); }},  {8, [this] { chooseCircleOrTab(); }}, {10, [this] { scroll(); }},
-            {4, [this] { resizeWindow(); }},   {10, [this] { pressKey(); }},    {4, [this] { wait(); }}};
+            {4, [this] { resizeWindow(); }},   {10, [this] { pressKey(); }},    {4, [this] { wait(); }},
+            {6, [this] { useSolutionSteps(); }}};
         int weights = 0;
         for (const auto &k : kinds)
             weights += k.first;

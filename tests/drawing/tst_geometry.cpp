@@ -21,26 +21,20 @@ Q_DECLARE_METATYPE(Counts)
 
 namespace {
 
-// Whether a segment meets a closed rectangle: what is left of it after cutting.
+// Whether a segment meets a closed rectangle: an end lies in it, or the
+// segment crosses one of its sides.
 bool meets(const QLineF &l, const QRectF &r)
 {
-    double t0 = 0, t1 = 1;
-    const double dx = l.dx(), dy = l.dy();
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {l.x1() - r.left(), r.right() - l.x1(), l.y1() - r.top(), r.bottom() - l.y1()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t0 <= t1;
+    if (r.contains(l.p1()) || r.contains(l.p2()))
+        return true;
+    const QLineF sides[4] = {{r.topLeft(), r.topRight()},
+                             {r.topRight(), r.bottomRight()},
+                             {r.bottomRight(), r.bottomLeft()},
+                             {r.bottomLeft(), r.topLeft()}};
+    for (const QLineF &side : sides)
+        if (l.intersects(side) == QLineF::BoundedIntersection)
+            return true;
+    return false;
 }
 
 // The first edge row whose value cannot be written, row by row.

@@ -3,11 +3,17 @@
 // It is built with the tests and benchmarks and never installed, so the
 // program itself obeys nothing but its own command line.
 //
-//   stagepath_driver [--press NAME]... [--grab OUT.png] [--quit-after-paint]
+//   stagepath_driver [--press NAME]... [--linger MS] [--grab OUT.png] [--grab-window NAME=OUT.png]...
+//                    [--quit-after-paint]
 //
 //   --press NAME        once shown, click the button or trigger the action
 //                       with that object name (in the order given)
+//   --linger MS         then keep running MS milliseconds (300 by default), so
+//                       that dialogs the presses opened can be looked at
 //   --grab OUT.png      then save the window, as it is shown, to OUT.png
+//   --grab-window NAME=OUT.png
+//                       and save the window that the widget of that object
+//                       name is in (a tool window, say) to OUT.png
 //   --quit-after-paint  end right after the window's first paint
 
 #include "app/mainwindow.h"
@@ -69,7 +75,12 @@ int main(int argc, char *argv[])
                                         QStringLiteral("FILE"));
     const QCommandLineOption quitOption(QStringLiteral("quit-after-paint"),
                                         QStringLiteral("End after the first paint."));
-    parser.addOptions({pressOption, grabOption, quitOption});
+    const QCommandLineOption lingerOption(QStringLiteral("linger"), QStringLiteral("Wait MS before the grab."),
+                                          QStringLiteral("MS"), QStringLiteral("300"));
+    const QCommandLineOption grabWindowOption(QStringLiteral("grab-window"),
+                                              QStringLiteral("Save the window of widget NAME to FILE."),
+                                              QStringLiteral("NAME=FILE"));
+    parser.addOptions({pressOption, lingerOption, grabOption, grabWindowOption, quitOption});
     parser.process(app);
 
     stagepath::MainWindow window;
@@ -84,11 +95,20 @@ int main(int argc, char *argv[])
         for (const QString &name : parser.values(pressOption))
             if (!press(&window, name))
                 status = 1;
-        QTimer::singleShot(300, &window, [&] {
+        QTimer::singleShot(parser.value(lingerOption).toInt(), &window, [&] {
             const QString file = parser.value(grabOption);
             if (!file.isEmpty() && !window.grab().save(file)) {
                 std::fprintf(stderr, "stagepath_driver: cannot write %s\n", qPrintable(file));
                 status = 1;
+            }
+            for (const QString &request : parser.values(grabWindowOption)) {
+                const QString name = request.section(QLatin1Char('='), 0, 0);
+                const QString out = request.section(QLatin1Char('='), 1);
+                auto *widget = window.findChild<QWidget *>(name);
+                if (!widget || !widget->window()->grab().save(out)) {
+                    std::fprintf(stderr, "stagepath_driver: cannot save the window of %s\n", qPrintable(name));
+                    status = 1;
+                }
             }
             QCoreApplication::exit(status);
         });

@@ -1,0 +1,29 @@
+#include "lastfolder.h"
+
+#include "usersettings.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace stagepath::lastfolder {
+
+namespace {
+
+const QString settingsKey = QStringLiteral("lastFolder");
+
+} // namespace
+
+QString folder()
+{
+    const QString remembered = userSettings().value(settingsKey).toString();
+    if (!remembered.isEmpty() && QFileInfo(remembered).isDir())
+        return remembered;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void remember(const QString &fileName)
+{
+    userSettings().setValue(settingsKey, QFileInfo(fileName).absolutePath());
+}
+
+} // namespace stagepath::lastfolder

@@ -1,0 +1,51 @@
+#include "printcommand.h"
+
+#include "backgroundtask.h"
+
+#include "model/edgetable.h"
+#include "share/printout.h"
+#include "solver/resulttable.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <memory>
+
+namespace stagepath {
+
+PrintCommand::PrintCommand(QWidget *window, const EdgeTable *edges, const ResultTable *results,
+                           std::function<LessonSettings()> settings, std::function<QString()> title)
+    : QObject(window)
+    , m_window(window)
+    , m_edges(edges)
+    , m_results(results)
+    , m_settings(std::move(settings))
+    , m_title(std::move(title))
+{
+}
+
+void PrintCommand::preview()
+{
+    auto printout = std::make_shared<std::optional<Printout>>();
+    const QString title = m_title();
+    const EdgeDataPtr edges = m_edges->snapshot();
+    const LessonSettings settings = m_settings();
+    const ListedPaths listed = ListedPaths::of(*m_results);
+    BackgroundTask::start(
+        m_window, tr("Baskı hazırlanıyor…"),
+        [=](TaskProgress &) { printout->emplace(Printout::gather(title, edges, settings, listed)); },
+        [this, printout](bool cancelled) {
+            if (cancelled || !*printout)
+                return;
+            auto *dialog = new QPrintPreviewDialog(m_window);
+            dialog->setObjectName(QStringLiteral("PrintPreview"));
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->printer()->setDocName(printout->value().content().title);
+            connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                    [printout](QPrinter *printer) { printout->value().print(printer); });
+            dialog->open();
+            Q_EMIT previewOpened(dialog);
+        });
+}
+
+} // namespace stagepath

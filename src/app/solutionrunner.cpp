@@ -1,0 +1,103 @@
+#include "solutionrunner.h"
+
+#include <QCoreApplication>
+#include <QPromise>
+#include <QThreadPool>
+
+#include <exception>
+#include <new>
+
+namespace stagepath {
+
+namespace {
+
+// Beyond these the work takes more than a few milliseconds.
+constexpr qint64 smallEdgeCount = 100'000;
+constexpr qint64 smallBoxCount = 20'000;
+constexpr qint64 smallRankedWork = 200'000; // paths ranked times columns
+
+std::shared_ptr<const Solution> solveSafely(const SolutionRequest &request, const Solution *earlier)
+{
+    try {
+        return solve(request, earlier);
+    } catch (const std::bad_alloc &) {
+        auto failed = std::make_shared<Solution>();
+        failed->request = request;
+        failed->problem = QCoreApplication::translate("SolutionRunner", "Bellek yetmedi; çözüm gösterilemiyor.");
+        return failed;
+    }
+}
+
+} // namespace
+
+SolutionRunner::SolutionRunner(QObject *parent)
+    : QObject(parent)
+{
+    connect(&m_worker, &QFutureWatcherBase::finished, this, &SolutionRunner::finishWork);
+}
+
+SolutionRunner::~SolutionRunner() = default;
+
+bool SolutionRunner::solvesAtOnce(const SolutionRequest &request)
+{
+    if (!request.snapshot)
+        return true;
+    const GraphShape &shape = request.snapshot->shape;
+    return shape.edgeCount() <= smallEdgeCount && shape.totalBoxes() <= smallBoxCount
+        && qint64(request.rankedCount) * shape.columnCount() <= smallRankedWork;
+}
+
+void SolutionRunner::request(const SolutionRequest &request)
+{
+    ++m_generation;
+    if (solvesAtOnce(request)) {
+        m_waiting.reset();
+        report(solveSafely(request, m_latest.get()));
+        return;
+    }
+    m_waiting = request;
+    if (!m_worker.isRunning())
+        startWaiting();
+}
+
+void SolutionRunner::cancel()
+{
+    ++m_generation;
+    m_waiting.reset();
+}
+
+bool SolutionRunner::isWorking() const
+{
+    return m_waiting || (m_worker.isRunning() && m_workerGeneration == m_generation);
+}
+
+void SolutionRunner::startWaiting()
+{
+    const SolutionRequest request = *m_waiting;
+    m_waiting.reset();
+    m_workerGeneration = m_generation;
+    auto promise = std::make_shared<QPromise<std::shared_ptr<const Solution>>>();
+    m_worker.setFuture(promise->future());
+    promise->start();
+    // The worker keeps what it reads alive: the snapshot and the earlier solution.
+    QThreadPool::globalInstance()->start([promise, request, earlier = m_latest] {
+        promise->addResult(solveSafely(request, earlier.get()));
+        promise->finish();
+    });
+}
+
+void SolutionRunner::finishWork()
+{
+    if (m_workerGeneration == m_generation && m_worker.future().resultCount() > 0)
+        report(m_worker.result());
+    if (m_waiting)
+        startWaiting();
+}
+
+void SolutionRunner::report(std::shared_ptr<const Solution> solution)
+{
+    m_latest = std::move(solution);
+    Q_EMIT solved(m_latest);
+}
+
+} // namespace stagepath

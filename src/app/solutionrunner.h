@@ -1,0 +1,52 @@
+#pragma once
+// Works out solutions (solution.h) for the window: a small graph at once,
+// inside the request, a large one on a worker thread from its immutable
+// snapshot, so that no event holds the event loop long. Only the newest
+// request counts: one made while a worker runs waits for it, replacing any
+// that waited before, and a result that a newer request superseded is
+// dropped. solved() reports each result that still counts.
+
+#include "solver/solution.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+namespace stagepath {
+
+class SolutionRunner : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SolutionRunner(QObject *parent = nullptr);
+    ~SolutionRunner() override;
+
+    void request(const SolutionRequest &request);
+    // Nothing more is reported until the next request.
+    void cancel();
+    // A result for the newest request is still to come.
+    bool isWorking() const;
+    // The last result reported.
+    const std::shared_ptr<const Solution> &latest() const { return m_latest; }
+
+    // Little enough work to be done inside the request (a few milliseconds).
+    static bool solvesAtOnce(const SolutionRequest &request);
+
+Q_SIGNALS:
+    void solved(const std::shared_ptr<const Solution> &solution);
+
+private:
+    void startWaiting();
+    void finishWork();
+    void report(std::shared_ptr<const Solution> solution);
+
+    QFutureWatcher<std::shared_ptr<const Solution>> m_worker;
+    std::optional<SolutionRequest> m_waiting;
+    quint64 m_generation = 0;        // of the newest request
+    quint64 m_workerGeneration = 0;  // of the request the worker is on
+    std::shared_ptr<const Solution> m_latest;
+};
+
+} // namespace stagepath

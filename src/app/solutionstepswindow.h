@@ -1,0 +1,88 @@
+#pragma once
+// SolutionSteps: a tool window beside the main one that shows why the best
+// path is best. Above, the best total, how many paths have it and the step
+// of the walk through the program (stepwalk.h) with its buttons StepFirst,
+// StepBack, StepForward and StepLast; then the program itself, one row per
+// box (StepTable); below, the RankedCount best paths (RankedPaths), where a
+// double click (or Return) on a path chooses it. A graph that cannot be
+// computed is named in one line where the tables stand.
+//
+// The window shows the solutions it is given and walks their steps; what the
+// steps and the chosen paths do to the drawing is up to its owner.
+
+#include "stepwalk.h"
+
+#include "solver/solution.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+namespace stagepath {
+
+class RankedPathTable;
+class ReportView;
+class StepTable;
+
+class SolutionStepsWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SolutionStepsWindow(QWidget *parent = nullptr);
+
+    int rankedCount() const;
+    const StepWalk &walk() const { return m_walk; }
+    const RankedPathTable *rankedPaths() const { return m_rankedTable; }
+
+    // Shows a solution whole, before its first step.
+    void showSolution(const std::shared_ptr<const Solution> &solution);
+    // A newer solution is being worked out: the steps wait for it.
+    void showWorking();
+    // Back before the first step, without stepChanged().
+    void leaveSteps();
+
+Q_SIGNALS:
+    void stepChanged();
+    void rankedCountChanged(int count);
+    // A ranked path was chosen (its row in rankedPaths()).
+    void rankedPathChosen(int row);
+    // The user closed the window.
+    void closed();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    void createControls();
+    void layOut();
+    void wire();
+    void retranslate();
+    void goToStep(int step);
+    void showStep();
+    void showSolvedColumn();
+    void showSummary();
+
+    StepTable *m_stepTable;
+    RankedPathTable *m_rankedTable;
+    StepWalk m_walk;
+    bool m_working = false;
+
+    QLabel *m_summary = nullptr;
+    QLabel *m_stepText = nullptr;
+    QPushButton *m_first = nullptr;
+    QPushButton *m_back = nullptr;
+    QPushButton *m_forward = nullptr;
+    QPushButton *m_last = nullptr;
+    QLabel *m_problem = nullptr;
+    ReportView *m_stepView = nullptr;
+    QLabel *m_rankedLabel = nullptr;
+    QSpinBox *m_rankedCount = nullptr;
+    ReportView *m_rankedView = nullptr;
+};
+
+} // namespace stagepath

@@ -1,0 +1,15 @@
+#pragma once
+// Where the window keeps what it remembers between runs (the language, the
+// recent files, the last folder): the user's settings of the application
+// "stagepath".
+
+#include <QSettings>
+
+namespace stagepath {
+
+inline QSettings userSettings()
+{
+    return QSettings(QStringLiteral("stagepath"), QStringLiteral("stagepath"));
+}
+
+} // namespace stagepath

@@ -1,0 +1,40 @@
+#pragma once
+// The batch mode: a lesson file solved and exported without a window.
+//
+//   stagepath --solve FILE                 the best path as "Toplam: …" and "Yol: …"
+//   stagepath --export-picture OUT FILE    the drawing with the best path in red (.png, .svg, .pdf)
+//   stagepath --export-results OUT FILE    every path of the result table as CSV
+//   stagepath --export-edges OUT FILE      the edge table as CSV
+//   --longest                              the longest path instead of the lesson's mode
+//
+// The options combine; the best path is found once for all of them. The
+// lesson is checked the way "Çiz" checks it (every value a number, no total
+// beyond the double range) before anything is written, and the files are
+// kept only when every one of them was written whole. Qt Gui without a
+// window: the caller runs it on the offscreen platform.
+
+#include <QString>
+
+namespace stagepath {
+
+struct BatchRequest {
+    QString lessonFile;
+    bool solve = false;
+    bool longest = false;
+    QString picture; // output files; empty when not asked for
+    QString results;
+    QString edges;
+
+    // Whether anything is asked that the batch mode does.
+    bool isBatch() const { return solve || !picture.isEmpty() || !results.isEmpty() || !edges.isEmpty(); }
+};
+
+struct BatchResult {
+    int exitCode = 0;
+    QString output;  // for standard output: the lines of --solve
+    QString problem; // one line for standard error; empty on success
+};
+
+BatchResult runBatch(const BatchRequest &request);
+
+} // namespace stagepath
