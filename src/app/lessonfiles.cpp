@@ -7,6 +7,7 @@
 #include "recentfiles.h"
 
 #include "lesson/lessondocument.h"
+#include "share/picturefile.h"
 #include "lesson/lessonfile.h"
 
 #include <QAction>
@@ -32,6 +33,19 @@ LessonReading readFile(const QString &fileName)
         return readLessonFile(fileName);
     } catch (const std::bad_alloc &) {
         return {std::nullopt, LessonFiles::tr("\"%1\" açılamadı: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName))};
+    }
+}
+
+// The picture of a lesson read, as the window draws it; none when it cannot
+// be made (the window then makes it, and says why).
+GraphPicture pictureOf(const LessonReading &reading)
+{
+    if (!reading.lesson)
+        return {};
+    try {
+        return GraphPicture(reading.lesson->edges, drawSettingsOf(reading.lesson->settings));
+    } catch (...) {
+        return {};
     }
 }
 
@@ -190,15 +204,22 @@ bool LessonFiles::read(const QString &fileName)
         const BusyCursor busy(true);
         return takeReading(fileName, readFile(fileName));
     }
-    // The worker lets go of the reading before it ends, so that it is the
+    // The worker lets go of what it made before it ends, so that it is the
     // window's alone once taken.
     auto reading = std::make_shared<LessonReading>();
+    auto picture = std::make_shared<GraphPicture>();
     m_work->run(
-        tr("Ders açılıyor…"), true, [fileName, result = reading]() mutable {
+        tr("Ders açılıyor…"), true,
+        [fileName, result = reading, drawn = picture]() mutable {
             *result = readFile(fileName);
+            *drawn = pictureOf(*result);
             result.reset();
+            drawn.reset();
         },
-        [this, fileName, reading] { takeReading(fileName, *reading); });
+        [this, fileName, reading, picture] {
+            Q_EMIT picturePrepared(*picture);
+            takeReading(fileName, *reading);
+        });
     return true;
 }
 

@@ -9,6 +9,8 @@
 // written, on a worker thread while the window waits without freezing
 // (FileWork); a save asked for before the lesson is given up is done at once.
 
+#include "drawing/picture.h"
+
 #include <QKeySequence>
 #include <QObject>
 
@@ -44,6 +46,11 @@ public:
     // Files of more bytes are read on a worker, lessons of more edges written on one.
     static constexpr qint64 backgroundFileBytes = qint64(1) << 20;
     static constexpr qint64 backgroundEdges = 100000;
+
+Q_SIGNALS:
+    // A large lesson file was read: its picture, drawn with the lesson's own
+    // settings on the worker, comes just before the lesson is loaded.
+    void picturePrepared(const stagepath::GraphPicture &picture);
 
 public Q_SLOTS:
     void newLesson();

@@ -48,6 +48,7 @@
 
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace stagepath {
 
@@ -120,6 +121,8 @@ void MainWindow::createMenus()
 
     m_files = new LessonFiles(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
     m_files->addActions(m_fileMenu);
+    connect(m_files, &LessonFiles::picturePrepared, this,
+            [this](const GraphPicture &picture) { m_preparedPicture = picture; });
     m_historyActions = new HistoryActions(this, m_lesson);
     m_historyActions->addActions(m_editMenu);
     m_share = new ShareActions({this, [this] { return m_controls.picture->picture(); }, m_edgeTable, m_resultTable,
@@ -583,13 +586,23 @@ void MainWindow::redraw()
     reportingErrors([this] {
         if (m_stageTable->rowCount() == 0)
             return;
-        const GraphPicture picture(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
+        const GraphPicture picture = pictureOf(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
         if (picture.isEmpty())
             return; // no columns: nothing is drawn, not even cleared
         m_largestStageSize = picture.largest();
         m_controls.picture->setPicture(picture.withOverlays(m_solutionViews->overlaysAfterRedraw(picture.edges())));
         m_pictureView->layOut();
     });
+}
+
+// The picture of these edges with these settings: the one prepared for an
+// opened lesson when it is that one, else made now.
+GraphPicture MainWindow::pictureOf(const EdgeDataPtr &edges, const DrawSettings &settings)
+{
+    GraphPicture prepared = std::exchange(m_preparedPicture, GraphPicture());
+    if (prepared.edges() == edges && prepared.settings() == settings)
+        return prepared;
+    return GraphPicture(edges, settings);
 }
 
 MainWindow::Listing MainWindow::listAllPaths()
