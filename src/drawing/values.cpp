@@ -134,11 +134,11 @@ void ValueLayout::measureStacks(const GraphShape &shape, const GraphGeometry &ge
         if (left == 0 || right == 0)
             continue;
         if (const auto x = toPixel(geometry.columnX(s)))
-            m_right = std::max(m_right, *x - 6 + stageWidth(s));
+            m_right = std::max(m_right, double(*x) - 6 + stageWidth(s));
         // The lowest value stands under the first or the last box.
         for (qint64 j : {qint64(0), left - 1})
             if (const auto p = geometry.valuePoint(s, j, right - 1))
-                m_bottom = std::max(m_bottom, p->y() - 6 + textLineHeight());
+                m_bottom = std::max(m_bottom, double(p->y()) - 6 + textLineHeight());
     }
 }
 

@@ -80,7 +80,11 @@ void LessonDocument::push(LessonCommand *step, bool typing)
     // every step below the newest is complete.
     if (!dynamic_cast<BoxCountCommand *>(step))
         regenerateAfterCountEdits();
+    // The history owns the step once it has done it; a step that throws on
+    // the way is not kept, and goes here.
+    std::unique_ptr<LessonCommand> owned(step);
     m_history->push(step); // step may be merged into the newest step and deleted
+    owned.release();
     m_typingStep = typing ? newestStep() : nullptr;
     keepHistoryWithinBytes();
 }
