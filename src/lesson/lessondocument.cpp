@@ -76,13 +76,13 @@ bool LessonDocument::continuesTyping() const
 
 void LessonDocument::push(LessonCommand *step, bool typing)
 {
+    // The history owns the step once it has done it; a step that throws on
+    // the way (or whose waiting regeneration does) is not kept, and goes here.
+    std::unique_ptr<LessonCommand> owned(step);
     // A waiting regeneration is done before anything else happens, so that
     // every step below the newest is complete.
     if (!dynamic_cast<BoxCountCommand *>(step))
         regenerateAfterCountEdits();
-    // The history owns the step once it has done it; a step that throws on
-    // the way is not kept, and goes here.
-    std::unique_ptr<LessonCommand> owned(step);
     m_history->push(step); // step may be merged into the newest step and deleted
     owned.release();
     m_typingStep = typing ? newestStep() : nullptr;
