@@ -821,7 +821,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+92"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+106"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -892,23 +892,23 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Save Lesson As</translation>
     </message>
     <message>
-        <location line="-144"/>
-        <location line="+185"/>
+        <location line="-157"/>
+        <location line="+205"/>
         <source>&quot;%1&quot; açılamadı: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be opened: not enough memory.</translation>
     </message>
     <message>
-        <location line="-175"/>
+        <location line="-182"/>
         <source>&quot;%1&quot; kaydedilemedi: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be saved: not enough memory.</translation>
     </message>
     <message>
-        <location line="+153"/>
+        <location line="+154"/>
         <source>Ders açılıyor…</source>
         <translation>Opening the lesson…</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+43"/>
         <source>Ders kaydediliyor…</source>
         <translation>Saving the lesson…</translation>
     </message>
@@ -926,7 +926,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+352"/>
+        <location filename="../src/app/mainwindow.cpp" line="+355"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
@@ -992,18 +992,18 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
-        <location line="+481"/>
+        <location line="+491"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-480"/>
-        <location line="+480"/>
+        <location line="-490"/>
+        <location line="+490"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-479"/>
+        <location line="-489"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -1089,7 +1089,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>The tables were not changed.</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+60"/>
         <source>Listelenen yollar değiştirilmedi.</source>
         <translation>The listed paths were not changed.</translation>
     </message>
