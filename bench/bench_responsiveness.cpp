@@ -20,19 +20,21 @@ using Window = stagepath::Form1;
 
 #include <benchmark/benchmark.h>
 
+#include "lesson/lessonfile.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QAction>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QSpinBox>
+#include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -45,6 +47,8 @@ class TimingApplication : public QApplication
 public:
     using QApplication::QApplication;
     qint64 longestNs = 0;
+    // STAGEPATH_BENCH_TRACE=ms prints every event that held the loop longer.
+    const qint64 traceNs = qEnvironmentVariableIntValue("STAGEPATH_BENCH_TRACE") * qint64(1000000);
 
     bool notify(QObject *receiver, QEvent *event) override
     {
@@ -55,8 +59,16 @@ public:
         }
         QElapsedTimer clock;
         clock.start();
+        // The receiver and the event may be gone afterwards.
+        const int type = event->type();
+        const char *className = receiver->metaObject()->className();
+        const QString name = receiver->objectName();
         const bool handled = QApplication::notify(receiver, event);
-        longestNs = std::max(longestNs, clock.nsecsElapsed());
+        const qint64 ns = clock.nsecsElapsed();
+        longestNs = std::max(longestNs, ns);
+        if (traceNs > 0 && ns > traceNs)
+            fprintf(stderr, "  %.1f ms: event %d to %s %s\n", double(ns) / 1e6, type, className,
+                    qPrintable(name));
         --m_depth;
         return handled;
     }
@@ -78,11 +90,14 @@ QAbstractItemModel *model(QWidget &window, const char *view)
 }
 
 // Runs fn from the event loop, as an event of its own, and lets everything it
-// starts (timers of 200 ms, repaints) settle.
+// starts (timers of 200 ms, repaints, work on a worker thread, which shows
+// the busy cursor) settle.
 void post(QWidget &window, std::function<void()> fn, int settleMs = 600)
 {
     QMetaObject::invokeMethod(&window, std::move(fn), Qt::QueuedConnection);
     QTest::qWait(settleMs);
+    if (QTest::qWaitFor([] { return !QGuiApplication::overrideCursor(); }, 30000))
+        QTest::qWait(100);
 }
 
 void setText(QWidget &window, const char *edit, const QString &text)
@@ -103,21 +118,41 @@ void click(QWidget &window, const char *button)
     post(window, [&window, button] { child<QPushButton>(window, button)->click(); });
 }
 
+// Types text into a text box key by key, each key an event of its own.
+void typeKeys(QWidget &window, const char *edit, const QString &text)
+{
+    auto *box = child<QLineEdit>(window, edit);
+    post(window, [box] { box->setFocus(); box->selectAll(); });
+    for (const QChar key : text)
+        post(window, [box, key] { QTest::keyClick(box, key.toLatin1()); });
+}
+
+// A key in a table, at its first row, as type-ahead.
+void keyInTable(QWidget &window, const char *view, int column, const QString &keys)
+{
+    auto *table = child<QAbstractItemView>(window, view);
+    post(window, [table, column] { table->setCurrentIndex(table->model()->index(0, column)); table->setFocus(); });
+    post(window, [table, keys] { QTest::keyClicks(table, keys); });
+}
+
 struct Action {
     std::function<void(QWidget &)> setUp;
     std::function<void(QWidget &)> act;
 };
 
-void run(benchmark::State &state, const Action &action)
+void run(benchmark::State &state, const char *name, const Action &action)
 {
     for (auto _ : state) {
         auto window = std::make_unique<Window>();
         window->show();
-        QTest::qWaitForWindowExposed(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            state.SkipWithError("the window was not shown");
         if (action.setUp)
             action.setUp(*window);
         QTest::qWait(50);
         app()->longestNs = 0;
+        if (app()->traceNs > 0)
+            fprintf(stderr, "-- %s\n", name);
         action.act(*window);
         state.SetIterationTime(double(app()->longestNs) / 1e9);
     }
@@ -138,6 +173,51 @@ void millionEdges(QWidget &w)
 {
     twoColumnsOf1000(w);
     setBoxCount(w, 1, 1000);
+}
+
+// A lesson of a million edges whose values are all typed texts ("07"), the
+// slowest kind to read; written once.
+QString millionTextsLesson()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString file = dir.filePath(QStringLiteral("metinler.stagepath"));
+        auto edges = std::make_shared<stagepath::EdgeData>();
+        edges->shape = stagepath::GraphShape({1000, 1000});
+        edges->values.assign(1000 * 1000, 7);
+        for (qint64 row = 0; row < 1000 * 1000; ++row)
+            edges->texts.insert(row, QStringLiteral("0%1").arg(row % 1000));
+        const stagepath::Lesson lesson{{QStringLiteral("1000"), QStringLiteral("1000")}, edges, {}};
+        if (!stagepath::writeLessonFile(file, lesson).isEmpty())
+            qFatal("the lesson could not be written");
+        return file;
+    }();
+    return path;
+}
+
+void openMillionTexts(QWidget &w)
+{
+    auto *window = static_cast<Window *>(&w);
+    post(w, [window] { window->openLesson(millionTextsLesson()); });
+}
+
+// The 1000 x 1000 mesh with a wide pen at a zoom (in steps of 25 % from
+// 100 %), scrolled halfway down.
+void meshAt(QWidget &w, int pen, int zoomSteps)
+{
+    millionEdges(w);
+    setText(w, "Text4", QString::number(pen));
+    for (int i = 0; i < zoomSteps; ++i)
+        trigger(w, "actionZoomIn");
+    auto *bar = child<QScrollBar>(w, "VScroll1");
+    post(w, [bar] { bar->setValue(bar->maximum() / 2); });
+}
+
+// The mesh's top or bottom edge scrolled into view.
+void scrollToEdge(QWidget &w, bool top)
+{
+    auto *bar = child<QScrollBar>(w, "VScroll1");
+    post(w, [bar, top] { bar->setValue(top ? bar->minimum() : bar->maximum()); });
 }
 
 // The solution steps at the limits: worked out off the event loop, so the
@@ -234,6 +314,36 @@ const std::vector<std::pair<const char *, Action>> &actions()
                   QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
               });
           }}},
+        {"TypeStageCount1000KeyByKey", {nullptr, [](QWidget &w) { typeKeys(w, "Text1", QStringLiteral("1000")); }}},
+        {"TypeXSpacingInMillionEdges", {millionEdges, [](QWidget &w) { typeKeys(w, "Text2", QStringLiteral("300")); }}},
+        {"UndoMillionEdges", {millionEdges, [](QWidget &w) { trigger(w, "actionUndo"); }}},
+        {"RedoMillionEdges",
+         {[](QWidget &w) { millionEdges(w); trigger(w, "actionUndo"); }, [](QWidget &w) { trigger(w, "actionRedo"); }}},
+        {"OpenMillionTypedValues", {[](QWidget &) { millionTextsLesson(); }, openMillionTexts}},
+        {"SaveMillionTypedValues", {openMillionTexts, [](QWidget &w) { trigger(w, "actionSave"); }}},
+        {"StageTabOfMillionEdges",
+         {millionEdges,
+          [](QWidget &w) {
+              auto *tabs = child<QTabBar>(w, "TabStrip1");
+              post(w, [tabs] { tabs->setCurrentIndex(1); });
+          }}},
+        {"MeshTopPen100Zoom100", {[](QWidget &w) { meshAt(w, 100, 0); }, [](QWidget &w) { scrollToEdge(w, true); }}},
+        {"MeshTopPen200Zoom200", {[](QWidget &w) { meshAt(w, 200, 4); }, [](QWidget &w) { scrollToEdge(w, true); }}},
+        {"MeshTopPen300Zoom400", {[](QWidget &w) { meshAt(w, 300, 12); }, [](QWidget &w) { scrollToEdge(w, true); }}},
+        {"MeshBottomPen150Zoom100", {[](QWidget &w) { meshAt(w, 150, 0); }, [](QWidget &w) { scrollToEdge(w, false); }}},
+        {"MeshBottomPen250Zoom300", {[](QWidget &w) { meshAt(w, 250, 8); }, [](QWidget &w) { scrollToEdge(w, false); }}},
+        {"MeshZoomInPen300",
+         {[](QWidget &w) { meshAt(w, 300, 0); }, [](QWidget &w) { trigger(w, "actionZoomIn"); }}},
+        {"KeyInStageTableOf1000Stages",
+         {[](QWidget &w) { setText(w, "Text1", QStringLiteral("1000")); },
+          [](QWidget &w) { keyInTable(w, "ListView1", 0, QStringLiteral("5")); }}},
+        {"KeyInStageTabOfMillionEdges",
+         {[](QWidget &w) {
+              millionEdges(w);
+              auto *tabs = child<QTabBar>(w, "TabStrip1");
+              post(w, [tabs] { tabs->setCurrentIndex(1); });
+          },
+          [](QWidget &w) { keyInTable(w, "ListView3", 0, QStringLiteral("99999")); }}},
 #ifdef STAGEPATH_HAVE_SHARING
         {"ExportResults14MillionRows",
          {[](QWidget &w) {
@@ -317,7 +427,7 @@ const std::vector<std::pair<const char *, Action>> &actions()
 void registerActions()
 {
     for (const auto &[name, action] : actions()) {
-        benchmark::RegisterBenchmark(name, [&action](benchmark::State &state) { run(state, action); })
+        benchmark::RegisterBenchmark(name, [name, &action](benchmark::State &state) { run(state, name, action); })
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond)
             ->Iterations(1)

@@ -738,7 +738,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::EdgeTable</name>
     <message>
-        <location filename="../src/model/edgetable.cpp" line="+100"/>
+        <location filename="../src/model/edgetable.cpp" line="+108"/>
         <source>Değer</source>
         <translation>Value</translation>
     </message>
@@ -756,6 +756,14 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+1"/>
         <source>Vorta</source>
         <translation>Stage</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::FileWork</name>
+    <message>
+        <location filename="../src/app/filework.cpp" line="+59"/>
+        <source>İptal</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -813,7 +821,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+78"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+106"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -829,12 +837,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
-        <location line="+16"/>
+        <location line="+27"/>
         <source>Kaydet</source>
         <translation>Save</translation>
     </message>
     <message>
-        <location line="-15"/>
+        <location line="-26"/>
         <source>Farklı Kaydet…</source>
         <translation>Save As…</translation>
     </message>
@@ -844,7 +852,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Quit</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+19"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -879,22 +887,33 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Open Lesson</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+29"/>
         <source>Dersi Farklı Kaydet</source>
         <translation>Save Lesson As</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="-157"/>
+        <location line="+205"/>
         <source>&quot;%1&quot; açılamadı: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be opened: not enough memory.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="-182"/>
         <source>&quot;%1&quot; kaydedilemedi: bellek yetmedi.</source>
         <translation>&quot;%1&quot; cannot be saved: not enough memory.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+154"/>
+        <source>Ders açılıyor…</source>
+        <translation>Opening the lesson…</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Ders kaydediliyor…</source>
+        <translation>Saving the lesson…</translation>
+    </message>
+    <message>
+        <location line="+30"/>
         <source>stagepath dersleri (*.%1)</source>
         <translation>stagepath lessons (*.%1)</translation>
     </message>
@@ -907,12 +926,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+348"/>
+        <location filename="../src/app/mainwindow.cpp" line="+355"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-202"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -973,18 +992,18 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
-        <location line="+475"/>
+        <location line="+491"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-474"/>
-        <location line="+474"/>
+        <location line="-490"/>
+        <location line="+490"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-473"/>
+        <location line="-489"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -1044,7 +1063,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Pen width must be a number from 1 to %1; the previous value (%2) is used.</translation>
     </message>
     <message>
-        <location line="+177"/>
+        <location line="+173"/>
         <source>Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor.</source>
         <translation>There was not enough memory, so the command was not done. The window goes on working.</translation>
     </message>
@@ -1065,12 +1084,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Shortest Path</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+70"/>
         <source>Tablolar değiştirilmedi.</source>
         <translation>The tables were not changed.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+60"/>
         <source>Listelenen yollar değiştirilmedi.</source>
         <translation>The listed paths were not changed.</translation>
     </message>
@@ -1369,7 +1388,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>The number of lines (rows of the Value / From box / To box / Stage table) can be at most %1 (asked for: %2).</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+81"/>
         <source>Vorta</source>
         <translation>Boxes</translation>
     </message>

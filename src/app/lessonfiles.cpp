@@ -1,36 +1,63 @@
 #include "lessonfiles.h"
 
+#include "busycursor.h"
+#include "filework.h"
 #include "keyboard.h"
-
 #include "lastfolder.h"
 #include "recentfiles.h"
 
 #include "lesson/lessondocument.h"
+#include "share/picturefile.h"
 #include "lesson/lessonfile.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <memory>
 #include <new>
 
 namespace stagepath {
 
 namespace {
 
-// The busy cursor while a large lesson is read or written.
-struct BusyCursor {
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
+// A lesson file read, or why not; nothing thrown.
+LessonReading readFile(const QString &fileName)
+{
+    try {
+        return readLessonFile(fileName);
+    } catch (const std::bad_alloc &) {
+        return {std::nullopt, LessonFiles::tr("\"%1\" açılamadı: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName))};
+    }
+}
+
+// The picture of a lesson read, as the window draws it; none when it cannot
+// be made (the window then makes it, and says why).
+GraphPicture pictureOf(const LessonReading &reading)
+{
+    if (!reading.lesson)
+        return {};
+    try {
+        return GraphPicture(reading.lesson->edges, drawSettingsOf(reading.lesson->settings));
+    } catch (...) {
+        return {};
+    }
+}
+
+// A lesson file written, or why not; nothing thrown.
+QString writeFile(const QString &fileName, const Lesson &lesson)
+{
+    try {
+        return writeLessonFile(fileName, lesson);
+    } catch (const std::bad_alloc &) {
+        return LessonFiles::tr("\"%1\" kaydedilemedi: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName));
+    }
+}
 
 } // namespace
 
@@ -39,6 +66,7 @@ LessonFiles::LessonFiles(QMainWindow *window, LessonDocument *document, std::fun
     , m_window(window)
     , m_document(document)
     , m_report(std::move(report))
+    , m_work(new FileWork(window))
 {
 }
 
@@ -85,8 +113,19 @@ void LessonFiles::retranslate()
 
 bool LessonFiles::confirmDiscard()
 {
-    if (!m_document->isModified())
+    // A lesson being written is written first; one being read is given up
+    // once the lesson shown may go.
+    m_work->completeUncancellable();
+    if (!m_document->isModified() || askToDiscard()) {
+        m_work->giveUp();
         return true;
+    }
+    return false;
+}
+
+// Kaydet / Kaydetme / İptal; true when the lesson may go.
+bool LessonFiles::askToDiscard()
+{
     const QString name = QFileInfo(m_document->fileName()).fileName();
     QMessageBox question(QMessageBox::Warning, tr("En Kısa Yol"),
                          name.isEmpty() ? tr("Dersteki değişiklikler kaydedilsin mi?")
@@ -100,7 +139,7 @@ bool LessonFiles::confirmDiscard()
     question.setDefaultButton(QMessageBox::Save);
     question.setEscapeButton(QMessageBox::Cancel);
     switch (question.exec()) {
-    case QMessageBox::Save: return save();
+    case QMessageBox::Save: return saveLesson(false);
     case QMessageBox::Discard: return true;
     default: return false;
     }
@@ -131,12 +170,24 @@ void LessonFiles::chooseAndOpen()
 
 bool LessonFiles::save()
 {
-    if (m_document->fileName().isEmpty())
-        return saveAs();
-    return write(m_document->fileName());
+    return saveLesson(true);
 }
 
 bool LessonFiles::saveAs()
+{
+    return saveLessonAs(true);
+}
+
+// mayWait: the lesson may be written on a worker (not when it is about to
+// be given up, as after the question before closing).
+bool LessonFiles::saveLesson(bool mayWait)
+{
+    if (m_document->fileName().isEmpty())
+        return saveLessonAs(mayWait);
+    return write(m_document->fileName(), mayWait);
+}
+
+bool LessonFiles::saveLessonAs(bool mayWait)
 {
     QFileDialog dialog(m_window, tr("Dersi Farklı Kaydet"), dialogFolder(), fileFilter());
     dialog.setObjectName(QStringLiteral("SaveDialog"));
@@ -144,14 +195,37 @@ bool LessonFiles::saveAs()
     dialog.setDefaultSuffix(QLatin1String(lessonfile::suffix));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    return write(dialog.selectedFiles().constFirst());
+    return write(dialog.selectedFiles().constFirst(), mayWait);
 }
 
 bool LessonFiles::read(const QString &fileName)
 {
+    if (QFileInfo(fileName).size() <= backgroundFileBytes) {
+        const BusyCursor busy(true);
+        return takeReading(fileName, readFile(fileName));
+    }
+    // The worker lets go of what it made before it ends, so that it is the
+    // window's alone once taken.
+    auto reading = std::make_shared<LessonReading>();
+    auto picture = std::make_shared<GraphPicture>();
+    m_work->run(
+        tr("Ders açılıyor…"), true,
+        [fileName, result = reading, drawn = picture]() mutable {
+            *result = readFile(fileName);
+            *drawn = pictureOf(*result);
+            result.reset();
+            drawn.reset();
+        },
+        [this, fileName, reading, picture] {
+            Q_EMIT picturePrepared(*picture);
+            takeReading(fileName, *reading);
+        });
+    return true;
+}
+
+bool LessonFiles::takeReading(const QString &fileName, const LessonReading &reading)
+{
     try {
-        const BusyCursor busy;
-        const LessonReading reading = readLessonFile(fileName);
         if (!reading.lesson) {
             if (!QFileInfo::exists(fileName))
                 m_recent->remove(fileName);
@@ -168,23 +242,35 @@ bool LessonFiles::read(const QString &fileName)
     }
 }
 
-bool LessonFiles::write(const QString &fileName)
+bool LessonFiles::write(const QString &fileName, bool mayWait)
 {
-    try {
-        const BusyCursor busy;
-        const QString problem = writeLessonFile(fileName, m_document->lesson());
-        if (!problem.isEmpty()) {
-            m_report(problem);
-            return false;
-        }
-        m_document->markSaved(QFileInfo(fileName).absoluteFilePath());
-        m_recent->add(fileName);
-        lastfolder::remember(fileName);
-        return true;
-    } catch (const std::bad_alloc &) {
-        m_report(tr("\"%1\" kaydedilemedi: bellek yetmedi.").arg(QDir::toNativeSeparators(fileName)));
+    auto lesson = std::make_shared<const Lesson>(m_document->lesson());
+    if (!mayWait || lesson->edges->shape.edgeCount() <= backgroundEdges) {
+        const BusyCursor busy(true);
+        return finishWriting(fileName, writeFile(fileName, *lesson));
+    }
+    // The lesson is immutable data; the worker lets go of it before it ends.
+    auto problem = std::make_shared<QString>();
+    m_work->run(
+        tr("Ders kaydediliyor…"), false, [fileName, lesson, result = problem]() mutable {
+            *result = writeFile(fileName, *lesson);
+            lesson.reset();
+            result.reset();
+        },
+        [this, fileName, problem] { finishWriting(fileName, *problem); });
+    return true;
+}
+
+bool LessonFiles::finishWriting(const QString &fileName, const QString &problem)
+{
+    if (!problem.isEmpty()) {
+        m_report(problem);
         return false;
     }
+    m_document->markSaved(QFileInfo(fileName).absoluteFilePath());
+    m_recent->add(fileName);
+    lastfolder::remember(fileName);
+    return true;
 }
 
 QString LessonFiles::dialogFolder() const

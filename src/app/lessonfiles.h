@@ -5,7 +5,11 @@
 // the window, and the question before a modified lesson is given up
 // (closing, New, Open): Kaydet / Kaydetme / İptal. Nothing else asks.
 // A file that cannot be read or written is reported without blocking, and
-// the window keeps what it had.
+// the window keeps what it had. A large file is read, and a large lesson
+// written, on a worker thread while the window waits without freezing
+// (FileWork); a save asked for before the lesson is given up is done at once.
+
+#include "drawing/picture.h"
 
 #include <QKeySequence>
 #include <QObject>
@@ -18,8 +22,11 @@ class QMenu;
 
 namespace stagepath {
 
+class FileWork;
 class LessonDocument;
 class RecentFiles;
+struct Lesson;
+struct LessonReading;
 
 class LessonFiles : public QObject
 {
@@ -36,24 +43,41 @@ public:
     // (or the save failed). True at once when nothing was changed.
     bool confirmDiscard();
 
+    // Files of more bytes are read on a worker, lessons of more edges written on one.
+    static constexpr qint64 backgroundFileBytes = qint64(1) << 20;
+    static constexpr qint64 backgroundEdges = 100000;
+
+Q_SIGNALS:
+    // A large lesson file was read: its picture, drawn with the lesson's own
+    // settings on the worker, comes just before the lesson is loaded.
+    void picturePrepared(const stagepath::GraphPicture &picture);
+
 public Q_SLOTS:
     void newLesson();
-    // Opens a lesson file (asking first about a modified lesson).
+    // Opens a lesson file (asking first about a modified lesson); true when
+    // it was opened, or is being read on a worker.
     bool open(const QString &fileName);
     void chooseAndOpen();
+    // True when the lesson was saved, or is being written on a worker.
     bool save();
     bool saveAs();
 
 private:
     QAction *addAction(QMenu *menu, const char *name, QKeySequence::StandardKey key);
+    bool askToDiscard();
+    bool saveLesson(bool mayWait);
+    bool saveLessonAs(bool mayWait);
     bool read(const QString &fileName);
-    bool write(const QString &fileName);
+    bool takeReading(const QString &fileName, const LessonReading &reading);
+    bool write(const QString &fileName, bool mayWait);
+    bool finishWriting(const QString &fileName, const QString &problem);
     QString dialogFolder() const;
     QString fileFilter() const;
 
     QMainWindow *m_window;
     LessonDocument *m_document;
     std::function<void(const QString &)> m_report;
+    FileWork *m_work = nullptr;
     RecentFiles *m_recent = nullptr;
     QMenu *m_recentMenu = nullptr;
     QAction *m_new = nullptr;

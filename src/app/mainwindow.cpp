@@ -42,11 +42,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QUndoStack>
 
 #include <exception>
 #include <new>
+#include <utility>
 
 namespace stagepath {
 
@@ -119,6 +121,8 @@ void MainWindow::createMenus()
 
     m_files = new LessonFiles(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
     m_files->addActions(m_fileMenu);
+    connect(m_files, &LessonFiles::picturePrepared, this,
+            [this](const GraphPicture &picture) { m_preparedPicture = picture; });
     m_historyActions = new HistoryActions(this, m_lesson);
     m_historyActions->addActions(m_editMenu);
     m_share = new ShareActions({this, [this] { return m_controls.picture->picture(); }, m_edgeTable, m_resultTable,
@@ -334,6 +338,9 @@ void MainWindow::wireLesson()
     connect(m_lesson, &LessonDocument::settingsChanged, this, &MainWindow::showSettings);
     connect(m_lesson, &LessonDocument::fileNameChanged, this, &MainWindow::updateTitle);
     connect(m_lesson, &LessonDocument::modifiedChanged, this, &MainWindow::updateTitle);
+    connect(m_lesson, &LessonDocument::workingChanged, this, [this](bool working) { m_busyCursor.setBusy(working); });
+    connect(m_lesson, &LessonDocument::workFailed, this,
+            [this](const std::exception_ptr &error) { reportingErrors([&] { std::rethrow_exception(error); }); });
     m_routing = new WindowRouting([this](const QString &file) { m_files->open(file); }, this);
     const ClientArea &c = m_controls;
     for (QWidget *w : QList<QWidget *>{c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
@@ -451,14 +458,7 @@ void MainWindow::rebuildTabs(bool keepSelected)
     int selected = keepSelected ? tabs->currentIndex() : 0;
     if (selected < 0 || selected > stages)
         selected = 0;
-    {
-        const QSignalBlocker block(tabs);
-        while (tabs->count() > 0)
-            tabs->removeTab(tabs->count() - 1);
-        for (const QString &caption : stageTabCaptions(stages))
-            tabs->addTab(caption);
-        tabs->setCurrentIndex(selected);
-    }
+    tabs->setCaptions(stageTabCaptions(stages), selected);
     showStageTab(selected);
 }
 
@@ -485,6 +485,15 @@ void MainWindow::showMessage(const QString &text, bool warning)
     }
     m_message->setWindowTitle(tr("En Kısa Yol", "the program's name"));
     m_message->setIcon(warning ? QMessageBox::Warning : QMessageBox::Information);
+    // A message is plain text. One that names a path through a thousand
+    // stages is long: selectable text would lay it out as a document, over
+    // and over while the box finds its size.
+    constexpr qsizetype longMessage = 2000;
+    m_message->setTextFormat(Qt::PlainText);
+    m_message->setTextInteractionFlags(text.size() > longMessage
+                                           ? Qt::NoTextInteraction
+                                           : Qt::TextInteractionFlags(style()->styleHint(
+                                                 QStyle::SH_MessageBox_TextInteractionFlags, nullptr, m_message)));
     m_message->setText(text);
     m_message->open();
 }
@@ -554,10 +563,11 @@ void MainWindow::rebuildStages()
 }
 
 // Timer1's tick: the edge table generated anew for the edited box counts
-// (shown by showTables); nothing when the edit was undone meanwhile.
+// (shown by showTables, at once or when a large one lands); nothing when the
+// edit was undone meanwhile.
 void MainWindow::regenerateAndRedraw()
 {
-    reportingErrors([this] { m_lesson->regenerateAfterCountEdits(); });
+    reportingErrors([this] { m_lesson->startRegeneration(); });
 }
 
 void MainWindow::showStageTab(int index)
@@ -576,13 +586,23 @@ void MainWindow::redraw()
     reportingErrors([this] {
         if (m_stageTable->rowCount() == 0)
             return;
-        const GraphPicture picture(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
+        const GraphPicture picture = pictureOf(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
         if (picture.isEmpty())
             return; // no columns: nothing is drawn, not even cleared
         m_largestStageSize = picture.largest();
         m_controls.picture->setPicture(picture.withOverlays(m_solutionViews->overlaysAfterRedraw(picture.edges())));
         m_pictureView->layOut();
     });
+}
+
+// The picture of these edges with these settings: the one prepared for an
+// opened lesson when it is that one, else made now.
+GraphPicture MainWindow::pictureOf(const EdgeDataPtr &edges, const DrawSettings &settings)
+{
+    GraphPicture prepared = std::exchange(m_preparedPicture, GraphPicture());
+    if (prepared.edges() == edges && prepared.settings() == settings)
+        return prepared;
+    return GraphPicture(edges, settings);
 }
 
 MainWindow::Listing MainWindow::listAllPaths()

@@ -22,8 +22,10 @@
 // back and do again; the window then shows the document as the step left it
 // and redraws. The title names the lesson's file and marks it modified.
 
+#include "busycursor.h"
 #include "clientarea.h"
 
+#include "drawing/picture.h"
 #include "lesson/lessonstate.h"
 #include "model/lessonsettings.h"
 #include "model/randomsource.h"
@@ -84,6 +86,7 @@ protected:
 private Q_SLOTS:
     void rebuildStages();
     void redraw();
+    GraphPicture pictureOf(const EdgeDataPtr &edges, const DrawSettings &settings);
     void regenerateAndRedraw();
     void listPaths();
     void drawBestPath();
@@ -127,6 +130,9 @@ private:
     HistoryActions *m_historyActions = nullptr;
     WindowRouting *m_routing = nullptr;
     ClientArea m_controls;
+    // A picture made on a worker for the lesson being opened, until drawn.
+    GraphPicture m_preparedPicture;
+    BusyCursor m_busyCursor; // while the document draws a regeneration on a worker
     double m_largestStageSize = 0;
 
     StageTable *m_stageTable = nullptr;

@@ -1,6 +1,7 @@
 #include "tabstrip.h"
 
 #include <QEvent>
+#include <QSignalBlocker>
 #include <QToolButton>
 
 namespace stagepath {
@@ -21,6 +22,30 @@ QSize TabStrip::minimumTabSizeHint(int index) const
     if (it == m_minimumSizes.constEnd())
         it = m_minimumSizes.insert(text, QTabBar::minimumTabSizeHint(index));
     return *it;
+}
+
+void TabStrip::setCaptions(const QStringList &captions, int current)
+{
+    const QSignalBlocker quiet(this);
+    const int changes = qAbs(count() - int(captions.size()));
+    const bool hide = changes > 8 && isVisible();
+    const bool hadFocus = hasFocus();
+    if (hide)
+        setVisible(false);
+    while (count() > captions.size())
+        removeTab(count() - 1);
+    for (int i = 0; i < captions.size(); ++i) {
+        if (i >= count())
+            addTab(captions.at(i));
+        else if (tabText(i) != captions.at(i))
+            setTabText(i, captions.at(i));
+    }
+    setCurrentIndex(current);
+    if (hide) {
+        setVisible(true);
+        if (hadFocus)
+            setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void TabStrip::changeEvent(QEvent *event)

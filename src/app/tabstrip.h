@@ -18,6 +18,13 @@ class TabStrip : public QTabBar
 public:
     using QTabBar::QTabBar;
 
+    // Makes the tabs these captions, keeping the tabs that stay and the
+    // current one where it still exists, without the currentChanged event.
+    // A tab bar lays out all its tabs after every tab added or removed while
+    // it shows, so a long run of changes is made while it is hidden: a
+    // thousand tabs then take one layout instead of a thousand.
+    void setCaptions(const QStringList &captions, int current);
+
 protected:
     QSize tabSizeHint(int index) const override;
     QSize minimumTabSizeHint(int index) const override;

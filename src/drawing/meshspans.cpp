@@ -100,12 +100,63 @@ const QImage &MeshSpans::render(const std::vector<int> &stages)
     return m_image;
 }
 
+std::pair<double, double> MeshSpans::reachableHeights(double x, const std::vector<Stage> &stages) const
+{
+    // At every column the line between the two columns' topmost boxes lies
+    // above every other line of a stage, and that between the lowest boxes
+    // below; a stroke covers only points within half a pen of its line, or,
+    // cut upright, within its band.
+    const double half = m_pen / 2;
+    double low = INFINITY, high = -INFINITY;
+    for (const Stage &st : stages) {
+        const double left = std::min(st.x1, st.x2), right = std::max(st.x1, st.x2);
+        const bool upright = cutUpright(m_pen, st.x2 - st.x1);
+        const double beyond = upright ? 0 : half;
+        if (x < left - beyond || x > right + beyond)
+            continue;
+        const double leftLast = st.leftY0 + st.leftStep * double(st.left - 1);
+        const double rightLast = st.rightY0 + st.rightStep * double(st.right - 1);
+        const auto edgeAt = [&](double at, bool top) {
+            const double t = (std::clamp(at, left, right) - st.x1) / (st.x2 - st.x1);
+            return top ? (1 - t) * std::min(st.leftY0, leftLast) + t * std::min(st.rightY0, rightLast)
+                       : (1 - t) * std::max(st.leftY0, leftLast) + t * std::max(st.rightY0, rightLast);
+        };
+        const double reach = upright ? uprightReach(m_pen, st.steepest) : half + 1;
+        const double from = upright ? x : x - half, to = upright ? x : x + half;
+        low = std::min({low, edgeAt(from, true) - reach, edgeAt(to, true) - reach});
+        high = std::max({high, edgeAt(from, false) + reach, edgeAt(to, false) + reach});
+    }
+    return {low, high};
+}
+
+void MeshSpans::skipRowsOutside(double low, double high)
+{
+    const int rows = m_device.height();
+    m_skipped = 0;
+    if (!(low <= high)) {
+        std::fill(m_next.begin(), m_next.end() - 1, rows);
+        m_skipped = rows;
+        return;
+    }
+    const int first = int(std::clamp(std::ceil(low - 0.5 - m_device.top()), 0.0, double(rows)));
+    const int end = int(std::clamp(std::ceil(high - 0.5 - m_device.top()), double(first), double(rows)));
+    for (int r = 0; r < first; ++r)
+        m_next[size_t(r)] = first;
+    for (int r = end; r < rows; ++r)
+        m_next[size_t(r)] = rows;
+    m_skipped = first + (rows - end);
+}
+
 bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
 {
     m_column = column;
     std::iota(m_next.begin(), m_next.end(), 0);
     m_filled = 0;
     const double x = m_device.left() + column + 0.5;
+    const auto [reachLow, reachHigh] = reachableHeights(x, stages);
+    skipRowsOutside(reachLow, reachHigh);
+    if (columnDone())
+        return m_filled == m_device.height();
     const double top = m_device.top(), bottom = top + m_device.height(), half = m_pen / 2;
     for (auto it = stages.rbegin(); it != stages.rend(); ++it) {
         const Stage &st = *it;
@@ -125,7 +176,7 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
         const bool nearEnds = !upright && (x < left + half || x > right - half);
         for (qint64 j = fans.last; j >= fans.first; --j)
             if (renderFan(st, x, j, nearEnds))
-                return true;
+                return m_filled == m_device.height();
     }
     return m_filled == m_device.height();
 }
@@ -285,7 +336,7 @@ bool MeshSpans::fill(double low, double high, QRgb colour)
     const double last = std::min(std::ceil(high - 0.5 - m_device.top()) - 1, double(rows - 1));
     if (!(first <= last))
         return false;
-    if (m_filled == 0 && first == 0 && last == rows - 1) {
+    if (m_filled == 0 && m_skipped == 0 && first == 0 && last == rows - 1) {
         m_wholeColumns[size_t(m_column)] = colour;
         m_filled = rows;
         return true;
@@ -303,7 +354,7 @@ bool MeshSpans::fill(double low, double high, QRgb colour)
         if (r < end && m_next[size_t(r)] != r)
             r = nextEmpty(r);
     }
-    return m_filled == rows;
+    return columnDone();
 }
 
 } // namespace stagepath

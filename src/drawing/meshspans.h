@@ -14,6 +14,10 @@
 // Lines drawn later cover earlier ones. Walking the lines backwards and
 // filling only the pixels still empty gives the same picture, and a column is
 // left as soon as it is full, so however wide the pen, a pixel is set once.
+// Rows beyond the reach of every stroke in a column (above the mesh's top
+// line or below its bottom line by more than a stroke reaches: the mesh's
+// edge, in view) count as done from the start, so that a column is left as
+// soon as the rows the strokes can reach are full.
 
 #include "drawing/devicemap.h"
 #include "drawing/linepainter.h"
@@ -66,6 +70,13 @@ private:
     double halfHeight(const Stage &st, double rise) const;
 
     bool renderColumn(int column, const std::vector<Stage> &stages);
+    // The heights (device pixels) between which the strokes of the stages
+    // can cover anything in the column at x; low > high when nothing.
+    std::pair<double, double> reachableHeights(double x, const std::vector<Stage> &stages) const;
+    // Leaves the rows outside [low, high) empty for good, so that the column
+    // is done once the rows within are full.
+    void skipRowsOutside(double low, double high);
+    bool columnDone() const { return m_filled + m_skipped >= m_device.height(); }
     // `nearEnds`: the column lies within half a pen of the lines' ends,
     // where their caps cut the strokes.
     bool renderFan(const Stage &st, double x, qint64 from, bool nearEnds);
@@ -100,6 +111,7 @@ private:
     // Per column being filled: the next empty row at or after each row.
     std::vector<int> m_next;
     int m_filled = 0;
+    int m_skipped = 0; // rows of the column that no stroke reaches
     int m_column = 0;
     bool m_coversAll = false;
 };

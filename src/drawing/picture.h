@@ -38,6 +38,8 @@ struct DrawSettings {
     double radius = 20;
     int penWidth = 1;     // clamped to 1..limits::maxPenWidth
     bool coloured = false;
+
+    friend bool operator==(const DrawSettings &, const DrawSettings &) = default;
 };
 
 class GraphPicture

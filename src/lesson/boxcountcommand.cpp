@@ -31,10 +31,12 @@ void BoxCountCommand::regenerate()
 
 void BoxCountCommand::apply(bool /*again*/)
 {
-    // Redone before the tick came (it was undone in time): regenerate now.
-    if (isWaiting())
-        setAfterEdges(document()->regenerateEdges(after().boxTexts, true));
-    else
+    // Redone before the tick came (it was undone in time): regenerate now,
+    // or on the worker.
+    if (isWaiting()) {
+        if (EdgeDataPtr edges = document()->redoCountEdits(after().boxTexts))
+            setAfterEdges(std::move(edges));
+    } else
         restoreAfter();
 }
 

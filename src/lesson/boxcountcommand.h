@@ -24,8 +24,10 @@ public:
     bool mergeWith(const QUndoCommand *other) override;
     std::unique_ptr<LessonCommand> replica() const override;
 
-    // Whether the regeneration still waits for the tick.
+    // Whether the regeneration still waits for the tick (or for the worker).
     bool isWaiting() const { return afterIsOpen(); }
+    // The stage table's texts after the step.
+    const QStringList &boxTexts() const { return after().boxTexts; }
     // The regeneration: every edge value drawn anew for the new counts.
     void regenerate();
 

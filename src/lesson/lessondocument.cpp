@@ -2,6 +2,7 @@
 
 #include "boxcountcommand.h"
 #include "edgevaluecommand.h"
+#include "regenerationworker.h"
 #include "settingscommand.h"
 #include "stagecountcommand.h"
 
@@ -31,10 +32,14 @@ LessonDocument::LessonDocument(std::unique_ptr<RandomSource> random, QObject *pa
     , m_stageTable(new StageTable(this))
     , m_edgeTable(new EdgeTable(this))
     , m_history(new QUndoStack(this))
+    , m_worker(new RegenerationWorker(this))
     , m_settings(shown(LessonSettings()))
 {
     m_history->setUndoLimit(historySteps);
     connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) { Q_EMIT modifiedChanged(!clean); });
+    connect(m_history, &QUndoStack::indexChanged, this, &LessonDocument::dropStaleRegeneration);
+    connect(m_worker, &RegenerationWorker::landed, this, &LessonDocument::landRegeneration);
+    connect(m_worker, &RegenerationWorker::activeChanged, this, &LessonDocument::workingChanged);
     connect(m_stageTable, &StageTable::countEdited, this, &LessonDocument::recordCountEdit);
     connect(m_edgeTable, &EdgeTable::valueEdited, this, &LessonDocument::recordValueEdit);
 }
@@ -43,6 +48,7 @@ LessonDocument::~LessonDocument()
 {
     // The history empties itself when it goes, and says so: nobody listens any more.
     m_history->disconnect();
+    m_worker->disconnect();
 }
 
 bool LessonDocument::isModified() const
@@ -70,13 +76,13 @@ bool LessonDocument::continuesTyping() const
 
 void LessonDocument::push(LessonCommand *step, bool typing)
 {
+    // The history owns the step once it has done it; a step that throws on
+    // the way (or whose waiting regeneration does) is not kept, and goes here.
+    std::unique_ptr<LessonCommand> owned(step);
     // A waiting regeneration is done before anything else happens, so that
     // every step below the newest is complete.
     if (!dynamic_cast<BoxCountCommand *>(step))
         regenerateAfterCountEdits();
-    // The history owns the step once it has done it; a step that throws on
-    // the way is not kept, and goes here.
-    std::unique_ptr<LessonCommand> owned(step);
     m_history->push(step); // step may be merged into the newest step and deleted
     owned.release();
     m_typingStep = typing ? newestStep() : nullptr;
@@ -116,6 +122,8 @@ void LessonDocument::recordCountEdit(int row, const QString &previousText)
     TablesState before = tablesState();
     before.boxTexts[row] = previousText;
     push(new BoxCountCommand(this, before, m_stageTable->countTexts(), row), false);
+    // The counts the worker draws for are no longer the ones waiting.
+    dropStaleRegeneration();
 }
 
 void LessonDocument::recordValueEdit(qint64 row, const QString &previousText)
@@ -137,6 +145,72 @@ bool LessonDocument::regenerateAfterCountEdits()
     // The table it replaced is no longer the one shown: it counts now.
     keepHistoryWithinBytes();
     return true;
+}
+
+void LessonDocument::startRegeneration()
+{
+    const BoxCountCommand *waiting = waitingRegeneration();
+    if (!waiting)
+        return;
+    if (!drawsInBackground(waiting->boxTexts()))
+        regenerateAfterCountEdits();
+    else if (startWorker(waiting->boxTexts(), false))
+        landRegeneration();
+}
+
+bool LessonDocument::isWorking() const
+{
+    return m_worker->isActive();
+}
+
+bool LessonDocument::drawsInBackground(const QStringList &boxTexts) const
+{
+    return GraphShape(boxCountsOf(boxTexts)).edgeCount() > backgroundEdges;
+}
+
+// Whether the worker drew these counts within the wait.
+bool LessonDocument::startWorker(const QStringList &boxTexts, bool fromHistory)
+{
+    if (!m_worker->isActive() || m_worker->boxTexts() != boxTexts) {
+        const std::vector<qint64> counts = boxCountsOf(boxTexts);
+        m_worker->start(boxTexts, counts, m_random->split(GraphShape(counts).edgeCount()), fromHistory);
+    }
+    return m_worker->waitFor(m_landAtOnceMs);
+}
+
+// The worker's edges are ready: they complete the waiting step, unless
+// nothing waits for them any more.
+void LessonDocument::landRegeneration()
+{
+    const BoxCountCommand *waiting = waitingRegeneration();
+    if (!waiting || waiting->boxTexts() != m_worker->boxTexts()) {
+        m_worker->cancel();
+        return;
+    }
+    try {
+        regenerateAfterCountEdits();
+    } catch (...) {
+        m_worker->cancel();
+        Q_EMIT workFailed(std::current_exception());
+    }
+}
+
+void LessonDocument::dropStaleRegeneration()
+{
+    if (!m_worker->isActive())
+        return;
+    const BoxCountCommand *waiting = waitingRegeneration();
+    if (!waiting || waiting->boxTexts() != m_worker->boxTexts())
+        m_worker->cancel();
+}
+
+EdgeDataPtr LessonDocument::drawEdges(const QStringList &boxTexts)
+{
+    const std::vector<qint64> counts = boxCountsOf(boxTexts);
+    if (!drawsInBackground(boxTexts))
+        return EdgeTable::generated(counts, *m_random);
+    // Drawn here as the worker would have drawn it.
+    return EdgeTable::generated(counts, *m_random->split(GraphShape(counts).edgeCount()));
 }
 
 void LessonDocument::undo()
@@ -183,6 +257,7 @@ void LessonDocument::load(const Lesson &lesson, const QString &fileName)
 
 void LessonDocument::replaceLesson(const QString &fileName)
 {
+    m_worker->cancel();
     m_typingStep = nullptr;
     m_history->clear();
     if (fileName != m_fileName) {
@@ -219,10 +294,29 @@ TablesState LessonDocument::rebuildTables(const QString &stageCountText)
 
 EdgeDataPtr LessonDocument::regenerateEdges(const QStringList &boxTexts, bool fromHistory)
 {
+    EdgeDataPtr edges;
+    if (m_worker->isActive() && m_worker->boxTexts() == boxTexts) {
+        fromHistory = m_worker->fromHistory();
+        edges = m_worker->take(); // waits for it when it is still drawing
+    }
+    m_worker->cancel();
+    if (!edges)
+        edges = drawEdges(boxTexts);
     m_stageTable->setCountTexts(boxTexts);
-    m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
+    m_edgeTable->setEdges(edges);
     Q_EMIT tablesChanged(TableChange::BoxCounts, fromHistory);
-    return m_edgeTable->snapshot();
+    return edges;
+}
+
+EdgeDataPtr LessonDocument::redoCountEdits(const QStringList &boxTexts)
+{
+    if (!drawsInBackground(boxTexts))
+        return regenerateEdges(boxTexts, true);
+    // The step is not the newest yet: what was drawn in time is taken here.
+    if (startWorker(boxTexts, true))
+        return regenerateEdges(boxTexts, true);
+    m_stageTable->setCountTexts(boxTexts);
+    return {};
 }
 
 void LessonDocument::restoreTables(const TablesState &state, TableChange change)

@@ -17,6 +17,7 @@
 
 #include <QObject>
 
+#include <exception>
 #include <memory>
 
 class QUndoCommand;
@@ -27,6 +28,7 @@ namespace stagepath {
 class BoxCountCommand;
 class EdgeTable;
 class LessonCommand;
+class RegenerationWorker;
 class StageTable;
 
 class LessonDocument : public QObject
@@ -37,6 +39,13 @@ public:
     // tables they keep come to more than historyBytes (see historybudget.h).
     static constexpr int historySteps = 100;
     static constexpr qint64 historyBytes = qint64(256) << 20;
+    // A regeneration that makes more edges than this is drawn on a worker
+    // thread (startRegeneration), from a split of the source; a smaller one
+    // is drawn at once from the source itself.
+    static constexpr qint64 backgroundEdges = 100000;
+    // How long the event that starts the worker waits for it: a regeneration
+    // drawn by then lands in the same event, as a small one does.
+    static constexpr int landAtOnceMs = 25;
 
     // random: the source of fresh edge values.
     explicit LessonDocument(std::unique_ptr<RandomSource> random, QObject *parent = nullptr);
@@ -58,9 +67,18 @@ public:
     void changeSetting(Setting which, const SettingsState &after);
     // The user left the text box: what is typed next starts a step of its own.
     void endTyping();
-    // The regeneration that follows box count edits (Timer1's tick); false
-    // when none waits (it was undone, or done already).
+    // The regeneration that follows box count edits, done now (waiting for
+    // the worker when it is drawing it); false when none waits (it was
+    // undone, or done already).
     bool regenerateAfterCountEdits();
+    // Timer1's tick: the regeneration that follows box count edits. A small
+    // one is done now; a large one is drawn on a worker while the window goes
+    // on, and lands whole later: the stage table, the edge table and the step
+    // change together (tablesChanged). An edit of the counts, undo or redo
+    // meanwhile drops it; any other change waits for it first.
+    void startRegeneration();
+    // Whether a regeneration is being drawn on a worker.
+    bool isWorking() const;
     void undo();
     void redo();
     // Names every step again, in the language now in use.
@@ -77,13 +95,20 @@ public:
     void markSaved(const QString &fileName);
     // For tests: a byte limit other than historyBytes.
     void setHistoryByteLimit(qint64 bytes) { m_historyByteLimit = bytes; }
+    // For tests: a wait other than landAtOnceMs (0: a large regeneration always lands later).
+    void setLandAtOnceWait(int ms) { m_landAtOnceMs = ms; }
 
     // What the steps of the history do.
     TablesState tablesState() const;
     // The stage count changed: every table built anew, with fresh values.
     TablesState rebuildTables(const QString &stageCountText);
-    // The box counts changed: the edge table generated anew for them.
+    // The box counts changed: the edge table generated anew for them (the
+    // worker's result when it drew these counts).
     EdgeDataPtr regenerateEdges(const QStringList &boxTexts, bool fromHistory);
+    // Redo of box count edits whose regeneration never came: the counts are
+    // shown and the edges drawn as after the user's edit. Returns the edges
+    // when they were drawn at once, null when they come later.
+    EdgeDataPtr redoCountEdits(const QStringList &boxTexts);
     void restoreTables(const TablesState &state, TableChange change);
     void restoreValue(qint64 row, const QString &text);
     void applySettings(const SettingsState &state, Setting which, bool fromHistory);
@@ -97,6 +122,10 @@ Q_SIGNALS:
     void lessonReplaced();
     void fileNameChanged(const QString &fileName);
     void modifiedChanged(bool modified);
+    void workingChanged(bool working);
+    // A regeneration drawn on a worker failed (error is what it threw); the
+    // tables stay as they were and the edit still waits.
+    void workFailed(std::exception_ptr error);
 
 private:
     void recordCountEdit(int row, const QString &previousText);
@@ -107,15 +136,22 @@ private:
     const QUndoCommand *newestStep() const;
     BoxCountCommand *waitingRegeneration() const;
     void replaceLesson(const QString &fileName);
+    bool drawsInBackground(const QStringList &boxTexts) const;
+    EdgeDataPtr drawEdges(const QStringList &boxTexts);
+    bool startWorker(const QStringList &boxTexts, bool fromHistory);
+    void landRegeneration();
+    void dropStaleRegeneration();
 
     std::unique_ptr<RandomSource> m_random;
     StageTable *m_stageTable;
     EdgeTable *m_edgeTable;
     QUndoStack *m_history;
+    RegenerationWorker *m_worker;
     QString m_stageCountText;
     SettingsState m_settings;
     QString m_fileName;
     qint64 m_historyByteLimit = historyBytes;
+    int m_landAtOnceMs = landAtOnceMs;
     // The step that the keystrokes in a text box are going into, while the
     // user types there.
     const QUndoCommand *m_typingStep = nullptr;

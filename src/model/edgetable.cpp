@@ -10,17 +10,25 @@ EdgeTable::EdgeTable(QObject *parent)
 {
 }
 
-void EdgeTable::regenerate(const std::vector<qint64> &boxCounts, RandomSource &random)
+EdgeDataPtr EdgeTable::generated(const std::vector<qint64> &boxCounts, RandomSource &random,
+                                 const std::function<bool()> &stopped)
 {
+    constexpr qint64 rowsBetweenQuestions = 1 << 16;
     auto data = std::make_shared<EdgeData>();
     data->shape = GraphShape(boxCounts);
     const qint64 count = data->shape.edgeCount();
     data->values.resize(size_t(count));
-    for (qint64 row = 0; row < count; ++row)
+    for (qint64 row = 0; row < count; ++row) {
+        if (stopped && row % rowsBetweenQuestions == 0 && stopped())
+            return {};
         data->values[size_t(row)] = edgeValueFrom(random.next());
-    beginResetModel();
-    m_data = std::move(data);
-    endResetModel();
+    }
+    return data;
+}
+
+void EdgeTable::regenerate(const std::vector<qint64> &boxCounts, RandomSource &random)
+{
+    setEdges(generated(boxCounts, random));
 }
 
 void EdgeTable::setEdges(EdgeDataPtr data)

@@ -24,6 +24,10 @@ public:
     // Replaces every row: one edge between every box of a column and every
     // box of the next, each with a fresh value from the source.
     void regenerate(const std::vector<qint64> &boxCounts, RandomSource &random);
+    // The edge data regenerate() shows, made without the table (on any
+    // thread); null when stopped() said so on the way (asked now and then).
+    static EdgeDataPtr generated(const std::vector<qint64> &boxCounts, RandomSource &random,
+                                 const std::function<bool()> &stopped = {});
 
     const GraphShape &shape() const { return m_data->shape; }
     const EdgeData &edges() const { return *m_data; }

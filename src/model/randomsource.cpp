@@ -15,6 +15,12 @@ quint64 splitmix(quint64 x)
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
     return x ^ (x >> 31);
 }
+
+// 24 random bits give every single-precision value k / 2^24 in [0, 1).
+float unitFrom(quint64 state)
+{
+    return float(state >> 40) * (1.0f / 16777216.0f);
+}
 } // namespace
 
 float secondsSinceMidnight()
@@ -38,8 +44,25 @@ float ClockStirredRandom::next()
     quint32 bits = 0;
     std::memcpy(&bits, &seconds, sizeof bits);
     m_state = splitmix(m_state ^ (quint64(bits) << 17));
-    // 24 random bits give every single-precision value k / 2^24 in [0, 1).
-    return float(m_state >> 40) * (1.0f / 16777216.0f);
+    return unitFrom(m_state);
+}
+
+std::unique_ptr<RandomSource> ClockStirredRandom::split(qint64 /*draws*/)
+{
+    next();
+    return std::make_unique<SeededRandom>(splitmix(m_state));
+}
+
+float SeededRandom::next()
+{
+    m_state += 0x9E3779B97F4A7C15ull;
+    return unitFrom(splitmix(m_state));
+}
+
+std::unique_ptr<RandomSource> SeededRandom::split(qint64 /*draws*/)
+{
+    m_state = splitmix(m_state ^ 0xD1B54A32D192ED03ull);
+    return std::make_unique<SeededRandom>(splitmix(m_state));
 }
 
 float SequenceRandom::next()
@@ -49,6 +72,14 @@ float SequenceRandom::next()
     const float u = m_values[m_index];
     m_index = (m_index + 1) % m_values.size();
     return u;
+}
+
+std::unique_ptr<RandomSource> SequenceRandom::split(qint64 draws)
+{
+    auto copy = std::make_unique<SequenceRandom>(*this);
+    if (!m_values.empty())
+        m_index = size_t((quint64(m_index) + quint64(draws)) % m_values.size());
+    return copy;
 }
 
 int edgeValueFrom(float u)

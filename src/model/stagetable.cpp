@@ -101,13 +101,18 @@ void StageTable::setCountTexts(const QStringList &texts)
     }
 }
 
-std::vector<qint64> StageTable::boxCounts() const
+std::vector<qint64> boxCountsOf(const QStringList &texts)
 {
     std::vector<qint64> counts;
-    counts.reserve(size_t(m_counts.size()));
-    for (const QString &text : m_counts)
+    counts.reserve(size_t(texts.size()));
+    for (const QString &text : texts)
         counts.push_back(parseWhole(text, 0, limits::maxBoxesPerColumn).value_or(0));
     return counts;
+}
+
+std::vector<qint64> StageTable::boxCounts() const
+{
+    return boxCountsOf(m_counts);
 }
 
 int StageTable::rowCount(const QModelIndex &parent) const

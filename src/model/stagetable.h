@@ -20,6 +20,8 @@ QStringList stageTabCaptions(int stageCount);
 
 // Checks a stage count text; returns the count, or sets message to why not.
 std::optional<int> readStageCount(const QString &text, QString *message);
+// Box counts as numbers, from texts the stage table accepted.
+std::vector<qint64> boxCountsOf(const QStringList &texts);
 // Why a graph with these box counts is over a limit, or an empty string.
 QString graphSizeProblem(const std::vector<qint64> &counts);
 

@@ -7,6 +7,7 @@
 
 #include "app/application.h"
 #include "app/commandline.h"
+#include "app/lessonfiles.h"
 #include "lesson/lessonfile.h"
 #include "model/edgetable.h"
 
@@ -178,6 +179,39 @@ private Q_SLOTS:
         QCOMPARE(saved.lesson->settings.ySpacing, 75.0);
         QVERIFY(!saved.lesson->settings.longest);
         QVERIFY(saved.lesson->settings.colourLines);
+    }
+
+    // A large lesson is written and read on a worker. Closing the window
+    // while it is written waits for the file and asks nothing; opened again,
+    // the lesson is what the window showed.
+    void largeLessonIsWrittenWholeAndReadBack()
+    {
+        const QString path = file(QStringLiteral("large.stagepath"), oddLesson);
+        QVERIFY(form->openLesson(path));
+        QAbstractItemModel *counts = model("ListView1");
+        QVERIFY(counts->setData(counts->index(0, 0), QStringLiteral("999")));
+        QVERIFY(counts->setData(counts->index(1, 0), QStringLiteral("1000")));
+        QTRY_COMPARE_WITH_TIMEOUT(model("ListView2")->rowCount(), 1000000, 20000);
+        const QStringList written = column("ListView2", 0);
+
+        bool asked = false;
+        QTimer::singleShot(0, this, [&asked] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = true;
+                box->button(QMessageBox::Cancel)->click();
+            }
+        });
+        action("actionSave")->trigger();
+        QVERIFY(form->close());
+        QVERIFY(!asked);
+        QCOMPARE(QFileInfo(path).size() > LessonFiles::backgroundFileBytes, true);
+
+        form = std::make_unique<MainWindow>();
+        form->show();
+        QVERIFY(form->openLesson(path));
+        QTRY_COMPARE_WITH_TIMEOUT(model("ListView2")->rowCount(), 1000000, 30000);
+        QCOMPARE(column("ListView2", 0), written);
+        QVERIFY(!form->isWindowModified());
     }
 
     // Undo brings back every value a rebuild or a regeneration replaced, and

@@ -40,6 +40,7 @@ struct FailingRandom : RandomSource {
             throw std::runtime_error("kaynak bozuk");
         return 0.5f;
     }
+    std::unique_ptr<RandomSource> split(qint64) override { return std::make_unique<FailingRandom>(*this); }
 };
 } // namespace
 

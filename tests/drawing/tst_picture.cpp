@@ -385,11 +385,14 @@ void TestPicture::denseMeshMatchesStrokes_data()
     QTest::addColumn<int>("pen");
     QTest::addColumn<bool>("coloured");
     QTest::addColumn<double>("zoom");
-    QTest::newRow("pen 1") << 1 << false << 1.0;
-    QTest::newRow("pen 1, coloured") << 1 << true << 1.0;
-    QTest::newRow("pen 3, coloured, zoom 125 %") << 3 << true << 1.25;
-    QTest::newRow("pen 2, zoom 50 %") << 2 << false << 0.5;
-    QTest::newRow("pen 40, coloured: caps cut the strokes") << 40 << true << 1.0;
+    QTest::addColumn<bool>("bottom");
+    QTest::newRow("pen 1") << 1 << false << 1.0 << false;
+    QTest::newRow("pen 1, coloured") << 1 << true << 1.0 << false;
+    QTest::newRow("pen 3, coloured, zoom 125 %") << 3 << true << 1.25 << false;
+    QTest::newRow("pen 2, zoom 50 %") << 2 << false << 0.5 << false;
+    QTest::newRow("pen 40, coloured: caps cut the strokes") << 40 << true << 1.0 << false;
+    QTest::newRow("pen 120, coloured, zoom 200 %") << 120 << true << 2.0 << false;
+    QTest::newRow("pen 3, bottom edge") << 3 << false << 1.0 << true;
 }
 
 void TestPicture::denseMeshMatchesStrokes()
@@ -397,17 +400,22 @@ void TestPicture::denseMeshMatchesStrokes()
     QFETCH(int, pen);
     QFETCH(bool, coloured);
     QFETCH(double, zoom);
+    QFETCH(bool, bottom);
     // Two columns of 150 boxes: 22,500 lines, set as spans. The reference is
     // the painter filling the strokes of the same lines (same ends, same
     // order and colours) without antialiasing, over a view between the columns where
-    // nothing but lines is drawn: along the top, where the mesh thins out
-    // into single lines.
+    // nothing but lines is drawn: along the top or the bottom, where the
+    // mesh thins out into single lines and the edge of the mesh shows.
     DrawSettings s;
     s.penWidth = pen;
     s.coloured = coloured;
     s.ySpacing = 60;
     const GraphPicture picture(makeEdges({150, 150}), s);
-    const QRect view(int(45 * zoom), 0, int(170 * zoom), int(250 * zoom));
+    const double lowest = picture.geometry().edgeLine(0, 149, 149).y1();
+    // Below the mesh the lowest box's values are written: the view there
+    // starts right of them.
+    const QRect view(int((bottom ? 90 : 45) * zoom), bottom ? int((lowest - 120) * zoom) : 0,
+                     int((bottom ? 125 : 170) * zoom), int(250 * zoom));
     const QImage spans = picture.render(view, zoom);
 
     QImage reference(view.size(), QImage::Format_RGB32);

@@ -7,9 +7,11 @@
 #include "lesson/historybudget.h"
 #include "lesson/lessoncommand.h"
 #include "lesson/lessondocument.h"
+#include "model/edgetable.h"
 #include "model/stagetable.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
 
@@ -17,13 +19,18 @@ using namespace stagepath;
 
 namespace {
 
-std::unique_ptr<RandomSource> varied(quint32 seed)
+std::vector<float> variedValues(quint32 seed)
 {
     QRandomGenerator rng(seed);
     std::vector<float> values(997);
     for (float &v : values)
         v = float(rng.generateDouble());
-    return std::make_unique<SequenceRandom>(std::move(values));
+    return values;
+}
+
+std::unique_ptr<RandomSource> varied(quint32 seed)
+{
+    return std::make_unique<SequenceRandom>(variedValues(seed));
 }
 
 // Everything the window shows of the lesson, as one text.
@@ -340,6 +347,131 @@ private Q_SLOTS:
         QVERIFY(document.isModified());
         document.undo();
         QVERIFY(!document.isModified());
+    }
+
+    // A large regeneration is drawn on a worker and lands whole: until it
+    // lands the edge table keeps the old counts' edges; an edit of the counts
+    // meanwhile drops it and only the newest counts are ever shown; the
+    // tables and the history change together, so undo and redo bring back
+    // exactly what was shown. Any other change waits for the worker first.
+    void largeRegenerationLandsWholeAndTheNewestEditWins()
+    {
+        LessonDocument document(varied(17));
+        document.setLandAtOnceWait(0);
+        document.startNew();
+        StageTable *stages = document.stageTable();
+        EdgeTable *edges = document.edgeTable();
+        new QAbstractItemModelTester(edges, QAbstractItemModelTester::FailureReportingMode::QtTest, edges);
+        document.changeStageCount(QStringLiteral("1"));
+        document.endTyping();
+        stages->setData(stages->index(0, 0), QStringLiteral("1000"));
+        document.startRegeneration(); // 3000 edges: at once
+        QVERIFY(!document.isWorking());
+        QCOMPARE(edges->rowCount(), 3000);
+        const QString before = shown(document);
+
+        QList<int> shownRows;
+        bool countsFitEdges = true;
+        connect(edges, &QAbstractItemModel::modelReset, this, [&] {
+            shownRows << edges->rowCount();
+            countsFitEdges = countsFitEdges && edges->shape().boxCounts() == boxCountsOf(stages->countTexts());
+        });
+        QSignalSpy landed(&document, &LessonDocument::tablesChanged);
+        stages->setData(stages->index(1, 0), QStringLiteral("999"));
+        document.startRegeneration();
+        QVERIFY(document.isWorking());
+        QCOMPARE(edges->rowCount(), 3000);
+        stages->setData(stages->index(1, 0), QStringLiteral("1000")); // before it lands
+        QVERIFY(!document.isWorking());
+        document.startRegeneration();
+        QVERIFY(landed.wait(20000));
+        QVERIFY(!document.isWorking());
+        QCOMPARE(shownRows, QList<int>{1000 * 1000});
+        QVERIFY(countsFitEdges);
+        QCOMPARE(document.history()->count(), 3);
+        QCOMPARE(document.history()->undoText(), QStringLiteral("2.Vorta kutu sayısı 3 → 1000"));
+        QSet<double> values;
+        for (qint64 row = 0; row < 2000; ++row)
+            values.insert(edges->edges().value(row));
+        QVERIFY2(values.size() > 100, "the values are drawn, not repeated");
+        // The step keeps the very table that landed.
+        const TablesState after = document.tablesState();
+        document.undo();
+        QCOMPARE(shown(document), before);
+        document.redo();
+        QCOMPARE(document.tablesState().boxTexts, after.boxTexts);
+        QCOMPARE(document.tablesState().edges, after.edges);
+
+        // A setting changed while the worker draws: the regeneration is done first.
+        stages->setData(stages->index(1, 0), QStringLiteral("500"));
+        document.startRegeneration();
+        SettingsState colour = document.settings();
+        colour.values.colourLines = true;
+        document.changeSetting(Setting::ColourLines, colour);
+        QVERIFY(!document.isWorking());
+        QCOMPARE(edges->rowCount(), 1000 * 500);
+        QCOMPARE(document.history()->count(), 5);
+        QVERIFY(countsFitEdges);
+        document.undo();
+        document.undo();
+        QCOMPARE(document.tablesState().boxTexts, after.boxTexts);
+        QCOMPARE(document.tablesState().edges, after.edges);
+    }
+
+    // Drawn on a worker or at once, every regeneration takes the source's
+    // next numbers in order: the values are those the sequence gives from
+    // the draws made so far, and the next regeneration goes on after them.
+    // A regeneration whose lesson was replaced never lands; one still drawn
+    // when the document goes is left behind.
+    void workerDrawsTheSourcesNextNumbers()
+    {
+        const std::vector<float> sequence = variedValues(21);
+        LessonDocument document(varied(21));
+        document.setLandAtOnceWait(0);
+        StageTable *stages = document.stageTable();
+        EdgeTable *edges = document.edgeTable();
+        new QAbstractItemModelTester(edges, QAbstractItemModelTester::FailureReportingMode::QtTest, edges);
+        qint64 drawn = 0;
+        const auto valuesFollowTheSequence = [&] {
+            const std::vector<double> &values = edges->edges().values;
+            for (size_t row = 0; row < values.size(); ++row)
+                if (values[row] != edgeValueFrom(sequence[(size_t(drawn) + row) % sequence.size()]))
+                    return false;
+            drawn += qint64(values.size());
+            return true;
+        };
+        document.startNew();
+        QVERIFY(valuesFollowTheSequence());
+        document.changeStageCount(QStringLiteral("1"));
+        document.endTyping();
+        QVERIFY(valuesFollowTheSequence());
+        QSignalSpy changes(&document, &LessonDocument::tablesChanged);
+        for (const char *count : {"400", "2"}) { // 160,000 edges on the worker, then 800 at once
+            stages->setData(stages->index(1, 0), QString::fromLatin1(count));
+            stages->setData(stages->index(0, 0), QStringLiteral("400"));
+            document.startRegeneration();
+            if (document.isWorking())
+                QVERIFY(changes.wait(20000));
+            QCOMPARE(edges->rowCount(), 400 * QByteArray(count).toInt());
+            QVERIFY(valuesFollowTheSequence());
+        }
+
+        stages->setData(stages->index(1, 0), QStringLiteral("500"));
+        document.startRegeneration();
+        QVERIFY(document.isWorking());
+        document.startNew();
+        QVERIFY(!document.isWorking());
+        const QString replaced = shown(document);
+        changes.clear();
+        QTest::qWait(300);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(shown(document), replaced);
+
+        document.changeStageCount(QStringLiteral("1"));
+        stages->setData(stages->index(0, 0), QStringLiteral("1000"));
+        stages->setData(stages->index(1, 0), QStringLiteral("1000"));
+        document.startRegeneration();
+        QVERIFY(document.isWorking());
     }
 
     void historyKeepsAtMostItsSteps()

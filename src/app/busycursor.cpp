@@ -1,0 +1,19 @@
+#include "busycursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+namespace stagepath {
+
+void BusyCursor::setBusy(bool busy)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
+
+} // namespace stagepath

@@ -1,0 +1,63 @@
+#pragma once
+// RegenerationWorker: the edge values of one large regeneration, drawn on a
+// worker thread of the global pool while the window goes on. It is given the
+// box counts and a source of its own (a split of the document's), so that
+// nothing it touches is shared with the thread that started it; what it makes
+// is new edge data, handed over whole when it lands. One runs at a time:
+// starting another, or cancel(), stops the one before, whose result is never
+// taken.
+
+#include "model/graphdata.h"
+#include "model/randomsource.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QSemaphore>
+#include <QStringList>
+
+#include <memory>
+
+namespace stagepath {
+
+class RegenerationWorker : public QObject
+{
+    Q_OBJECT
+public:
+    explicit RegenerationWorker(QObject *parent = nullptr);
+    ~RegenerationWorker() override;
+
+    // Whether a regeneration was started and its result not yet taken.
+    bool isActive() const { return m_active; }
+    // The box count texts the active regeneration was started for.
+    const QStringList &boxTexts() const { return m_boxTexts; }
+    // Whether it was started by redo rather than by the user's own edit.
+    bool fromHistory() const { return m_fromHistory; }
+
+    void start(const QStringList &boxTexts, const std::vector<qint64> &boxCounts,
+               std::unique_ptr<RandomSource> random, bool fromHistory);
+    // Waits up to ms milliseconds for the active regeneration to be drawn;
+    // whether it was (its result may then be taken without waiting).
+    bool waitFor(int ms);
+    // The edge data, waiting for it when it is still being drawn; the worker
+    // is idle afterwards. An error the worker met is thrown here.
+    EdgeDataPtr take();
+    // Stops the active regeneration; its result is thrown away.
+    void cancel();
+
+Q_SIGNALS:
+    // The active regeneration's result is ready to be taken.
+    void landed();
+    void activeChanged(bool active);
+
+private:
+    void setActive(bool active);
+
+    QFutureWatcher<EdgeDataPtr> m_watcher;
+    // Released by the active worker when it has drawn (or failed).
+    std::shared_ptr<QSemaphore> m_drawn;
+    QStringList m_boxTexts;
+    bool m_fromHistory = false;
+    bool m_active = false;
+};
+
+} // namespace stagepath
