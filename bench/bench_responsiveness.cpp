@@ -5,18 +5,8 @@
 // and repaints have settled. The window is offscreen, fresh for each run; each
 // repetition is one run, and the aggregates give the median.
 
-#if __has_include("app/mainwindow.h")
 #include "app/mainwindow.h"
-using Window = stagepath::MainWindow;
-#else
-#include "app/form1.h"
-using Window = stagepath::Form1;
-#endif
-
-#if __has_include("app/tableexport.h")
 #include "app/tableexport.h"
-#define STAGEPATH_HAVE_SHARING 1
-#endif
 
 #include <benchmark/benchmark.h>
 
@@ -143,7 +133,7 @@ struct Action {
 void run(benchmark::State &state, const char *name, const Action &action)
 {
     for (auto _ : state) {
-        auto window = std::make_unique<Window>();
+        auto window = std::make_unique<stagepath::MainWindow>();
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             state.SkipWithError("the window was not shown");
@@ -197,7 +187,7 @@ QString millionTextsLesson()
 
 void openMillionTexts(QWidget &w)
 {
-    auto *window = static_cast<Window *>(&w);
+    auto *window = static_cast<stagepath::MainWindow *>(&w);
     post(w, [window] { window->openLesson(millionTextsLesson()); });
 }
 
@@ -247,7 +237,6 @@ void fifteenStagesListed(QWidget &w)
     post(w, [view] { view->setCurrentIndex(view->model()->index(0, 2)); view->setFocus(); });
 }
 
-#ifdef STAGEPATH_HAVE_SHARING
 // The result table of 14,348,907 rows written as CSV, until the file is whole.
 void exportFourteenMillionRows(QWidget &w)
 {
@@ -268,7 +257,6 @@ void previewPrintout(QWidget &w)
     if (dialog)
         QTest::qWait(1000); // the pages laid out and painted
 }
-#endif
 
 const std::vector<std::pair<const char *, Action>> &actions()
 {
@@ -344,7 +332,6 @@ const std::vector<std::pair<const char *, Action>> &actions()
               post(w, [tabs] { tabs->setCurrentIndex(1); });
           },
           [](QWidget &w) { keyInTable(w, "ListView3", 0, QStringLiteral("99999")); }}},
-#ifdef STAGEPATH_HAVE_SHARING
         {"ExportResults14MillionRows",
          {[](QWidget &w) {
               setText(w, "Text1", QStringLiteral("14")); // 3^15 = 14,348,907 paths
@@ -371,7 +358,6 @@ const std::vector<std::pair<const char *, Action>> &actions()
           },
           previewPrintout}},
         {"PrintPreview43MillionPaths", {fifteenStagesListed, previewPrintout}},
-#endif
         {"TypeAheadKeyInMillionEdges",
          {[](QWidget &w) {
               twoColumnsOf1000(w);
