@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The stagepath developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The whole set-up on a fresh Debian 12 machine:
 #   make run   installs what is missing, builds, starts the program
 #   make test  installs what is missing, builds, runs every test

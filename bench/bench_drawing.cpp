@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of building the picture of a graph and of repainting one viewport of
 // the surface (1016 x 457 device pixels, the frame's visible part) from it,
 // at several zooms and pen widths, and of exporting a drawing of about

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lessons at the largest size the window admits (10^6 edges): saving and
 // opening a lesson file, the size of the file per edge, and undoing a box
 // count change (the document alone, and the window with its redraw).

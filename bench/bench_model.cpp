@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cost of the edge table: generating a million edges with the clock-stirred
 // generator, the memory each edge takes, and reading cells back.
 #include "model/edgetable.h"

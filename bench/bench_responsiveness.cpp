@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the window holds its event loop in the heavy actions at the
 // admitted limits. Every event is timed as it is dispatched (the
 // application's notify, outermost calls only); an action's figure is the

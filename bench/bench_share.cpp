@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sharing a lesson: the result table of 14,348,907 rows (15 columns of 3
 // boxes) and the edge table of 10^6 rows as CSV, with the rows per second and
 // the most heap memory the writer held at once; and the whole drawing of

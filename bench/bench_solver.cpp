@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Solver timings. Each measured step runs interleaved with its baseline in
 // the same iterations (the machine is shared and noisy): the counter gives
 // the median ratio of the two times, the time column the step alone.

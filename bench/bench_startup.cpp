@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up of the window as a user meets it: the time from spawning the
 // window driver (the program's window, told to end right after its first
 // paint, offscreen) to its exit, and the peak resident memory of that run,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The main of a benchmark program whose work lays out or paints text: fonts
 // need the GUI application.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The stagepath developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installation layout and the Debian package.
 #   cmake --install build            (DESTDIR=... and --prefix work as usual)
 #   cd build && cpack -G DEB         -> stagepath_<version>_<arch>.deb

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the fuzz targets share: a check that stops the run with a message
 // libFuzzer keeps next to the crashing input, and text helpers.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture of a graph under any settings the window's text boxes can hold
 // (spacings and circle size of any double, NaN and infinities included, any
 // pen width), with overlays, painted in parts at any zoom.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson file reader on arbitrary bytes, under the C locale (first byte
 // even) or the Turkish one (odd); the rest is the file.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The problem model and the solver driven by a sequence of window actions
 // decoded from the input: rebuild for a stage count, type a stage count, edit
 // a box count (accepted or refused; the timer's regeneration may come later),

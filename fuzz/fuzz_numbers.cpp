@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number conversions on arbitrary input: the bytes as text, read under the C
 // and the Turkish locale, and the bytes as doubles.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Work that would hold the window too long, run off its thread: the window
 // stays responsive, and when the work takes more than a second a progress

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // BusyCursor: the application's busy cursor while work goes on, as a switch.
 // It is set once however often it is switched on, and taken back when it is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The controls of the window's client area, at their design places. Each is
 // named here by its role; its object name is the one the window's design

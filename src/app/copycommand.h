@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // actionCopy (Ctrl+C): what has the focus is copied to the clipboard.
 // - A table: its selected rows (the current row when none is selected) as

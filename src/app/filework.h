@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // FileWork: reading or writing a large lesson file on a worker thread while
 // the window waits for it without freezing. Meanwhile the window repaints but

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The commands under "Yardım": the help page (F1), in a window of its own,
 // and the about box with the program's version, licence and libraries.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // actionUndo and actionRedo of the "Düzen" menu, named by the step they
 // would undo or redo: "Geri Al: değer 734 → 50", and plain "Geri Al" when

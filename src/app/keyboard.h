@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Keyboard use of the window's own controls where the toolkit's defaults fall
 // short of what a keyboard user expects.

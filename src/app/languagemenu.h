@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The window's language: "Türkçe" and "English" under "Görünüm", checkable
 // and exclusive. The choice switches the whole window at once and is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The folder a lesson was last opened or saved in, or a file exported to,
 // remembered from one start to the next (the user's settings, key

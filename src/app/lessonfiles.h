@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // LessonFiles: the file side of the lesson document. The commands of the
 // "Dosya" menu (actionNew, actionOpen, actionSave, actionSaveAs, the recent

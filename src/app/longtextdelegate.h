@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Cells whose texts run far beyond their width (the path of a thousand
 // stages): only as much of the text as can show is laid out, then elided as

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // MainWindow: the one window (object name "Form1"). It shows the lesson
 // document (the tables, the settings, the file and the history of changes),

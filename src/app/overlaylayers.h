@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the window draws over the graph, layer by layer (overlays.h): the red
 // path of "Çiz", the path of the selected result row, every edge on some best

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Picture1: the drawing surface. It keeps no pixels of its own; every exposed
 // part is painted again from the picture, at the zoom it is shown at.

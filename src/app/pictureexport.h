@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // actionExportPicture: the whole drawing, as the window shows it after its
 // last redraw (colouring, pen width, the red path when it is marked) but at

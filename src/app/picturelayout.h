@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where the picture stands in its viewport. The picture covers everything
 // drawn, at the zoom, and is never smaller than the viewport: never narrower

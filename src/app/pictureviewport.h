@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture in its viewport: its size and the scroll ranges from the last
 // drawing, the window's inner width and the zoom; the mouse wheel over it;

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // actionPrint: the lesson on paper (share/printout.h), previewed first in
 // QPrintPreviewDialog. What is printed is gathered off the window's thread

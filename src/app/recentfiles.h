@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The recently opened or saved lessons: a submenu of "Dosya" with the
 // newest first, kept in the user's settings (QSettings, organisation and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Sharing the lesson from the window: actionExportPicture, actionExportResults
 // and actionPrint under "Dosya", actionCopy under "Düzen". Each command's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Works out solutions (solution.h) for the window: a small graph at once,
 // inside the request, a large one on a worker thread from its immutable

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // SolutionSteps: a tool window beside the main one that shows why the best
 // path is best. Above, the best total, how many paths have it and the step

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Moving between the stage tabs from anywhere in the window: Ctrl+PgDown
 // shows the next stage's edges, Ctrl+PgUp the previous one ("Sonraki Vorta",

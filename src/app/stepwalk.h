@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dynamic program walked column by column over a solution. Step 0 is
 // before the walk and adds nothing to the drawing. Step c, from 1 to the

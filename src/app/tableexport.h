@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // actionExportResults: the result table (every listed row) or the edge table
 // as CSV (share/csvformat.h). The dialog's name filters choose the table;

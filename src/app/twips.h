@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Twips at the window's edge. The window's design places its controls in
 // twips (1/1440 inch, 15 to the pixel at 96 dots per inch), and its scroll

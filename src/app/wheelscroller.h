@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The mouse wheel over the picture scrolls it through the scroll bars, so
 // that their values stay the picture's position in twips: the wheel scrolls

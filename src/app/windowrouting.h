@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the window's own text boxes would take for themselves but belongs to
 // the lesson: the undo and redo keys (the lesson's history, not the box's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The zoom of the drawing, for a projector: 50 % to 400 % in steps of 25 %.
 // At 100 % the graph is drawn at its own size.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Every colour the drawing uses, in one place: the surface's background, the
 // black of circles and texts, the 16-entry palette that colours the lines by

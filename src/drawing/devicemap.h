@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How drawing pixels land on the device's pixels in one paint: the zoom and
 // the painter's own transform (a translation, a scale such as the device

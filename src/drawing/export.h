@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The whole drawing at 100 % as a file: a PNG image (at one or two device
 // pixels per drawing pixel), an SVG or a PDF document with real lines,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Circle centres, edge end points, text reference points and the runs of
 // boxes and edges near a rectangle.
 #include "geometry.h"

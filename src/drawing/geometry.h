@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Where things stand on the drawing, in pixels of the surface (origin top
 // left, y downwards). Columns and positions are 0-based here.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // One repaint of a rectangle of a picture: the background, the circles with
 // their box numbers and the edge values that meet it (all black on the

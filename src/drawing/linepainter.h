@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The graph's lines in a painted area, in drawing order: the lines of each
 // stage that meet the area are found per left box as one run of right boxes,

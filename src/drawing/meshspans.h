@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Dense meshes of lines set as pixel spans on a raster device, for stages
 // whose lines are too many (or too wide) to stroke one by one. The mesh is

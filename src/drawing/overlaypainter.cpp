@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The overlays: best edges, selected path, step-view extras, the red path.
 #include "overlaypainter.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Painting the layers drawn over the graph (overlays.h), after the graph's
 // own lines, in their order, and where they reach beyond the graph.

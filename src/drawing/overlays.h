@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What can be drawn over the graph, in this order: every edge on some best
 // path, the path of the selected result row, the extras of a step-by-step

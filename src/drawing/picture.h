@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The picture of the staged graph: every box a circle with its global box
 // number inside, columns left to right, each centred vertically against the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The stroke of a circle far larger than the painted area (a huge radius or
 // pen), as a filled outline cut to a rectangle: arcs flattened to within a

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Texts on the drawing: the surface font, where a text written at a reference
 // point is set, how it is set (from its top-left corner, unwrapped, a line

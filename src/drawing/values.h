@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The edge values as the drawing writes them: each under the circle of its
 // left box, the values of one box stacked by right box, in edge-row order. A

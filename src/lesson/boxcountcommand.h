@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The step of box count edits in the stage table and the regeneration of the
 // edge table that follows them (Timer1's tick). The step is pushed when the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The memory bound of a lesson's history. A step that replaces the edge
 // table keeps the table it replaced (and the one it made, for redo): at a

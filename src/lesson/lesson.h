@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A lesson: everything the window holds of one exercise besides its results,
 // as a lesson file keeps it. Qt Core only, so that programs without a window

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The base of the steps of a lesson's history (QUndoCommand). A step keeps
 // what it needs to put the lesson back as it was before it and after it; the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // LessonDocument: the lesson being edited, as a document. It owns the stage
 // table, the edge table, the settings, the lesson's file name and the

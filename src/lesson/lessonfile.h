@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Lesson files: JSON in UTF-8, extension ".stagepath", described in
 // docs/file-format.md. Reading checks everything the window would refuse and

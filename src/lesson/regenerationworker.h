@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // RegenerationWorker: the edge values of one large regeneration, drawn on a
 // worker thread of the global pool while the window goes on. It is given the

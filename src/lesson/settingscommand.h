@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The step of a setting: X, Y, pen width, circle size, line colouring or the
 // mode. Keystrokes typed one after another in the same text box merge into

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The step of a stage count typed in Text1: everything is rebuilt with fresh
 // values. Keystrokes typed one after another in the box merge into one step,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The base of the steps that replace tables (the stage count, box counts):
 // such a step keeps the tables as they were before it and after it, and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A text as the edge table takes it when it is typed: its number, read by
 // the locale, and whether the text is that number in the general form (then

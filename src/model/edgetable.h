@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The edge table: one row per edge, ordered by stage, then by left box, then
 // by right box. Columns: "Değer" (the value, editable), "Kutu No" (global

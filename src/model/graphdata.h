@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The staged graph as the tables hold it: box counts per column and one value
 // per edge, edges ordered by stage, then by left box, then by right box.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Upper limits on what the window accepts, chosen so that no single input can
 // freeze the window for more than about a second or exhaust memory. Input over

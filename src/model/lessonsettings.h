@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The settings of a lesson besides its tables: the drawing's spacing, circle
 // size, pen width and line colouring, and which best path is asked for.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Number conversions used everywhere a number is held as text: cells, text
 // boxes, totals. Text is read with the user's locale (QLocale(), which tests

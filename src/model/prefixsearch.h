@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Type-ahead in a table: the first row, at or after a given one and wrapping
 // round, whose first cell starts with what was typed (ignoring case). A model

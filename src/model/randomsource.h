@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Source of the edge values. The window uses a generator whose running state
 // is stirred with the time of day before every draw (never restarted), so that

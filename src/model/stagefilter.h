@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The filtered edge view: the rows of one stage of the edge table. The rows of
 // a stage are one contiguous run of the edge table, so the view maps its rows

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The stage table: one row per column of boxes. Column 0 ("Vorta") holds the
 // box count as the user typed it, column 1 ("Sayı") the column's label

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // How tables are written as CSV: UTF-8 text, one line per row ending in CR LF,
 // fields separated by commas and quoted as RFC 4180 asks (only a field that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The buffer a CSV writer fills: whole lines are gathered in memory and handed
 // to the device a megabyte at a time, so that memory stays the same however

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The edge table as CSV: the header row of its captions, then one line per
 // edge in table order: the value (a number in the C form, or the text as

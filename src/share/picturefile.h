@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The drawing as a file of the kind its name's extension asks for: PNG (at
 // one or two image pixels per drawing pixel), SVG or PDF; and the picture of

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A lesson on paper. Page one: the drawing scaled to the page, with the best
 // path of the chosen mode in red, and under it the mode, the total and the

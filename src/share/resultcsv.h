@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The result table as CSV: the header row of its captions, then one line per
 // listed path in the table's order: the value of each stage's edge, the total

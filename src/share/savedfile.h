@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Writing a file whole or not at all. The text goes to a temporary file
 // beside the target (QSaveFile), which takes the target's place only when

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The progress of a piece of work that runs off the window's thread, shared
 // between the work and whoever watches it: how far it got, out of how much,

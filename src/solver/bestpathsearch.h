@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The search behind "Çiz": the best path and, per box, the best partial
 // paths that lead to it, exactly as a scan of the listed totals decides.

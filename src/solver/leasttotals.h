@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The least total of the partial paths from column 1 to every box, added
 // left to right as the listing adds (total = v1, then v(c+1) + total). Since

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A path is one box per column, named by its 0-based position in each column.
 // The listing orders paths lexicographically, column 1 varying slowest, so the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The k best paths: the first k rows of the result table ordered by written
 // total (least first in the shortest mode, greatest first in the longest),

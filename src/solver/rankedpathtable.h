@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The k best paths as a table: "Sıra" (rank, from 1), "Toplam" (the total as
 // the result table writes it), "Yol" (the path text, as the "Yol" column)

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Everything that explains the best path of one graph in one mode, worked out
 // together so that it can be done away from the window and shown at once:

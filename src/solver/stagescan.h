@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The two loops that read the edge values of a stage, one row of edges
 // (those leaving one box) at a time. Written in blocks of eight with the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // The dynamic program behind "Çiz", shown step by step: one row per box in
 // global box order (down column 1, then column 2, ...), with the columns

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // A read-only table of texts worked out when a view asks for a cell: the
 // step table and the ranked paths. Display texts only; no header rows.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What stops "Hesaplama Yap" and "Çiz" before anything is listed or chosen,
 // as Turkish messages that name the input at fault.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // Totals as the result table writes them. "Çiz" compares the written totals,
 // not the sums: formatNumber keeps 15 significant digits, so different sums

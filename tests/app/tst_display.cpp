@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window on a screen of twice the usual pixel density (QT_SCALE_FACTOR=2):
 // it keeps its layout in device-independent pixels and draws the picture with
 // the screen's own pixels, not a magnified low-density image. And the fonts:

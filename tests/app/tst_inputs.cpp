@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nasty input in every box and cell a person can type into, under the C and
 // the Turkish locale. Each row says whether the window takes the text (and as
 // what) or refuses it with the tables unchanged, and what the three commands

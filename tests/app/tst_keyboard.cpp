@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window used from the keyboard alone: the Tab key walks the controls in
 // their table's order, every button answers Space (and Return), cells are
 // edited with F2 or by typing, the tab strip and the scroll bars answer the

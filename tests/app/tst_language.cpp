@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window in its two languages: Turkish by default, English on request,
 // switched live and back to exactly the Turkish texts; Qt's own texts follow;
 // numbers keep the user's locale; the choice is remembered. And what the

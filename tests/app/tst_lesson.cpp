@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as a lesson editor, driven by object names: files opened (from
 // the command line, by a drop), saved and read back, changes undone and redone
 // through actionUndo and actionRedo, the title, and the question before a

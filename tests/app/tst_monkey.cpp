@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Thousands of random actions of a person on the window, good input and bad,
 // with the tables checked against each other after every one. The seed is
 // printed; STAGEPATH_MONKEY_SEED and STAGEPATH_MONKEY_ACTIONS override the seed

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sharing the lesson from the window, as a user does it: the commands in the
 // menus, the export dialogs (both tables, the drawing at two sizes), a
 // cancelled export, copying rows and the drawing, the print preview; and

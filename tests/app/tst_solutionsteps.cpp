@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window that shows why the best path is best, driven by object names:
 // its tables against a brute force over every listed path, its steps and the
 // paths it and the result table draw, read from the drawing's pixels.

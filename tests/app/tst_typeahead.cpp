@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Type-ahead in every table: each model's search agrees with reading every
 // row, and the report view picks the rows the toolkit's own type-ahead picks.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture in its viewport: it keeps covering the drawing and the viewport
 // through resizes, the mouse wheel scrolls it through the scroll bars, and the
 // zoom scales the drawing and the scroll ranges together.

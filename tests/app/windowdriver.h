@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // What the window tests share: the window, and its controls and tables
 // reached by object name as a person (or a GUI test tool) reaches them.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole drawing as files: an SVG of real circles, lines and texts (one
 // circle element per box, one red line per stage of the path), a PDF, and
 // PNG images at one and two device pixels per drawing pixel.

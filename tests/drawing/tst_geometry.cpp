@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Geometry of the drawing: circle centres, edge end points, the reference
 // points of numbers and values, the text corner rule; the runs of edges that
 // meet a rectangle, and where the values end, against brute force.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture as it lands on pixels: crisp lines in the exact palette colour,
 // texts where the text rule puts them, the red path and the other overlays,
 // wide pens; that any part painted alone equals the same part of the whole,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The launcher, icon, AppStream and MIME files in data/: they pass the
 // freedesktop validators, agree on one id and one MIME type, carry the Turkish
 // and English texts, and name the releases that CHANGELOG describes.

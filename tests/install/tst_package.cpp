@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Debian package made from this build tree: lintian finds nothing to
 // complain about, its control fields, the files it puts on disk, its release
 // notes and manual page, and that the program starts from where it is unpacked.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lesson document and its history: every state a step left is brought
 // back exactly by undo and redo, in random walks of the user's changes; the
 // history stays within its bounds; the lesson is modified exactly when it

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Lesson files: what is written is read back the same, under either locale;
 // what cannot be used is refused with its first problem named; a failed
 // save leaves the old file as it was.

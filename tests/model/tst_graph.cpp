@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The shape of the staged graph (box numbers, edge rows, path counts) and the
 // random source of the edge values.
 #include "model/graphdata.h"

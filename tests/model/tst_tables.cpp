@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three table models: stage table, edge table and the one-stage filter.
 #include "model/edgetable.h"
 #include "model/stagefilter.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 // An RFC 4180 reader for the tests: records of fields, CR LF between records,
 // a field in quotes may hold commas, line breaks and doubled quotes. The text

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The batch mode on lesson files as a user writes them: its answer, its
 // SVG and its CSV rows against a computation of its own over every path
 // (both modes, ties, fractional values); what it refuses and that a refusal

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tables as CSV, read back with an RFC 4180 reader (csvreader.h): every
 // cell of the edge table and of the result table, in-place edits and odd
 // texts included, under the C and the Turkish locale; numbers in the C form

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A driver for the window, for the start-up benchmark and for screenshots:
 // it opens the window as the program does, then does what its arguments say.
 // It is built with the tests and benchmarks and never installed, so the
