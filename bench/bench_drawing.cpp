@@ -7,6 +7,7 @@
 // at several zooms and pen widths, and of exporting a drawing of about
 // 20,000 lines as SVG and PDF. BM_Baseline is a fixed painter workload for
 // comparing runs on a noisy machine: compare ratios to it.
+#include "benchedges.h"
 #include "guimain.h"
 
 #include "drawing/export.h"
@@ -23,16 +24,6 @@ using namespace stagepath;
 namespace {
 
 const QSize kViewport(1016, 457);
-
-EdgeDataPtr makeEdges(std::vector<qint64> counts)
-{
-    auto e = std::make_shared<EdgeData>();
-    e->shape = GraphShape(std::move(counts));
-    e->values.resize(size_t(e->shape.edgeCount()));
-    for (size_t i = 0; i < e->values.size(); ++i)
-        e->values[i] = double((i * 7919) % 1001);
-    return e;
-}
 
 // 0: the default graph (five columns of 3); 1: 50 columns of 20 (19,600
 // lines); 2: two columns of 1000 (10^6 lines and 10^6 values).

@@ -7,6 +7,7 @@
 // the most heap memory the writer held at once; and the whole drawing of
 // 19,600 lines with the best path in red as SVG and PDF, as the batch mode
 // and the window write it.
+#include "benchedges.h"
 #include "guimain.h"
 
 #include "share/edgecsv.h"
@@ -71,16 +72,6 @@ protected:
         return size;
     }
 };
-
-EdgeDataPtr makeEdges(std::vector<qint64> counts)
-{
-    auto e = std::make_shared<EdgeData>();
-    e->shape = GraphShape(std::move(counts));
-    e->values.resize(size_t(e->shape.edgeCount()));
-    for (size_t i = 0; i < e->values.size(); ++i)
-        e->values[i] = double((i * 7919) % 1001);
-    return e;
-}
 
 } // namespace
 
