@@ -6,6 +6,8 @@
 
 #include "numbers.h"
 
+#include <cmath>
+
 namespace stagepath {
 
 EdgeTable::EdgeTable(QObject *parent)
@@ -153,9 +155,10 @@ bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int rol
 void EdgeTable::setValueText(qint64 row, const QString &text)
 {
     EdgeData &data = writable();
-    const auto number = parseNumber(text);
-    data.values[size_t(row)] = number ? *number : std::numeric_limits<double>::quiet_NaN();
-    if (number && formatNumber(*number) == text)
+    const double value = edgeValueOfText(text);
+    data.values[size_t(row)] = value;
+    const bool plain = value == kMissingRoad ? text == u"-" : !std::isnan(value) && formatNumber(value) == text;
+    if (plain)
         data.texts.remove(row);
     else
         data.texts.insert(row, text);

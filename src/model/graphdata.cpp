@@ -56,17 +56,51 @@ qint64 GraphShape::pathCount(qint64 cap) const
     return std::min(product, cap);
 }
 
+bool isMissingRoadText(QStringView text)
+{
+    return text.trimmed() == u"-";
+}
+
+double edgeValueOfText(QStringView text, const QLocale &locale)
+{
+    if (isMissingRoadText(text))
+        return kMissingRoad;
+    const auto number = parseNumber(text, locale);
+    return number ? *number : std::numeric_limits<double>::quiet_NaN();
+}
+
 QString EdgeData::text(qint64 row) const
 {
     const auto it = texts.constFind(row);
     if (it != texts.constEnd())
         return *it;
-    return formatNumber(values[size_t(row)]);
+    const double v = values[size_t(row)];
+    return v == kMissingRoad ? QStringLiteral("-") : formatNumber(v);
 }
 
 bool EdgeData::isNumber(qint64 row) const
 {
     return !std::isnan(values[size_t(row)]);
+}
+
+bool EdgeData::hasMissing() const
+{
+    return std::find(values.begin(), values.end(), kMissingRoad) != values.end();
+}
+
+QString EdgeData::boxLabel(qint64 globalBox) const
+{
+    if (names && globalBox >= 1 && size_t(globalBox) <= names->size()) {
+        const QString &name = (*names)[size_t(globalBox - 1)];
+        if (!name.isEmpty())
+            return name;
+    }
+    return QString::number(globalBox);
+}
+
+bool EdgeData::hasNames() const
+{
+    return names && std::any_of(names->begin(), names->end(), [](const QString &n) { return !n.isEmpty(); });
 }
 
 std::optional<qint64> EdgeData::firstNonNumber() const

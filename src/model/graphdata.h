@@ -8,11 +8,14 @@
 // Only what is not derivable from the row number is stored: the value of each
 // edge as a double and, sparsely, the text of the values that the user typed
 // differently from the number's general form ("07", "abc", "4,50").
+// A road that does not exist holds the value +infinity and shows as "-".
 
 #include <QHash>
+#include <QLocale>
 #include <QString>
 #include <QtGlobal>
 
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -64,20 +67,49 @@ private:
     std::vector<qint64> m_stageStart;  // size stageCount() + 1
 };
 
+// The value a road that does not exist holds: larger than every number a
+// cell can hold, so that a shortest path never takes it by accident. Code
+// that adds values asks isMissing() first.
+inline constexpr double kMissingRoad = std::numeric_limits<double>::infinity();
+
+// True when a cell text, trimmed, is "-": the road does not exist.
+bool isMissingRoadText(QStringView text);
+
+// What a value cell's text holds: the number (NaN when the text is neither a
+// number nor "-", kMissingRoad for "-"), read with the given locale.
+double edgeValueOfText(QStringView text, const QLocale &locale = QLocale());
+
+// The box names, by 0-based global box; an empty name (or a box beyond the
+// list) is shown by its number.
+using BoxNames = std::vector<QString>;
+using BoxNamesPtr = std::shared_ptr<const BoxNames>;
+
 // The edge values, shared copy-on-write between the edge table and the
 // snapshots taken by the result table and the drawing.
 struct EdgeData {
     GraphShape shape;
-    // Value of each edge as read from its text; NaN where the text is not a number.
+    // Value of each edge as read from its text; NaN where the text is not a
+    // number, kMissingRoad where the road does not exist.
     std::vector<double> values;
-    // Edge row -> text, only where the text is not formatNumber(value).
+    // Edge row -> text, only where the text is not formatNumber(value) (or,
+    // for a missing road, not exactly "-").
     QHash<qint64, QString> texts;
+    // The boxes' names; null when no box has one.
+    BoxNamesPtr names;
 
     QString text(qint64 row) const;
     double value(qint64 row) const { return values[size_t(row)]; }
+    // A number or a missing road: something the solver can work with.
     bool isNumber(qint64 row) const;
-    // First row (0-based) whose text is not a number, if any.
+    bool isMissing(qint64 row) const { return values[size_t(row)] == kMissingRoad; }
+    bool hasMissing() const;
+    // First row (0-based) whose text is neither a number nor "-", if any.
     std::optional<qint64> firstNonNumber() const;
+
+    // The label of a box in path texts and on its circle: its name, or its
+    // 1-based global number when it has none.
+    QString boxLabel(qint64 globalBox) const;
+    bool hasNames() const;
 };
 
 using EdgeDataPtr = std::shared_ptr<const EdgeData>;

@@ -15,6 +15,9 @@ struct LessonSettings {
     int penWidth = 1;        // pixels, 1 .. limits::maxPenWidth
     bool colourLines = false;
     bool longest = false;    // "En Uzun Yol" rather than "En Kısa Yol"
+    bool valuesOnLines = false; // each value written beside its own line, not stacked under the box
+    bool exercise = false;      // the answer stays hidden until the student asks for it
+    bool backward = false;      // the steps solve from each box to the last column ("Geri")
 
     friend bool operator==(const LessonSettings &, const LessonSettings &) = default;
 };
