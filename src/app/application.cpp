@@ -6,6 +6,7 @@
 
 #include "commandline.h"
 #include "mainwindow.h"
+#include "reportaccessible.h"
 
 #include <QCommandLineParser>
 #include <QDropEvent>
@@ -112,6 +113,7 @@ int runApplication(int argc, char *argv[])
         return 1;
     }
 
+    installReportAccessibility();
     MainWindow window;
     window.show();
     // A file that cannot be opened is reported over the start-up lesson.

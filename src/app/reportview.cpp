@@ -4,8 +4,11 @@
 
 #include "reportview.h"
 
+#include "reportaccessible.h"
+
 #include "model/prefixsearch.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
@@ -306,6 +309,20 @@ bool ReportView::viewportEvent(QEvent *event)
         return true;
     }
     return QAbstractItemView::viewportEvent(event);
+}
+
+// A screen reader follows the cursor from cell to cell.
+void ReportView::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QAbstractItemView::currentChanged(current, previous);
+    if (!QAccessible::isActive() || !current.isValid() || !hasFocus())
+        return;
+    const int child = reportChildIndex(current.row(), current.column(), columnCount());
+    if (child < 0)
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(child);
+    QAccessible::updateAccessibility(&focus);
 }
 
 void ReportView::paintEvent(QPaintEvent *event)
