@@ -1453,4 +1453,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Writing the edge table…</translation>
     </message>
 </context>
+<context>
+    <name>stagepath::WindowFit</name>
+    <message>
+        <location filename="../src/app/windowfit.cpp" line="+64"/>
+        <source>Düzeni Pencereye Yay</source>
+        <translation>Fit Layout to Window</translation>
+    </message>
+</context>
 </TS>

@@ -16,6 +16,7 @@
 #include "stagenavigation.h"
 #include "tabstrip.h"
 #include "twips.h"
+#include "windowfit.h"
 #include "windowrouting.h"
 
 #include "drawing/geometry.h"
@@ -135,6 +136,8 @@ void MainWindow::createMenus()
                                 {m_controls.edgeView, m_controls.stageEdgeView}});
     m_share->addActions(m_fileMenu, m_editMenu);
     m_pictureView->addZoomActions(m_viewMenu);
+    m_windowFit = new WindowFit(m_controls, m_pictureView, this);
+    m_windowFit->addActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
     m_stageNavigation->addActions(m_viewMenu);
@@ -192,6 +195,7 @@ void MainWindow::retranslateUi()
     c.resultView->setAccessibleName(tr("Sonuçlar"));
 
     m_pictureView->retranslate();
+    m_windowFit->retranslate();
     m_stageNavigation->retranslate();
     m_solutionViews->retranslate();
     m_languageMenu->retranslate();
@@ -538,16 +542,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Only the viewport follows the window's inner width; everything below keeps
-// its place. The picture keeps covering the drawing and the viewport.
+// The controls placed by the resize rule of actionFitLayout's mode; the
+// picture keeps covering the drawing and the viewport.
 void MainWindow::layoutClient()
 {
-    const ClientArea &c = m_controls;
-    const int width = c.widget->width();
-    c.viewport->resize(width, c.viewport->height());
-    c.horizontalBar->resize(qMax(0, width - c.verticalBar->width()), c.horizontalBar->height());
-    c.verticalBar->move(qMax(0, width - c.verticalBar->width()), c.verticalBar->y());
-    m_pictureView->layOut();
+    if (m_windowFit)
+        m_windowFit->layOut();
 }
 
 void MainWindow::rebuildStages()

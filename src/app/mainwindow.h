@@ -61,6 +61,7 @@ class SolutionViews;
 class StageFilter;
 class StageNavigation;
 class StageTable;
+class WindowFit;
 class WindowRouting;
 
 class MainWindow : public QMainWindow
@@ -153,6 +154,7 @@ private:
     QMenu *m_helpMenu = nullptr;  // "Yardım"
 
     PictureViewport *m_pictureView = nullptr; // picture size, scroll ranges, wheel, zoom
+    WindowFit *m_windowFit = nullptr;         // the controls' places on a resize, actionFitLayout
     StageNavigation *m_stageNavigation = nullptr;
     LanguageMenu *m_languageMenu = nullptr;
     HelpMenu *m_helpCommands = nullptr;

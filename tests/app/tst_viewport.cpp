@@ -4,12 +4,15 @@
 
 // The picture in its viewport: it keeps covering the drawing and the viewport
 // through resizes, the mouse wheel scrolls it through the scroll bars, and the
-// zoom scales the drawing and the scroll ranges together.
+// zoom scales the drawing and the scroll ranges together. A window larger
+// than the design gives the drawing and the wide tables its room when asked
+// (actionFitLayout), and keeps the specified layout otherwise.
 
 #include "windowdriver.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -67,6 +70,20 @@ class TestViewport : public QObject, protected WindowDriver
             for (int x = 0; x < image.width(); x += 2)
                 uncovered += image.pixel(x, y) == frameBackground;
         QVERIFY2(uncovered == 0, qPrintable(QString::number(uncovered)));
+    }
+
+    // Every control of the client area (direct children) by object name, at its place.
+    QMap<QString, QRect> places() const
+    {
+        QMap<QString, QRect> p;
+        for (QWidget *w : form->centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            p.insert(w->objectName(), w->geometry());
+        return p;
+    }
+    void resizeClient(QSize client)
+    {
+        form->resize(client + QSize(0, form->menuBar()->height()));
+        QCOMPARE(form->centralWidget()->size(), client);
     }
 
 private Q_SLOTS:
@@ -186,6 +203,70 @@ private Q_SLOTS:
         QCOMPARE(hBar()->maximum(), hMax);
         QCOMPARE(vBar()->maximum(), vMax);
         QVERIFY(child<QAction>("actionZoomIn")->isEnabled() && child<QAction>("actionZoomOut")->isEnabled());
+    }
+
+    // At the design size both modes place every control alike. At 1600x1000
+    // the fitted window gives the frame (and the picture's scroll range) the
+    // extra height and width, moves every control below it down by the extra
+    // height, widens the tab strip and its tables and the result table; the
+    // specified one moves nothing but the frame and the bars. Unchecking
+    // goes back to the specified places; the choice is remembered.
+    void fitLayoutGrowsTheDrawingAndTheTables()
+    {
+        child<QLineEdit>("Text1")->setText(QStringLiteral("12"));
+        auto *fit = child<QAction>("actionFitLayout");
+        QVERIFY(fit->isCheckable() && !fit->isChecked());
+        const QSize design = form->centralWidget()->size();
+        QCOMPARE(design, QSize(1016, 734));
+        const QMap<QString, QRect> atDesign = places();
+        fit->setChecked(true);
+        QCOMPARE(places(), atDesign);
+        fit->setChecked(false);
+
+        const QSize large(1600, 1000);
+        const int dx = large.width() - design.width(), dy = large.height() - design.height();
+        resizeClient(large);
+        const QMap<QString, QRect> specified = places();
+        const int frameHeight = atDesign["Frame1"].height();
+        fit->setChecked(true);
+        const QMap<QString, QRect> fitted = places();
+        const QStringList wide{"TabStrip1", "ListView2", "ListView3", "ListView5"};
+        for (auto it = atDesign.cbegin(); it != atDesign.cend(); ++it) {
+            const QString &name = it.key();
+            const QRect d = it.value();
+            QRect expected = d;
+            if (name == "Frame1")
+                expected = QRect(d.x(), d.y(), large.width(), d.height() + dy);
+            else if (name == "VScroll1")
+                expected = QRect(large.width() - d.width(), d.y(), d.width(), d.height() + dy);
+            else if (name == "HScroll1")
+                expected = QRect(d.x(), d.y() + dy, large.width() - atDesign["VScroll1"].width(), d.height());
+            else if (wide.contains(name))
+                expected = QRect(d.x(), d.y() + dy, d.width() + dx, d.height());
+            else if (d.y() > atDesign["Frame1"].bottom())
+                expected = d.translated(0, dy);
+            QVERIFY2(fitted[name] == expected, qPrintable(name));
+            if (name != "Frame1" && name != "VScroll1" && name != "HScroll1")
+                QVERIFY2(specified[name] == d, qPrintable(name));
+        }
+        QCOMPARE(specified["Frame1"], QRect(atDesign["Frame1"].topLeft(), QSize(large.width(), frameHeight)));
+        QVERIFY(picture()->height() >= frameHeight + dy);
+        checkPictureFillsTheViewport();
+        fit->setChecked(false);
+        QCOMPARE(places(), specified);
+        checkPictureFillsTheViewport();
+        fit->setChecked(true);
+
+        // Remembered: a new window starts fitted.
+        form.reset();
+        QVERIFY(openWindow());
+        QVERIFY(child<QAction>("actionFitLayout")->isChecked());
+        child<QAction>("actionFitLayout")->setChecked(false);
+        form.reset();
+        QVERIFY(openWindow());
+        QVERIFY(!child<QAction>("actionFitLayout")->isChecked());
+        resizeClient(large);
+        QCOMPARE(places(), specified);
     }
 };
 
