@@ -4,11 +4,11 @@
 
 #include "reportaccessible.h"
 
+#include "reportcell.h"
 #include "reportview.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QWindow>
 
 #include <algorithm>
 #include <limits>
@@ -20,131 +20,6 @@ namespace {
 // The most rows, columns or cells one answer lists: a selection of millions
 // of rows is counted exactly, but listed only this far.
 constexpr int maxListed = 1000;
-
-// One cell of a report, or (row -1) the header of a column. It holds numbers
-// only: the text and the place are read from the view when asked.
-class ReportCell : public QAccessibleInterface, public QAccessibleTableCellInterface
-{
-public:
-    ReportCell(ReportView *view, int row, int column)
-        : m_view(view)
-        , m_model(view->model())
-        , m_row(row)
-        , m_column(column)
-    {
-    }
-
-    bool isHeader() const { return m_row < 0; }
-    ReportView *view() const { return m_view; }
-
-    bool isValid() const override
-    {
-        return m_view && m_model && m_view->model() == m_model && m_row < m_model->rowCount(m_view->rootIndex())
-            && m_column < m_model->columnCount(m_view->rootIndex());
-    }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return m_view ? m_view->window()->windowHandle() : nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override { return QAccessible::queryAccessibleInterface(m_view.data()); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    void setText(QAccessible::Text, const QString &) override {}
-    QAccessible::Role role() const override { return isHeader() ? QAccessible::ColumnHeader : QAccessible::Cell; }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (!isValid())
-            return {};
-        if (isHeader()) {
-            if (t != QAccessible::Name)
-                return {};
-            return m_model->headerData(m_column, Qt::Horizontal, Qt::DisplayRole).toString();
-        }
-        const QModelIndex index = modelIndex();
-        switch (t) {
-        case QAccessible::Name: {
-            const QString spoken = index.data(Qt::AccessibleTextRole).toString();
-            return spoken.isEmpty() ? index.data(Qt::DisplayRole).toString() : spoken;
-        }
-        case QAccessible::Description: {
-            const QString described = index.data(Qt::AccessibleDescriptionRole).toString();
-            return described.isEmpty() ? index.data(Qt::ToolTipRole).toString() : described;
-        }
-        default:
-            return {};
-        }
-    }
-
-    QRect rect() const override
-    {
-        if (!isValid())
-            return {};
-        if (isHeader()) {
-            const QHeaderView *header = m_view->header();
-            const QRect section(header->sectionViewportPosition(m_column), 0, header->sectionSize(m_column),
-                                header->height());
-            return QRect(header->mapToGlobal(section.topLeft()), section.size());
-        }
-        const QRect r = m_view->visualRect(modelIndex());
-        return QRect(m_view->viewport()->mapToGlobal(r.topLeft()), r.size());
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        if (!isValid()) {
-            s.invalid = true;
-            return s;
-        }
-        const bool shown = isHeader() || (m_row >= m_view->firstVisibleRow()
-                                          && m_row < m_view->firstVisibleRow() + m_view->visibleRowCount());
-        s.invisible = !m_view->isVisible();
-        s.offscreen = !shown;
-        if (isHeader())
-            return s;
-        const QModelIndex index = modelIndex();
-        s.selectable = m_view->selectionMode() != QAbstractItemView::NoSelection;
-        s.selected = isSelected();
-        s.focusable = true;
-        s.focused = m_view->hasFocus() && m_view->currentIndex() == index;
-        s.editable = index.flags().testFlag(Qt::ItemIsEditable);
-        return s;
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TableCellInterface && !isHeader())
-            return static_cast<QAccessibleTableCellInterface *>(this);
-        return nullptr;
-    }
-
-    bool isSelected() const override
-    {
-        return isValid() && !isHeader() && m_view->selectionModel()
-            && m_view->selectionModel()->isSelected(modelIndex());
-    }
-    QList<QAccessibleInterface *> columnHeaderCells() const override
-    {
-        auto *table = dynamic_cast<ReportAccessible *>(parent());
-        QAccessibleInterface *header = table && isValid() ? table->cell(-1, m_column) : nullptr;
-        return header ? QList<QAccessibleInterface *>{header} : QList<QAccessibleInterface *>{};
-    }
-    QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return m_column; }
-    int rowIndex() const override { return m_row; }
-    int columnExtent() const override { return 1; }
-    int rowExtent() const override { return 1; }
-    QAccessibleInterface *table() const override { return parent(); }
-
-private:
-    QModelIndex modelIndex() const { return m_model->index(m_row, m_column, m_view->rootIndex()); }
-
-    QPointer<ReportView> m_view;
-    QPointer<QAbstractItemModel> m_model;
-    int m_row;
-    int m_column;
-};
 
 QAccessibleInterface *reportFactory(const QString &className, QObject *object)
 {
