@@ -5,7 +5,7 @@
 #pragma once
 // Where the controls of the client area stand for a given inner size of the
 // window. Two modes:
-// - Specified (the default): only the picture's frame and the scroll bars
+// - KeepDesign (the default): only the picture's frame and the scroll bars
 //   follow the window's width; every other control keeps its design place.
 // - FitWindow (actionFitLayout): on top of that, whatever the window has
 //   beyond the design size goes to the frame (width and height); the
@@ -20,7 +20,7 @@
 
 namespace stagepath {
 
-enum class ResizeMode { Specified, FitWindow };
+enum class ResizeMode { KeepDesign, FitWindow };
 
 // How one control answers a change of the window's inner size.
 enum class ResizeAnchor {

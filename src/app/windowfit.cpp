@@ -66,7 +66,7 @@ void WindowFit::retranslate()
 
 ResizeMode WindowFit::mode() const
 {
-    return m_fitLayout->isChecked() ? ResizeMode::FitWindow : ResizeMode::Specified;
+    return m_fitLayout->isChecked() ? ResizeMode::FitWindow : ResizeMode::KeepDesign;
 }
 
 void WindowFit::layOut()

@@ -5,7 +5,7 @@
 #pragma once
 // The client area's controls placed for the window's inner size, by the
 // resize rule (resizerule.h) in the mode actionFitLayout ("Düzeni Pencereye
-// Yay", under "Görünüm") chooses: unchecked, the specified layout; checked,
+// Yay", under "Görünüm") chooses: unchecked, the design layout; checked,
 // a larger window gives the drawing and the wide tables its extra room. The
 // choice is remembered in the user's settings; it starts unchecked.
 

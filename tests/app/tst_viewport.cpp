@@ -6,7 +6,7 @@
 // through resizes, the mouse wheel scrolls it through the scroll bars, and the
 // zoom scales the drawing and the scroll ranges together. A window larger
 // than the design gives the drawing and the wide tables its room when asked
-// (actionFitLayout), and keeps the specified layout otherwise.
+// (actionFitLayout), and keeps the design layout otherwise.
 
 #include "windowdriver.h"
 
@@ -209,8 +209,8 @@ private Q_SLOTS:
     // the fitted window gives the frame (and the picture's scroll range) the
     // extra height and width, moves every control below it down by the extra
     // height, widens the tab strip and its tables and the result table; the
-    // specified one moves nothing but the frame and the bars. Unchecking
-    // goes back to the specified places; the choice is remembered.
+    // unfitted one moves nothing but the frame and the bars. Unchecking
+    // goes back to the design layout; the choice is remembered.
     void fitLayoutGrowsTheDrawingAndTheTables()
     {
         child<QLineEdit>("Text1")->setText(QStringLiteral("12"));
@@ -226,7 +226,7 @@ private Q_SLOTS:
         const QSize large(1600, 1000);
         const int dx = large.width() - design.width(), dy = large.height() - design.height();
         resizeClient(large);
-        const QMap<QString, QRect> specified = places();
+        const QMap<QString, QRect> unfitted = places();
         const int frameHeight = atDesign["Frame1"].height();
         fit->setChecked(true);
         const QMap<QString, QRect> fitted = places();
@@ -247,13 +247,13 @@ private Q_SLOTS:
                 expected = d.translated(0, dy);
             QVERIFY2(fitted[name] == expected, qPrintable(name));
             if (name != "Frame1" && name != "VScroll1" && name != "HScroll1")
-                QVERIFY2(specified[name] == d, qPrintable(name));
+                QVERIFY2(unfitted[name] == d, qPrintable(name));
         }
-        QCOMPARE(specified["Frame1"], QRect(atDesign["Frame1"].topLeft(), QSize(large.width(), frameHeight)));
+        QCOMPARE(unfitted["Frame1"], QRect(atDesign["Frame1"].topLeft(), QSize(large.width(), frameHeight)));
         QVERIFY(picture()->height() >= frameHeight + dy);
         checkPictureFillsTheViewport();
         fit->setChecked(false);
-        QCOMPARE(places(), specified);
+        QCOMPARE(places(), unfitted);
         checkPictureFillsTheViewport();
         fit->setChecked(true);
 
@@ -266,7 +266,7 @@ private Q_SLOTS:
         QVERIFY(openWindow());
         QVERIFY(!child<QAction>("actionFitLayout")->isChecked());
         resizeClient(large);
-        QCOMPARE(places(), specified);
+        QCOMPARE(places(), unfitted);
     }
 };
 
