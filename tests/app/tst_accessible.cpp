@@ -11,6 +11,7 @@
 #include "app/reportview.h"
 
 #include <QAccessible>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -71,6 +72,23 @@ private Q_SLOTS:
         QVERIFY(openWindow());
     }
     void cleanup() { form.reset(); }
+
+    // Every item view of the window is a table of its model's counts (a
+    // header is read as part of its table).
+    void everyViewIsATable()
+    {
+        child<QPushButton>("Command4")->click();
+        const auto views = form->findChildren<QAbstractItemView *>();
+        QVERIFY(views.size() >= 6);
+        for (QAbstractItemView *view : views) {
+            if (qobject_cast<QHeaderView *>(view))
+                continue;
+            QAccessibleTableInterface *table = tableOf(view);
+            QVERIFY2(table, view->metaObject()->className());
+            QCOMPARE(table->rowCount(), view->model()->rowCount());
+            QCOMPARE(table->columnCount(), view->model()->columnCount());
+        }
+    }
 
     // The edge table walked as a screen reader walks it, child by child: the
     // header row, then every row; each child is found again by its number.
