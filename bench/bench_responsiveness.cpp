@@ -313,6 +313,8 @@ const std::vector<std::pair<const char *, Action>> &actions()
          {[](QWidget &w) { millionEdges(w); trigger(w, "actionUndo"); }, [](QWidget &w) { trigger(w, "actionRedo"); }}},
         {"OpenMillionTypedValues", {[](QWidget &) { millionTextsLesson(); }, openMillionTexts}},
         {"SaveMillionTypedValues", {openMillionTexts, [](QWidget &w) { trigger(w, "actionSave"); }}},
+        // "Tekrar Çiz" after a lesson of 10^6 typed values was opened.
+        {"RedrawMillionTypedValues", {openMillionTexts, [](QWidget &w) { click(w, "Command1"); }}},
         {"StageTabOfMillionEdges",
          {millionEdges,
           [](QWidget &w) {

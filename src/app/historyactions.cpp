@@ -4,6 +4,8 @@
 
 #include "historyactions.h"
 
+#include "errorfence.h"
+
 #include "lesson/lessondocument.h"
 
 #include <QAction>
@@ -30,15 +32,19 @@ QString named(const QString &command, const QString &step)
 
 } // namespace
 
-HistoryActions::HistoryActions(QWidget *window, LessonDocument *document)
+HistoryActions::HistoryActions(QWidget *window, LessonDocument *document,
+                               std::function<void(const QString &)> report)
     : QObject(window)
     , m_document(document)
+    , m_report(std::move(report))
     , m_undo(historyAction(window, "actionUndo", QKeySequence::Undo))
     , m_redo(historyAction(window, "actionRedo", QKeySequence::Redo))
 {
     const QUndoStack *history = document->history();
-    connect(m_undo, &QAction::triggered, document, &LessonDocument::undo);
-    connect(m_redo, &QAction::triggered, document, &LessonDocument::redo);
+    // A step can rebuild a million edges or bring back a worker's error: both
+    // through the fence.
+    connect(m_undo, &QAction::triggered, this, [this] { runFenced(m_report, [this] { m_document->undo(); }); });
+    connect(m_redo, &QAction::triggered, this, [this] { runFenced(m_report, [this] { m_document->redo(); }); });
     connect(history, &QUndoStack::canUndoChanged, m_undo, &QAction::setEnabled);
     connect(history, &QUndoStack::canRedoChanged, m_redo, &QAction::setEnabled);
     connect(history, &QUndoStack::undoTextChanged, this, &HistoryActions::updateTexts);

@@ -10,6 +10,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QAction;
 class QMenu;
 class QWidget;
@@ -22,8 +24,9 @@ class HistoryActions : public QObject
 {
     Q_OBJECT
 public:
-    // The actions are children of window.
-    HistoryActions(QWidget *window, LessonDocument *document);
+    // The actions are children of window. An error on the way is given to
+    // report; the lesson stays as it was before the step.
+    HistoryActions(QWidget *window, LessonDocument *document, std::function<void(const QString &)> report);
 
     void addActions(QMenu *editMenu);
     // Names the commands and every step again in the language now in use.
@@ -33,6 +36,7 @@ private:
     void updateTexts();
 
     LessonDocument *m_document;
+    std::function<void(const QString &)> m_report;
     QAction *m_undo;
     QAction *m_redo;
 };

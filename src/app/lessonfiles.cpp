@@ -5,6 +5,7 @@
 #include "lessonfiles.h"
 
 #include "busycursor.h"
+#include "errorfence.h"
 #include "filework.h"
 #include "keyboard.h"
 #include "lastfolder.h"
@@ -65,6 +66,12 @@ QString writeFile(const QString &fileName, const Lesson &lesson)
 
 } // namespace
 
+template <typename Handler>
+bool LessonFiles::fenced(Handler &&handler)
+{
+    return runFenced(m_report, std::forward<Handler>(handler));
+}
+
 LessonFiles::LessonFiles(QMainWindow *window, LessonDocument *document, std::function<void(const QString &)> report)
     : QObject(window)
     , m_window(window)
@@ -96,11 +103,12 @@ void LessonFiles::addActions(QMenu *fileMenu)
     fileMenu->addSeparator();
     m_quit = addAction(fileMenu, "actionQuit", QKeySequence::Quit);
 
-    connect(m_new, &QAction::triggered, this, &LessonFiles::newLesson);
-    connect(m_open, &QAction::triggered, this, &LessonFiles::chooseAndOpen);
-    connect(m_recent, &RecentFiles::chosen, this, &LessonFiles::open);
-    connect(m_save, &QAction::triggered, this, &LessonFiles::save);
-    connect(m_saveAs, &QAction::triggered, this, &LessonFiles::saveAs);
+    // Each entry through the fence: an error is reported, the lesson kept.
+    connect(m_new, &QAction::triggered, this, [this] { fenced([this] { newLesson(); }); });
+    connect(m_open, &QAction::triggered, this, [this] { fenced([this] { chooseAndOpen(); }); });
+    connect(m_recent, &RecentFiles::chosen, this, [this](const QString &file) { fenced([&] { open(file); }); });
+    connect(m_save, &QAction::triggered, this, [this] { fenced([this] { save(); }); });
+    connect(m_saveAs, &QAction::triggered, this, [this] { fenced([this] { saveAs(); }); });
     connect(m_quit, &QAction::triggered, m_window, &QWidget::close);
     retranslate();
 }
@@ -197,6 +205,11 @@ bool LessonFiles::saveLessonAs(bool mayWait)
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(lessonfile::suffix));
+    // The lesson's own name, or "Adsız.stagepath" for a new one, in the folder.
+    const QString name = m_document->fileName().isEmpty()
+        ? tr("Adsız") + QLatin1Char('.') + QLatin1String(lessonfile::suffix)
+        : QFileInfo(m_document->fileName()).fileName();
+    dialog.selectFile(QDir(dialogFolder()).filePath(name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     return write(dialog.selectedFiles().constFirst(), mayWait);
@@ -221,8 +234,10 @@ bool LessonFiles::read(const QString &fileName)
             drawn.reset();
         },
         [this, fileName, reading, picture] {
-            Q_EMIT picturePrepared(*picture);
-            takeReading(fileName, *reading);
+            fenced([&] {
+                Q_EMIT picturePrepared(*picture);
+                takeReading(fileName, *reading);
+            });
         });
     return true;
 }
@@ -261,7 +276,7 @@ bool LessonFiles::write(const QString &fileName, bool mayWait)
             lesson.reset();
             result.reset();
         },
-        [this, fileName, problem] { finishWriting(fileName, *problem); });
+        [this, fileName, problem] { fenced([&] { finishWriting(fileName, *problem); }); });
     return true;
 }
 

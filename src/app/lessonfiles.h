@@ -67,6 +67,8 @@ public Q_SLOTS:
     bool saveAs();
 
 private:
+    // Runs an entry from the event loop so that no error leaves it: it is reported.
+    template <typename Handler> bool fenced(Handler &&handler);
     QAction *addAction(QMenu *menu, const char *name, QKeySequence::StandardKey key);
     bool askToDiscard();
     bool saveLesson(bool mayWait);

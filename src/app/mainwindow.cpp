@@ -4,10 +4,12 @@
 
 #include "mainwindow.h"
 
+#include "errorfence.h"
 #include "helpmenu.h"
 #include "historyactions.h"
 #include "languagemenu.h"
 #include "lessonfiles.h"
+#include "messagebox.h"
 #include "picturebox.h"
 #include "pictureviewport.h"
 #include "reportview.h"
@@ -128,7 +130,7 @@ void MainWindow::createMenus()
     m_files->addActions(m_fileMenu);
     connect(m_files, &LessonFiles::picturePrepared, this,
             [this](const GraphPicture &picture) { m_preparedPicture = picture; });
-    m_historyActions = new HistoryActions(this, m_lesson);
+    m_historyActions = new HistoryActions(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
     m_historyActions->addActions(m_editMenu);
     m_share = new ShareActions({this, [this] { return m_controls.picture->picture(); }, m_edgeTable, m_resultTable,
                                 [this] { return m_settings; }, [this] { return m_lesson->fileName(); },
@@ -370,7 +372,10 @@ void MainWindow::updateTitle()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_files->confirmDiscard())
+    // A close that fails on the way keeps the window, and says why.
+    bool mayClose = false;
+    reportingErrors([&] { mayClose = m_files->confirmDiscard(); });
+    if (mayClose)
         event->accept();
     else
         event->ignore();
@@ -471,23 +476,15 @@ void MainWindow::rebuildTabs(bool keepSelected)
 }
 
 template <typename Handler>
-void MainWindow::reportingErrors(Handler &&handler)
+bool MainWindow::reportingErrors(Handler &&handler)
 {
-    try {
-        handler();
-    } catch (const std::bad_alloc &) {
-        showMessage(tr("Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor."));
-    } catch (const std::exception &e) {
-        showMessage(tr("Beklenmeyen bir hata oluştu: %1.").arg(QString::fromLocal8Bit(e.what())));
-    } catch (...) {
-        showMessage(tr("Beklenmeyen bir hata oluştu."));
-    }
+    return runFenced([this](const QString &text) { showMessage(text); }, std::forward<Handler>(handler));
 }
 
 void MainWindow::showMessage(const QString &text, bool warning)
 {
     if (!m_message) {
-        m_message = new QMessageBox(this);
+        m_message = new MessageBox(this);
         m_message->setObjectName(QStringLiteral("Message"));
         m_message->setStandardButtons(QMessageBox::Ok);
     }

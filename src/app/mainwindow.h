@@ -127,7 +127,8 @@ private:
     // Marks a text box whose text is refused (problem not empty) or clears the mark.
     void markInput(QLineEdit *edit, const QString &problem);
     // Runs a handler so that no error ever leaves it: it is reported instead.
-    template <typename Handler> void reportingErrors(Handler &&handler);
+    // Returns whether the handler ran to its end.
+    template <typename Handler> bool reportingErrors(Handler &&handler);
 
     LessonDocument *m_lesson;
     const LessonSettings &m_settings; // the lesson's settings in effect

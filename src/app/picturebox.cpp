@@ -8,6 +8,7 @@
 
 #include "drawing/textrule.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -34,6 +35,12 @@ void PictureBox::setZoom(double zoom)
     m_zoom = std::clamp(zoom, ZoomLevel::fromPercent(ZoomLevel::minimumPercent).factor(),
                         ZoomLevel::fromPercent(ZoomLevel::maximumPercent).factor());
     update();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    QWidget::mousePressEvent(event);
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)

@@ -26,6 +26,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // A click takes the focus from the table that had it, so that copying
+    // then copies the picture; the picture stays out of the tab order.
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     GraphPicture m_picture;

@@ -31,25 +31,29 @@ void PictureExport::chooseFile()
     const QString png2x = tr("PNG resmi, iki kat (2×) (*.png)");
     const QString svg = tr("SVG çizimi (*.svg)");
     const QString pdf = tr("PDF belgesi (*.pdf)");
+    // The window's look (its background) or the print look (white, dark lines).
+    const QString pngPaper = tr("PNG resmi, baskı görünümü (*.png)");
+    const QString svgPaper = tr("SVG çizimi, baskı görünümü (*.svg)");
     auto *dialog = new QFileDialog(m_window, tr("Çizimi Dışa Aktar"));
     dialog->setObjectName(QStringLiteral("ExportPictureDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setNameFilters({png, png2x, svg, pdf});
+    dialog->setNameFilters({png, png2x, svg, pdf, pngPaper, svgPaper});
     dialog->setDirectory(lastfolder::folder());
     dialog->selectFile(m_suggestedName() + QStringLiteral(".png"));
     dialog->setDefaultSuffix(QStringLiteral("png"));
     connect(dialog, &QFileDialog::filterSelected, dialog, [=](const QString &filter) {
-        dialog->setDefaultSuffix(filter == svg ? QStringLiteral("svg")
+        dialog->setDefaultSuffix(filter == svg || filter == svgPaper ? QStringLiteral("svg")
                                  : filter == pdf ? QStringLiteral("pdf") : QStringLiteral("png"));
     });
     connect(dialog, &QFileDialog::fileSelected, this, [=, this](const QString &file) {
-        exportTo(file, dialog->selectedNameFilter() == png2x ? 2 : 1);
+        const QString filter = dialog->selectedNameFilter();
+        exportTo(file, filter == png2x ? 2 : 1, filter == pngPaper || filter == svgPaper);
     });
     dialog->open();
 }
 
-void PictureExport::exportTo(const QString &fileName, int pngScale)
+void PictureExport::exportTo(const QString &fileName, int pngScale, bool paper)
 {
     const auto format = pictureFormatOf(fileName);
     if (!format) {
@@ -58,7 +62,7 @@ void PictureExport::exportTo(const QString &fileName, int pngScale)
         Q_EMIT done();
         return;
     }
-    const GraphPicture picture = m_picture();
+    const GraphPicture picture = m_picture().inLook(paper);
     if (const auto problem = pictureSizeProblem(picture, *format, pngScale)) {
         m_report(*problem);
         Q_EMIT done();

@@ -33,7 +33,8 @@ public Q_SLOTS:
     // Opens the file dialog (not blocking); choosing a file exports to it.
     void chooseFile();
     // Exports to a file; pngScale 2 writes a PNG at two image pixels per drawing pixel.
-    void exportTo(const QString &fileName, int pngScale = 1);
+    // paper: in the print look (a PDF is always in it).
+    void exportTo(const QString &fileName, int pngScale = 1, bool paper = false);
 
 Q_SIGNALS:
     // When the file was written, or writing failed or was cancelled.

@@ -4,6 +4,8 @@
 
 #include "solutionrunner.h"
 
+#include "errorfence.h"
+
 #include <QCoreApplication>
 #include <QPromise>
 #include <QThreadPool>
@@ -20,19 +22,34 @@ constexpr qint64 smallEdgeCount = 100'000;
 constexpr qint64 smallBoxCount = 20'000;
 constexpr qint64 smallRankedWork = 200'000; // paths ranked times columns
 
+// A solution, or one that says why there is none: an error of any type
+// becomes its problem, on whatever thread it is worked out.
 std::shared_ptr<const Solution> solveSafely(const SolutionRequest &request, const Solution *earlier)
 {
+    const auto failed = [&](const QString &problem) {
+        auto solution = std::make_shared<Solution>();
+        solution->request = request;
+        solution->problem = problem;
+        return solution;
+    };
     try {
+        if (const auto &hook = SolutionRunner::solveHook())
+            hook(request);
         return solve(request, earlier);
     } catch (const std::bad_alloc &) {
-        auto failed = std::make_shared<Solution>();
-        failed->request = request;
-        failed->problem = QCoreApplication::translate("SolutionRunner", "Bellek yetmedi; çözüm gösterilemiyor.");
-        return failed;
+        return failed(QCoreApplication::translate("SolutionRunner", "Bellek yetmedi; çözüm gösterilemiyor."));
+    } catch (...) {
+        return failed(describeError(std::current_exception()));
     }
 }
 
 } // namespace
+
+std::function<void(const SolutionRequest &)> &SolutionRunner::solveHook()
+{
+    static std::function<void(const SolutionRequest &)> hook;
+    return hook;
+}
 
 SolutionRunner::SolutionRunner(QObject *parent)
     : QObject(parent)
@@ -84,8 +101,13 @@ void SolutionRunner::startWaiting()
     m_worker.setFuture(promise->future());
     promise->start();
     // The worker keeps what it reads alive: the snapshot and the earlier solution.
+    // The future is always finished, with a result unless even the failure
+    // could not be made.
     QThreadPool::globalInstance()->start([promise, request, earlier = m_latest] {
-        promise->addResult(solveSafely(request, earlier.get()));
+        try {
+            promise->addResult(solveSafely(request, earlier.get()));
+        } catch (...) {
+        }
         promise->finish();
     });
 }

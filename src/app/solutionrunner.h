@@ -15,6 +15,7 @@
 #include <QFutureWatcher>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,6 +38,10 @@ public:
 
     // Little enough work to be done inside the request (a few milliseconds).
     static bool solvesAtOnce(const SolutionRequest &request);
+
+    // For tests: called before each solution is worked out, on the thread
+    // that works it out; an error it throws stands for one of the solver's.
+    static std::function<void(const SolutionRequest &)> &solveHook();
 
 Q_SIGNALS:
     void solved(const std::shared_ptr<const Solution> &solution);

@@ -32,6 +32,16 @@ std::optional<QRgb> paletteColour(int index)
     return kPalette[size_t(index)];
 }
 
+QRgb onPaper(QRgb colour)
+{
+    constexpr int darkest = 110; // grey level at most this shows well on white
+    const int grey = qGray(colour);
+    if (grey <= darkest)
+        return colour;
+    const auto scaled = [grey](int channel) { return channel * darkest / grey; };
+    return qRgba(scaled(qRed(colour)), scaled(qGreen(colour)), scaled(qBlue(colour)), qAlpha(colour));
+}
+
 QRgb lineColour(qint64 position, bool coloured)
 {
     if (!coloured)

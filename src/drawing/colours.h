@@ -28,6 +28,16 @@ inline constexpr QRgb kChosenEdgeColour = 0xff006e3c;     // the incoming edge c
 inline constexpr QRgb kBoxLabelColour = 0xff4b0082;       // labels beside the circles: indigo
 inline constexpr QRgb kPathColour = 0xffff0000;           // the best path that "Çiz" marks: red
 
+// The print look's background, and a colour as it is drawn there: one too
+// light to show on white paper (white, silver, yellow, bright green or cyan)
+// is darkened, keeping its hue.
+inline constexpr QRgb kPaperColour = 0xffffffff;
+QRgb onPaper(QRgb colour);
+inline QRgb surfaceColour(bool paper)
+{
+    return paper ? kPaperColour : kBackgroundColour;
+}
+
 // The 16 colours of the line colouring, by index.
 const std::array<QRgb, 16> &linePalette();
 // Palette entry by index; nullopt outside 0..15.

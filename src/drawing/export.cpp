@@ -5,6 +5,8 @@
 // Writing the drawing as PNG, SVG and PDF, and painting it on a page.
 #include "export.h"
 
+#include "colours.h"
+
 #include <QIODevice>
 #include <QImage>
 #include <QPageSize>
@@ -51,23 +53,32 @@ bool writeSvg(const GraphPicture &picture, QIODevice *device, const QString &tit
     return painter.end();
 }
 
+// A PDF is a document to print: the print look, with a white margin of
+// half an inch (48 drawing pixels) around the drawing.
 bool writePdf(const GraphPicture &picture, QIODevice *device, const QString &title)
 {
+    constexpr int margin = kScreenDpi / 2;
     const QSize size = wholeDrawingSize(picture);
+    const QSize page = size + QSize(2 * margin, 2 * margin);
     QPdfWriter pdf(device);
     pdf.setTitle(title);
     pdf.setResolution(kScreenDpi);
-    pdf.setPageSize(QPageSize(QSizeF(size) * 72.0 / kScreenDpi, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setPageSize(QPageSize(QSizeF(page) * 72.0 / kScreenDpi, QPageSize::Point, QString(), QPageSize::ExactMatch));
     pdf.setPageMargins(QMarginsF());
     QPainter painter;
     if (!painter.begin(&pdf))
         return false;
-    picture.paint(painter, QRectF(QPointF(), size));
+    painter.fillRect(QRect(QPoint(), page), QColor::fromRgba(kPaperColour));
+    painter.translate(margin, margin);
+    picture.inLook(true).paint(painter, QRectF(QPointF(), size));
     return painter.end();
 }
 
-void paintOnPage(QPainter &painter, const GraphPicture &picture, const QRectF &page)
+void paintOnPage(QPainter &painter, const GraphPicture &picture, const QRectF &area)
 {
+    // A margin of 2 % of the page's shorter side keeps the drawing off the edges.
+    const double inset = 0.02 * std::min(area.width(), area.height());
+    const QRectF page = area.adjusted(inset, inset, -inset, -inset);
     const QSizeF size = wholeDrawingSize(picture);
     const double scale = std::min(page.width() / size.width(), page.height() / size.height());
     if (!(scale > 0))

@@ -28,7 +28,8 @@ bool writeSvg(const GraphPicture &picture, QIODevice *device, const QString &tit
 bool writePdf(const GraphPicture &picture, QIODevice *device, const QString &title = {});
 
 // Paints the whole drawing into a rectangle of a page (a printer's or a
-// preview's, in the painter's coordinates), scaled to fit, keeping its proportions.
+// preview's, in the painter's coordinates), scaled to fit within a small
+// margin, keeping its proportions, in the picture's own look.
 void paintOnPage(QPainter &painter, const GraphPicture &picture, const QRectF &page);
 
 } // namespace stagepath

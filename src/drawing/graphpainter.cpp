@@ -54,14 +54,15 @@ void GraphPainter::paint(const QRectF &area)
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setBrush(Qt::NoBrush);
     if (!m_content.edges || m_content.edges->shape.columnCount() == 0) {
-        m_painter.fillRect(m_device, QColor::fromRgba(kBackgroundColour));
+        m_painter.fillRect(m_device, QColor::fromRgba(surfaceColour(m_content.settings.paper)));
         m_painter.restore();
         return;
     }
     m_raster = m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Raster;
     const LinePainter lines(m_content, m_map, m_device, m_raster);
-    const LineSet graph{0, m_content.edges->shape.stageCount() - 1, m_content.settings.coloured, kForegroundColour,
-                        double(m_content.settings.penWidth)};
+    LineSet graph{0, m_content.edges->shape.stageCount() - 1, m_content.settings.coloured, kForegroundColour,
+                  double(m_content.settings.penWidth)};
+    graph.paper = m_content.settings.paper;
     lines.paint(m_painter, graph, [this] { paintBeneath(); });
     OverlayPainter(m_content, m_overlays, m_map, m_device, lines, m_raster).paint(m_painter);
     m_painter.restore();
@@ -75,7 +76,7 @@ void GraphPainter::paintBeneath()
         m_painter.fillRect(m_device, QColor::fromRgba(kForegroundColour));
         return;
     }
-    m_painter.fillRect(m_device, QColor::fromRgba(kBackgroundColour));
+    m_painter.fillRect(m_device, QColor::fromRgba(surfaceColour(m_content.settings.paper)));
     paintCircles(rings);
     m_map.useDrawingPixels(m_painter);
     m_painter.setFont(drawingFont());

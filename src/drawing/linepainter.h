@@ -33,8 +33,12 @@ struct LineSet {
     double width = 1;               // pen width in drawing pixels
     const std::vector<bool> *only = nullptr;          // when set: only the flagged edge rows
     const std::vector<qint64> *onlyPerStage = nullptr; // with `only`: how many each stage has
+    bool paper = false;             // the print look: light palette colours darkened
 
-    QRgb colourOf(qint64 position) const { return coloured ? lineColour(position, true) : colour; }
+    QRgb colourOf(qint64 position) const
+    {
+        return coloured ? (paper ? onPaper(lineColour(position, true)) : lineColour(position, true)) : colour;
+    }
 };
 
 // Straight segments stroked crisply (devicemap.h), cut to the area first so

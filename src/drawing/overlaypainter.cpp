@@ -99,7 +99,16 @@ void OverlayPainter::paint(QPainter &painter) const
     }
     paintChosenEdges(painter);
     paintLabels(painter);
-    paintPath(painter, o.bestPath, kPathColour, m_content.settings.penWidth);
+    // The best path is the most prominent line: on top, and never thinner
+    // than a layer it lies over, so that none shows beside it.
+    double width = m_content.settings.penWidth;
+    if (!m_state.bestEdgesPerStage.empty())
+        width = std::max(width, kBestEdgesWidth);
+    if (o.selectedPath.size() >= 2)
+        width = std::max(width, kSelectedPathWidth);
+    if (o.chosenFrom)
+        width = std::max(width, kChosenEdgeWidth);
+    paintPath(painter, o.bestPath, kPathColour, width);
 }
 
 void OverlayPainter::paintPath(QPainter &painter, const std::vector<qint64> &positions, QRgb colour,

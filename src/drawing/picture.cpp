@@ -129,6 +129,17 @@ GraphPicture GraphPicture::withOverlays(PictureOverlays overlays) const
     return copy;
 }
 
+GraphPicture GraphPicture::inLook(bool paper) const
+{
+    if (m_content->settings.paper == paper)
+        return *this;
+    auto content = std::make_shared<Content>(*m_content);
+    content->settings.paper = paper;
+    GraphPicture copy(*this);
+    copy.m_content = std::move(content);
+    return copy;
+}
+
 QSizeF GraphPicture::extent(double zoom) const
 {
     // A pixel more for the antialiased edges at any zoom.

@@ -42,6 +42,8 @@ struct DrawSettings {
     double radius = 20;
     int penWidth = 1;     // clamped to 1..limits::maxPenWidth
     bool coloured = false;
+    // The print look: a white background, and lines dark enough for paper.
+    bool paper = false;
 
     friend bool operator==(const DrawSettings &, const DrawSettings &) = default;
 };
@@ -74,6 +76,8 @@ public:
     const PictureOverlays &overlays() const;
     // The same picture with other overlays.
     GraphPicture withOverlays(PictureOverlays overlays) const;
+    // The same picture in the window's look or in the print look.
+    GraphPicture inLook(bool paper) const;
 
     // Width and height, from the origin, that cover everything drawn (and at
     // least the graph's nominal extent: the last column's centre, the lowest

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <memory>
 
 namespace stagepath {
 
@@ -65,43 +66,6 @@ const Metrics &metrics()
     return measured;
 }
 
-// Glyphs of the characters a number is written with, for setting plain
-// numbers without laying them out.
-struct NumberGlyphs {
-    static constexpr char16_t kLast = 0x7f;
-    QRawFont font;
-    std::array<quint32, kLast + 1> glyph{};
-    std::array<QPointF, kLast + 1> advance{};
-    std::array<bool, kLast + 1> known{};
-};
-
-NumberGlyphs makeNumberGlyphs()
-{
-    NumberGlyphs g;
-    g.font = QRawFont::fromFont(drawingFont());
-    if (!g.font.isValid())
-        return g;
-    for (char16_t c : u"0123456789-+.,eE ") {
-        if (!c)
-            continue;
-        const QList<quint32> index = g.font.glyphIndexesForString(QString(QChar(c)));
-        if (index.size() != 1 || index[0] == 0)
-            continue;
-        g.glyph[c] = index[0];
-        g.advance[c] = g.font.advancesForGlyphIndexes(index).value(0);
-        g.known[c] = true;
-    }
-    return g;
-}
-
-const NumberGlyphs *numberGlyphs()
-{
-    if (!qGuiApp)
-        return nullptr;
-    static const NumberGlyphs glyphs = makeNumberGlyphs();
-    return glyphs.font.isValid() ? &glyphs : nullptr;
-}
-
 bool isLineBreak(char16_t u)
 {
     return u == u'\n' || u == u'\r' || u == 0x2028 || u == 0x2029;
@@ -113,6 +77,44 @@ bool needsLayout(QStringView text)
         if (c == u'&' || c == u'\t' || isLineBreak(c.unicode()))
             return true;
     return false;
+}
+
+} // namespace
+
+// Glyphs of the characters a number is written with, for setting plain
+// numbers without laying them out. Each batch makes its own: a raw font is
+// not to be shared between threads, and one kept for the whole process would
+// outlive the application whose font engines it holds. Qt keeps the engine
+// itself in its per-thread font cache, so making one is cheap.
+struct NumberGlyphs {
+    static constexpr char16_t kLast = 0x7f;
+    QRawFont font;
+    std::array<quint32, kLast + 1> glyph{};
+    std::array<QPointF, kLast + 1> advance{};
+    std::array<bool, kLast + 1> known{};
+};
+
+namespace {
+
+std::unique_ptr<NumberGlyphs> makeNumberGlyphs()
+{
+    if (!qGuiApp)
+        return nullptr;
+    auto g = std::make_unique<NumberGlyphs>();
+    g->font = QRawFont::fromFont(drawingFont());
+    if (!g->font.isValid())
+        return nullptr;
+    for (char16_t c : u"0123456789-+.,eE ") {
+        if (!c)
+            continue;
+        const QList<quint32> index = g->font.glyphIndexesForString(QString(QChar(c)));
+        if (index.size() != 1 || index[0] == 0)
+            continue;
+        g->glyph[c] = index[0];
+        g->advance[c] = g->font.advancesForGlyphIndexes(index).value(0);
+        g->known[c] = true;
+    }
+    return g;
 }
 
 } // namespace
@@ -156,6 +158,20 @@ TextBatch::TextBatch(QPainter &painter, bool raster)
 {
 }
 
+TextBatch::~TextBatch()
+{
+    flush();
+}
+
+const NumberGlyphs *TextBatch::numberGlyphs()
+{
+    if (m_raster && !m_numbers) {
+        m_numbers = makeNumberGlyphs();
+        m_raster = m_numbers != nullptr; // no raw font: every text laid out
+    }
+    return m_numbers.get();
+}
+
 void TextBatch::add(QPointF topLeft, const QString &text)
 {
     const NumberGlyphs *g = m_raster ? numberGlyphs() : nullptr;
@@ -179,7 +195,7 @@ void TextBatch::flush()
     if (m_glyphs.isEmpty())
         return;
     QGlyphRun run;
-    run.setRawFont(numberGlyphs()->font);
+    run.setRawFont(m_numbers->font);
     run.setGlyphIndexes(m_glyphs);
     run.setPositions(m_positions);
     m_painter.drawGlyphRun(QPointF(), run);

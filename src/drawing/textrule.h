@@ -16,11 +16,14 @@
 
 #include <QList>
 
+#include <memory>
 #include <optional>
 
 class QPainter;
 
 namespace stagepath {
+
+struct NumberGlyphs;
 
 // The surface font: DejaVu Sans at 11 pixels, the size of an 8.25 point font
 // at 96 dots per inch.
@@ -45,7 +48,7 @@ class TextBatch
 {
 public:
     TextBatch(QPainter &painter, bool raster);
-    ~TextBatch() { flush(); }
+    ~TextBatch();
     TextBatch(const TextBatch &) = delete;
     TextBatch &operator=(const TextBatch &) = delete;
 
@@ -53,8 +56,11 @@ public:
     void flush();
 
 private:
+    const NumberGlyphs *numberGlyphs();
+
     QPainter &m_painter;
     bool m_raster;
+    std::unique_ptr<NumberGlyphs> m_numbers; // made on the first plain text
     QList<quint32> m_glyphs;
     QList<QPointF> m_positions;
 };

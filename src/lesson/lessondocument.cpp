@@ -87,9 +87,12 @@ void LessonDocument::push(LessonCommand *step, bool typing)
     // every step below the newest is complete.
     if (!dynamic_cast<BoxCountCommand *>(step))
         regenerateAfterCountEdits();
+    const int index = m_history->index();
     m_history->push(step); // step may be merged into the newest step and deleted
     owned.release();
-    m_typingStep = typing ? newestStep() : nullptr;
+    // A merge that came back to where the step started removed it: the run
+    // of keystrokes then starts again, with no step to continue.
+    m_typingStep = typing && m_history->index() >= index ? newestStep() : nullptr;
     keepHistoryWithinBytes();
 }
 
@@ -217,14 +220,45 @@ EdgeDataPtr LessonDocument::drawEdges(const QStringList &boxTexts)
     return EdgeTable::generated(counts, *m_random->split(GraphShape(counts).edgeCount()));
 }
 
+// A step that fails half-way is taken back the other way (each step keeps
+// the state on both sides of it), so that the lesson stays as it was before,
+// and the error goes on to the caller.
 void LessonDocument::undo()
 {
-    m_history->undo();
+    const int index = m_history->index();
+    try {
+        m_history->undo();
+    } catch (...) {
+        if (index > 0 && m_history->index() == index)
+            backOut(index - 1, false);
+        throw;
+    }
 }
 
 void LessonDocument::redo()
 {
-    m_history->redo();
+    const int index = m_history->index();
+    try {
+        m_history->redo();
+    } catch (...) {
+        if (index < m_history->count() && m_history->index() == index)
+            backOut(index, true);
+        throw;
+    }
+}
+
+void LessonDocument::backOut(int step, bool undo)
+{
+    // The stack hands its steps out read-only; the step itself is not changed.
+    auto *command = const_cast<QUndoCommand *>(m_history->command(step));
+    try {
+        if (undo)
+            command->undo();
+        else
+            command->redo();
+    } catch (...) {
+        // What the first error left is shown; the first error is reported.
+    }
 }
 
 void LessonDocument::retranslateHistory()

@@ -132,6 +132,8 @@ Q_SIGNALS:
     void workFailed(std::exception_ptr error);
 
 private:
+    // Takes back a step that failed half-way: undo (true) or redo it again.
+    void backOut(int step, bool undo);
     void recordCountEdit(int row, const QString &previousText);
     void recordValueEdit(qint64 row, const QString &previousText);
     void push(LessonCommand *step, bool typing);

@@ -94,6 +94,31 @@ void setNumberEntry(EdgeData &edges, qint64 row, double value, const TypedNumber
         edges.texts.insert(row, text);
 }
 
+// A value written as a text, as typed under some locale: it stands for the
+// same number on every machine, the one the file's locale reads (fileLocale),
+// or, in a file that names none, the one fileTextNumber reads. The text is
+// kept as typed where this machine's locale reads it as that number, and
+// where it stands for no number; elsewhere the cell holds the number, shown
+// in this locale's general form.
+void setTextEntry(EdgeData &edges, qint64 row, const QString &text, const TypedNumberReader &typedNumbers,
+                  const TypedNumberReader *fileLocale)
+{
+    const std::optional<double> meant = fileLocale ? fileLocale->read(text).value : fileTextNumber(text);
+    if (!meant) {
+        edges.values[size_t(row)] = std::numeric_limits<double>::quiet_NaN();
+        edges.texts.insert(row, text);
+        return;
+    }
+    const TypedNumber typed = typedNumbers.read(text);
+    if (typed.value != meant) {
+        setNumberEntry(edges, row, *meant, typedNumbers);
+        return;
+    }
+    edges.values[size_t(row)] = *meant;
+    if (!typed.generalForm)
+        edges.texts.insert(row, text);
+}
+
 class LessonReader
 {
 public:
@@ -183,16 +208,15 @@ private:
             texts += entry.isString();
         edges->texts.reserve(texts);
         const TypedNumberReader typedNumbers;
+        std::optional<TypedNumberReader> fileLocale;
+        if (const QJsonValue locale = m_root.value(QLatin1String("locale")); locale.isString())
+            fileLocale.emplace(QLocale(locale.toString()));
         qint64 row = 0;
         for (const auto entry : list) {
             if (entry.isDouble() && std::isfinite(entry.toDouble())) {
                 setNumberEntry(*edges, row, entry.toDouble(), typedNumbers);
             } else if (entry.isString()) {
-                const QString text = entry.toString();
-                const TypedNumber typed = typedNumbers.read(text);
-                edges->values[size_t(row)] = typed.value.value_or(std::numeric_limits<double>::quiet_NaN());
-                if (!typed.generalForm)
-                    edges->texts.insert(row, text);
+                setTextEntry(*edges, row, entry.toString(), typedNumbers, fileLocale ? &*fileLocale : nullptr);
             } else {
                 return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı ya da metin olmalı")
                     .arg(row + 1)

@@ -10,8 +10,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <cmath>
@@ -91,7 +93,13 @@ void appendEntry(QByteArray &out, const QString &text, const TypedNumberReader &
 void appendValue(QByteArray &out, const EdgeData &edges, qint64 row, const TypedNumberReader &typedNumbers)
 {
     const auto typed = edges.texts.constFind(row);
-    if (typed != edges.texts.constEnd())
+    // A text that this locale, the file's, reads as another number than the
+    // one the cell holds (typed under another locale before a change of
+    // locale) is written as that number.
+    const double value = edges.value(row);
+    if (typed != edges.texts.constEnd() && std::isfinite(value) && typedNumbers.read(*typed).value != value)
+        appendNumber(out, value);
+    else if (typed != edges.texts.constEnd())
         appendEntry(out, *typed, typedNumbers);
     else if (std::isfinite(edges.value(row)))
         appendNumber(out, edges.value(row));
@@ -145,6 +153,15 @@ QByteArray writeLesson(const Lesson &lesson)
     out.reserve(256 + 8 * lesson.boxTexts.size() + 6 * edges.shape.edgeCount() + 16 * edges.texts.size());
     out += "{\n    \"format\": \"stagepath\",\n    \"version\": ";
     out += QByteArray::number(lessonfile::version);
+    // The locale the texts were typed under, when a reader could not do
+    // without it: when one of them reads otherwise by the rule for files
+    // that name none (fileTextNumber).
+    const QLocale locale;
+    if (std::any_of(edges.texts.cbegin(), edges.texts.cend(),
+                    [&](const QString &text) { return fileTextNumber(text) != typedNumbers.read(text).value; })) {
+        out += ",\n    \"locale\": ";
+        appendString(out, locale.name());
+    }
     out += ",\n    \"boxes\": [";
     for (qsizetype i = 0; i < lesson.boxTexts.size(); ++i) {
         if (i > 0)

@@ -63,6 +63,9 @@ bool SettingsCommand::mergeWith(const QUndoCommand *other)
         return false;
     m_after = next->m_after;
     describe();
+    // Typed back to where it started ("220", "abc", "220"): no change at all,
+    // and the history lets the step go.
+    setObsolete(m_after == m_before);
     return true;
 }
 

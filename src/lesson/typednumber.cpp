@@ -98,6 +98,15 @@ TypedNumber TypedNumberReader::read(QStringView text) const
     return {value, value && formatNumber(*value, m_locale) == text};
 }
 
+std::optional<double> fileTextNumber(QStringView text)
+{
+    static const TypedNumberReader c{QLocale::c()};
+    static const TypedNumberReader comma{QLocale(QLocale::Turkish, QLocale::Turkey)};
+    if (const auto value = c.read(text).value)
+        return value;
+    return comma.read(text).value;
+}
+
 bool fitsGeneralForm(double value)
 {
     char buffer[32];

@@ -39,6 +39,13 @@ inline TypedNumber readTypedNumber(QStringView text, const QLocale &locale = QLo
     return TypedNumberReader(locale).read(text);
 }
 
+// The number a lesson file's text entry stands for, the same on every
+// machine: the text read by the C locale, or, when that reads no number, by
+// the decimal comma and grouping dot of Turkish (as German writes them too);
+// none when neither reads a number. (Files record no locale: the texts they
+// hold were typed under some locale, and every reader must agree on them.)
+std::optional<double> fileTextNumber(QStringView text);
+
 // True when the shortest decimal that reads back as value has at most 15
 // significant digits: then the general form of value reads back as value.
 bool fitsGeneralForm(double value);

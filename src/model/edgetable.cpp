@@ -35,6 +35,7 @@ EdgeDataPtr EdgeTable::generated(const std::vector<qint64> &boxCounts, RandomSou
 void EdgeTable::regenerate(const std::vector<qint64> &boxCounts, RandomSource &random)
 {
     setEdges(generated(boxCounts, random));
+    m_shared = false; // made here, held by no one else
 }
 
 void EdgeTable::setEdges(EdgeDataPtr data)
@@ -42,14 +43,17 @@ void EdgeTable::setEdges(EdgeDataPtr data)
     beginResetModel();
     // Never written through while shared: writable() copies first.
     m_data = std::const_pointer_cast<EdgeData>(std::move(data));
+    m_shared = true;
     endResetModel();
 }
 
 EdgeData &EdgeTable::writable()
 {
     // Snapshots handed out keep the old values: copy before the first write.
-    if (m_data.use_count() > 1)
+    if (m_shared) {
         m_data = std::make_shared<EdgeData>(*m_data);
+        m_shared = false;
+    }
     return *m_data;
 }
 
@@ -147,6 +151,8 @@ bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int rol
         return false;
     const qint64 row = index.row();
     const QString previous = m_data->text(row);
+    if (value.toString() == previous)
+        return true; // the text it has: no change
     setValueText(row, value.toString());
     Q_EMIT valueEdited(row, previous);
     return true;

@@ -36,7 +36,12 @@ public:
     const GraphShape &shape() const { return m_data->shape; }
     const EdgeData &edges() const { return *m_data; }
     // An immutable view of the current values; later edits do not change it.
-    EdgeDataPtr snapshot() const { return m_data; }
+    // Snapshots are taken on the table's thread, and read on any.
+    EdgeDataPtr snapshot() const
+    {
+        m_shared = true;
+        return m_data;
+    }
     QString valueText(qint64 row) const { return m_data->text(row); }
 
     // Replaces every row with values kept earlier. The data stays shared with
@@ -75,6 +80,12 @@ private:
     EdgeData &writable();
 
     std::shared_ptr<EdgeData> m_data;
+    // m_data was handed out (a snapshot, or data given to setEdges) since it
+    // was last copied: whoever holds it, on whatever thread, may read it at
+    // any time, so the next write works on a copy. Decided by this flag and
+    // not by the pointer's use count, which another thread letting go of its
+    // copy changes without any ordering with this one's writes.
+    mutable bool m_shared = false;
 };
 
 } // namespace stagepath

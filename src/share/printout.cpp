@@ -134,7 +134,8 @@ PrintoutContent Printout::gather(const QString &title, EdgeDataPtr edges, const 
     content.title = title;
     std::optional<BestPath> best;
     content.bestPathLines = bestPathLines(*edges, settings.longest ? PathMode::Longest : PathMode::Shortest, best);
-    content.picture = markedPicture(edges, settings, best ? best->positions : std::vector<qint64>());
+    // On paper: a white background and dark lines.
+    content.picture = markedPicture(edges, settings, best ? best->positions : std::vector<qint64>()).inLook(true);
     if (edges->shape.edgeCount() > maxStrokedEdges)
         content.drawing = drawingImage(content.picture);
     content.edges = edgeExcerpt(*edges);

@@ -17,6 +17,8 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
@@ -170,6 +172,11 @@ private Q_SLOTS:
         QVERIFY(box);
         QVERIFY2(box->text().contains(QStringLiteral("50000000")) || box->text().contains(QStringLiteral("50.000.000")),
                  qPrintable(box->text()));
+        // The message names the path through every stage: the box stays on
+        // the screen, its button reachable, and the text scrolls.
+        QVERIFY(box->frameGeometry().height() <= box->screen()->availableGeometry().height());
+        auto *pane = box->findChild<QScrollArea *>(QStringLiteral("MessageText"));
+        QVERIFY(pane && pane->verticalScrollBar()->maximum() > 0);
         closeMessages();
     }
 

@@ -13,6 +13,7 @@
 
 #include "app/copycommand.h"
 #include "app/picturebox.h"
+#include "app/pictureexport.h"
 #include "app/tableexport.h"
 #include "drawing/export.h"
 #include "model/numbers.h"
@@ -161,25 +162,32 @@ private Q_SLOTS:
         child<QPushButton>("Command4")->click();
         const QString results = m_dir.filePath(QStringLiteral("yollar.csv"));
         const QString edges = m_dir.filePath(QStringLiteral("kenarlar.csv"));
+        // Each file is looked at once its export says it is done, and each
+        // dialog once the one before has gone: events, not time.
+        QSignalSpy tableDone(form->findChild<TableExport *>(), &TableExport::done);
+        QSignalSpy pictureDone(form->findChild<PictureExport *>(), &PictureExport::done);
+        const auto noDialogLeft = [this] { return form->findChild<QFileDialog *>() == nullptr; };
         child<QAction>("actionExportResults")->trigger();
         answerDialog("ExportResultsDialog", results, 0);
-        QTRY_VERIFY(QFile::exists(results));
+        QTRY_COMPARE_WITH_TIMEOUT(tableDone.size(), 1, 30000);
         const QList<QStringList> rows = readCsv(contents(results));
         QCOMPARE(rows.size(), 243 + 1);
         QCOMPARE(rows[0], headers("ListView5"));
         QCOMPARE(rows[243].last(), cell("ListView5", 242, 5));
+        QTRY_VERIFY(noDialogLeft());
         child<QAction>("actionExportResults")->trigger();
         answerDialog("ExportResultsDialog", edges, 1);
-        QTRY_VERIFY(QFile::exists(edges));
+        QTRY_COMPARE_WITH_TIMEOUT(tableDone.size(), 2, 30000);
         QCOMPARE(readCsv(contents(edges)).size(), 36 + 1);
-        QCOMPARE(form->findChild<QFileDialog *>(), nullptr);
+        QTRY_VERIFY(noDialogLeft());
 
         // The picture at twice the size; the next dialog opens in the folder used last.
         const QString png = m_dir.filePath(QStringLiteral("graf.png"));
         child<QAction>("actionExportPicture")->trigger();
-        QCOMPARE(form->findChild<QFileDialog *>()->directory().absolutePath(), QDir(m_dir.path()).absolutePath());
+        QCOMPARE(form->findChild<QFileDialog *>(QStringLiteral("ExportPictureDialog"))->directory().absolutePath(),
+                 QDir(m_dir.path()).absolutePath());
         answerDialog("ExportPictureDialog", png, 1);
-        QTRY_VERIFY(QFile::exists(png));
+        QTRY_COMPARE_WITH_TIMEOUT(pictureDone.size(), 1, 30000);
         const QSize drawing = wholeDrawingSize(child<PictureBox>("Picture1")->picture());
         QCOMPARE(QImage(png).size(), drawing * 2);
     }

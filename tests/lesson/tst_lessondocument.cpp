@@ -15,9 +15,14 @@
 #include "model/stagetable.h"
 
 #include <QAbstractItemModelTester>
+#include <QScopeGuard>
+#include <QThreadPool>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
+
+#include <condition_variable>
+#include <mutex>
 
 using namespace stagepath;
 
@@ -36,6 +41,55 @@ std::unique_ptr<RandomSource> varied(quint32 seed)
 {
     return std::make_unique<SequenceRandom>(variedValues(seed));
 }
+
+// A gate the worker's numbers wait at: the test decides when a worker may
+// finish, instead of hoping it is still busy.
+struct Gate {
+    std::mutex lock;
+    std::condition_variable changed;
+    bool isOpen = true;
+
+    void set(bool open)
+    {
+        {
+            const std::lock_guard locked(lock);
+            isOpen = open;
+        }
+        changed.notify_all();
+    }
+    void pass()
+    {
+        std::unique_lock locked(lock);
+        changed.wait(locked, [this] { return isOpen; });
+    }
+};
+
+// The numbers of another source; the splits it hands to workers wait at the gate first.
+class GatedRandom final : public RandomSource
+{
+public:
+    GatedRandom(std::unique_ptr<RandomSource> inner, std::shared_ptr<Gate> gate, bool waits = false)
+        : m_inner(std::move(inner))
+        , m_gate(std::move(gate))
+        , m_waits(waits)
+    {
+    }
+    float next() override
+    {
+        if (std::exchange(m_waits, false))
+            m_gate->pass();
+        return m_inner->next();
+    }
+    std::unique_ptr<RandomSource> split(qint64 draws) override
+    {
+        return std::make_unique<GatedRandom>(m_inner->split(draws), m_gate, true);
+    }
+
+private:
+    std::unique_ptr<RandomSource> m_inner;
+    std::shared_ptr<Gate> m_gate;
+    bool m_waits;
+};
 
 // Everything the window shows of the lesson, as one text.
 QString shown(const LessonDocument &document)
@@ -430,7 +484,9 @@ private Q_SLOTS:
     void workerDrawsTheSourcesNextNumbers()
     {
         const std::vector<float> sequence = variedValues(21);
-        LessonDocument document(varied(21));
+        const auto gate = std::make_shared<Gate>();
+        LessonDocument document(std::make_unique<GatedRandom>(varied(21), gate));
+        const auto openAtLast = qScopeGuard([gate] { gate->set(true); }); // before the document goes
         document.setLandAtOnceWait(0);
         StageTable *stages = document.stageTable();
         EdgeTable *edges = document.edgeTable();
@@ -460,6 +516,9 @@ private Q_SLOTS:
             QVERIFY(valuesFollowTheSequence());
         }
 
+        // A worker held at the gate is still working when the lesson is
+        // replaced; let go afterwards, it changes nothing.
+        gate->set(false);
         stages->setData(stages->index(1, 0), QStringLiteral("500"));
         document.startRegeneration();
         QVERIFY(document.isWorking());
@@ -467,10 +526,13 @@ private Q_SLOTS:
         QVERIFY(!document.isWorking());
         const QString replaced = shown(document);
         changes.clear();
-        QTest::qWait(300);
+        gate->set(true);
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::processEvents();
         QCOMPARE(changes.count(), 0);
         QCOMPARE(shown(document), replaced);
 
+        gate->set(false);
         document.changeStageCount(QStringLiteral("1"));
         stages->setData(stages->index(0, 0), QStringLiteral("1000"));
         stages->setData(stages->index(1, 0), QStringLiteral("1000"));

@@ -107,14 +107,69 @@ private Q_SLOTS:
         lesson.edges = table.snapshot();
         const QByteArray text = writeLesson(lesson);
         QVERIFY2(text.contains("4.5,\n        \"1.000\""), text.constData());
+        QVERIFY2(text.contains("\"locale\": \"tr_TR\""), text.constData()); // "1.000" is 1 in a file that names none
 
         QLocale::setDefault(QLocale::c());
         const LessonReading inC = readLesson(text);
         QVERIFY(inC.lesson);
         QCOMPARE(inC.lesson->edges->text(0), QStringLiteral("4.5"));
         QCOMPARE(inC.lesson->edges->value(0), 4.5);
-        QCOMPARE(inC.lesson->edges->text(1), QStringLiteral("1.000"));
-        QCOMPARE(inC.lesson->edges->value(1), 1.0);
+        QCOMPARE(inC.lesson->edges->text(1), QStringLiteral("1000"));
+        QCOMPARE(inC.lesson->edges->value(1), 1000.0);
+    }
+
+    // Texts typed under one locale, saved, and opened under each: every
+    // reader holds the same numbers, a cell that was a number where it was
+    // typed is that number everywhere, and a text is kept as typed wherever
+    // the reader takes it for that number.
+    void typedTextsOpenAsTheSameNumbersEverywhere()
+    {
+        const QList<QLocale> locales{QLocale::c(), turkish, QLocale(QLocale::German, QLocale::Germany)};
+        const QString alphabet = QStringLiteral("0123456789.,-0 e");
+        QRandomGenerator rng(18);
+        constexpr int rows = 3000;
+        for (const QLocale &writer : locales) {
+            QLocale::setDefault(writer);
+            auto edges = std::make_shared<EdgeData>();
+            edges->shape = GraphShape({rows, 1});
+            edges->values.assign(rows, 0);
+            EdgeTable table;
+            table.setEdges(edges);
+            QStringList texts; // as typed (a cell in the general form is shown in the locale of the moment)
+            for (int row = 0; row < rows; ++row) {
+                QString text;
+                for (int n = rng.bounded(1, 9); n > 0; --n)
+                    text += alphabet.at(rng.bounded(int(alphabet.size())));
+                table.setData(table.index(row, 0), text);
+                texts << text;
+            }
+            const EdgeDataPtr typed = table.snapshot();
+            const QByteArray file = writeLesson({QStringList{QString::number(rows), QStringLiteral("1")}, typed, {}});
+            std::vector<EdgeDataPtr> opened;
+            for (const QLocale &reader : locales) {
+                QLocale::setDefault(reader); // a cell in the general form is shown in the locale of the moment
+                const LessonReading reading = readLesson(file);
+                QVERIFY2(reading.lesson, qPrintable(reading.problem));
+                const EdgeData &edges = *reading.lesson->edges;
+                for (int row = 0; row < rows; ++row)
+                    if (!typed->isMissing(row) && parseNumber(texts[row], reader) == std::optional(edges.value(row)))
+                        QVERIFY2(edges.text(row) == texts[row] || formatNumber(edges.value(row)) == edges.text(row),
+                                 qPrintable(texts[row] + QStringLiteral(" opened as ") + edges.text(row)));
+                opened.push_back(reading.lesson->edges);
+            }
+            // (-0 and 0 are the same total.)
+            const auto same = [](double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); };
+            for (int row = 0; row < rows; ++row) {
+                if (typed->isMissing(row))
+                    continue;
+                const QString where = writer.name() + QLatin1Char(' ') + texts[row];
+                for (const EdgeDataPtr &edges : opened) {
+                    QVERIFY2(same(edges->value(row), opened[0]->value(row)), qPrintable(where));
+                    if (typed->isNumber(row))
+                        QVERIFY2(same(edges->value(row), typed->value(row)), qPrintable(where));
+                }
+            }
+        }
     }
 
     // The examples are in the layout the program writes: read and written
@@ -194,6 +249,34 @@ private Q_SLOTS:
         for (int i = 0; i < 1002; ++i)
             columns += i ? ", 0" : "0";
         QTest::newRow("1001 stages") << fileWith(columns + "]", "[]") << "vorta sayısı en çok 1000";
+        QTest::newRow("200001 boxes") << fileWith("[100000, 1, 100000]", "[]") << "en çok 200000";
+        QTest::newRow("pen width 32768") << fileWith("[1]", "[]", R"(, "penWidth": 32768)") << "\"penWidth\" alanı";
+        QTest::newRow("y too far") << fileWith("[1]", "[]", R"(, "y": -10000.5)") << "\"y\" alanı";
+    }
+
+    // Every limit a file is held to lets a file at the limit itself in
+    // (one past it is refused above).
+    void acceptedAtTheLimits_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QByteArray columns = "[";
+        for (int i = 0; i < 1001; ++i)
+            columns += i ? ", 0" : "0";
+        QTest::newRow("1000 stages") << fileWith(columns + "]", "[]");
+        QTest::newRow("count 100000") << fileWith("[100000]", "[]");
+        QTest::newRow("count text 100000") << fileWith(R"(["100000"])", "[]");
+        QTest::newRow("200000 boxes") << fileWith("[100000, 0, 100000]", "[]");
+        QByteArray values = "[";
+        for (int i = 0; i < 1000000; ++i)
+            values += i ? ",1" : "1";
+        QTest::newRow("1000000 edges") << fileWith("[1000, 1000]", values + "]");
+        QTest::newRow("spacing and pen") << fileWith("[1]", "[]", R"(, "x": 10000, "y": -10000, "penWidth": 32767)");
+    }
+    void acceptedAtTheLimits()
+    {
+        QFETCH(QByteArray, json);
+        const LessonReading reading = readLesson(json);
+        QVERIFY2(reading.lesson, qPrintable(reading.problem));
     }
     void refused()
     {

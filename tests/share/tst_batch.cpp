@@ -281,6 +281,34 @@ private Q_SLOTS:
         QVERIFY2(err.startsWith("stagepath: ") && err.count('\n') == 1 && err.contains("yok.stagepath"), err.constData());
     }
 
+    // A lesson's texts solve to the same totals under every locale: the real
+    // program asked under C, Turkish and German. ("2.500" is 2500 to a
+    // Turkish or German reader, but not in a file; "4,50" and "1,5" read as
+    // no number by C.)
+    void textsSolveAlikeUnderEveryLocale()
+    {
+        const QString lesson = file(QStringLiteral("yerel.stagepath"), R"({"format": "stagepath", "version": 1,
+            "boxes": [1, 2, 1], "values": ["2.500", "4,50", "07", "1,5"]})");
+        for (const auto &[name, locale] : {std::pair{"C", QLocale::c()}, {"tr_TR.UTF-8", QLocale(QLocale::Turkish)},
+                                           {"de_DE.UTF-8", QLocale(QLocale::German)}}) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("LANGUAGE"));
+            for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LANG"})
+                env.insert(QLatin1String(variable), QLatin1String(name));
+            for (const bool longest : {false, true}) {
+                QProcess program;
+                program.setProcessEnvironment(env);
+                program.start(QStringLiteral(STAGEPATH_PROGRAM),
+                              longest ? QStringList{QStringLiteral("--solve"), QStringLiteral("--longest"), lesson}
+                                      : QStringList{QStringLiteral("--solve"), lesson});
+                QVERIFY(program.waitForFinished(30000));
+                const QString total = QString::fromUtf8(program.readAllStandardOutput()).section(u'\n', 0, 0);
+                QVERIFY2(total.startsWith(QStringLiteral("Toplam: ")), qPrintable(total));
+                QCOMPARE(parseNumber(total.mid(8), locale), std::optional<double>(longest ? 9.5 : 6.0));
+            }
+        }
+    }
+
 private:
     // One circle per box; one red segment per stage, from the right of the
     // path's circle to the left of the next, at the circles' centres.
