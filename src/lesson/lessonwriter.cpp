@@ -93,6 +93,8 @@ void appendValue(QByteArray &out, const EdgeData &edges, qint64 row, const Typed
     const auto typed = edges.texts.constFind(row);
     if (typed != edges.texts.constEnd())
         appendEntry(out, *typed, typedNumbers);
+    else if (edges.isMissing(row))
+        out += "null";
     else if (std::isfinite(edges.value(row)))
         appendNumber(out, edges.value(row));
     else
@@ -135,7 +137,34 @@ void appendSwitch(QByteArray &out, const char *key, bool on, bool last = false)
     out += last ? "\n" : ",\n";
 }
 
+// Where a generated exercise came from, on one line. The seed is a string:
+// a JSON number holds only 53 bits exactly.
+void appendOrigin(QByteArray &out, const ExerciseOrigin &origin)
+{
+    out += "    \"generator\": {\"seed\": \"";
+    out += QByteArray::number(origin.seed);
+    out += "\", \"boxes\": [";
+    for (size_t i = 0; i < origin.boxes.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        out += QByteArray::number(origin.boxes[i]);
+    }
+    out += "], \"values\": [";
+    out += QByteArray::number(origin.minValue);
+    out += ", ";
+    out += QByteArray::number(origin.maxValue);
+    out += "], \"missing\": ";
+    out += QByteArray::number(origin.missingPercent);
+    out += origin.unique ? ", \"unique\": true" : ", \"unique\": false";
+    out += origin.longest ? ", \"longest\": true}\n" : ", \"longest\": false}\n";
+}
+
 } // namespace
+
+bool needsVersion2(const Lesson &lesson)
+{
+    return lesson.edges && lesson.edges->hasMissing();
+}
 
 QByteArray writeLesson(const Lesson &lesson)
 {
@@ -144,7 +173,7 @@ QByteArray writeLesson(const Lesson &lesson)
     QByteArray out;
     out.reserve(256 + 8 * lesson.boxTexts.size() + 6 * edges.shape.edgeCount() + 16 * edges.texts.size());
     out += "{\n    \"format\": \"stagepath\",\n    \"version\": ";
-    out += QByteArray::number(lessonfile::version);
+    out += QByteArray::number(needsVersion2(lesson) ? 2 : 1);
     out += ",\n    \"boxes\": [";
     for (qsizetype i = 0; i < lesson.boxTexts.size(); ++i) {
         if (i > 0)
@@ -159,7 +188,9 @@ QByteArray writeLesson(const Lesson &lesson)
     appendSetting(out, "penWidth", s.penWidth);
     appendSetting(out, "circleSize", s.circleSize);
     appendSwitch(out, "colourLines", s.colourLines);
-    appendSwitch(out, "longest", s.longest, true);
+    appendSwitch(out, "longest", s.longest, !lesson.origin);
+    if (lesson.origin)
+        appendOrigin(out, *lesson.origin);
     out += "}\n";
     return out;
 }

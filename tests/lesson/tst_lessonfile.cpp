@@ -173,8 +173,8 @@ private Q_SLOTS:
         QTest::newRow("another format") << QByteArray(R"({"format": "other", "version": 1})") << "stagepath ders dosyası değil";
         QTest::newRow("no version") << QByteArray(R"({"format": "stagepath"})") << "\"version\" alanı";
         QTest::newRow("version as text") << QByteArray(R"({"format": "stagepath", "version": "1"})") << "\"1\" değil";
-        QTest::newRow("higher version") << QByteArray(R"({"format": "stagepath", "version": 2, "boxes": 7})")
-                                        << "dosyanın sürümü 2;";
+        QTest::newRow("higher version") << QByteArray(R"({"format": "stagepath", "version": 3, "boxes": 7})")
+                                        << "dosyanın sürümü 3;";
         QTest::newRow("no boxes") << QByteArray(R"({"format": "stagepath", "version": 1})") << "\"boxes\" alanı";
         QTest::newRow("no columns") << fileWith("[]", "[]") << "\"boxes\" alanı";
         QTest::newRow("negative count") << fileWith("[3, -1]", "[]") << "\"boxes\" listesinin 2. öğesi (-1)";
