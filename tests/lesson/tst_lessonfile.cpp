@@ -184,7 +184,9 @@ private Q_SLOTS:
         QTest::newRow("too many edges") << fileWith("[100000, 100000]", "[]") << "en çok 1000000 olabilir";
         QTest::newRow("too few values") << fileWith("[3, 3]", "[1, 2]") << "2 değer var; kutu sayıları 9 kenar veriyor";
         QTest::newRow("no values") << fileWith("[3]", "{}") << "\"values\" alanı";
-        QTest::newRow("null value") << fileWith("[1, 3]", "[1, 2, null]") << "3. öğesi (null)";
+        QTest::newRow("true value") << fileWith("[1, 3]", "[1, 2, true]") << "3. öğesi (true)";
+        QTest::newRow("generator without its seed")
+            << fileWith("[1, 3]", "[1, 2, 3]", R"(, "generator": {"seed": 5, "boxes": [1, 3]})") << "\"generator\" alanı";
         QTest::newRow("x too far") << fileWith("[1]", "[]", R"(, "x": 10001)") << "\"x\" alanı";
         QTest::newRow("pen width 0") << fileWith("[1]", "[]", R"(, "penWidth": 0.4)") << "\"penWidth\" alanı";
         QTest::newRow("circle 9") << fileWith("[1]", "[]", R"(, "circleSize": 9)") << "\"circleSize\" alanı";
