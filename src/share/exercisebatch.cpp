@@ -118,6 +118,27 @@ BatchResult runNewExercise(const BatchRequest &request)
     return {0, QStringLiteral("Seed: %1\n").arg(options->seed), {}};
 }
 
+QString writeWorksheetFiles(const std::vector<WorksheetExercise> &sheet, const std::vector<WorksheetExercise> &key,
+                            const QString &sheetFile, const QString &keyFile)
+{
+    const QPageSize::PageSizeId paper = paperFor(QLocale());
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const auto &[path, exercises, isKey] :
+         {std::tuple{sheetFile, &sheet, false}, std::tuple{keyFile, &key, true}}) {
+        if (path.isEmpty())
+            continue;
+        auto file = std::make_unique<QSaveFile>(path);
+        if (!file->open(QIODevice::WriteOnly))
+            return fileProblem(path, file->errorString());
+        if (!writeWorksheetPdf(*exercises, isKey, file.get(), paper) || file->error() != QFileDevice::NoError)
+            return fileProblem(path, file->errorString());
+        files.push_back(std::move(file));
+    }
+    QString problem;
+    commitAll(files, &problem);
+    return problem;
+}
+
 BatchResult runWorksheet(const BatchRequest &request)
 {
     if (request.solve || !request.picture.isEmpty() || !request.results.isEmpty() || !request.edges.isEmpty()
@@ -138,21 +159,7 @@ BatchResult runWorksheet(const BatchRequest &request)
         if (!request.key.isEmpty())
             key.push_back(keyExercise(*reading.lesson, number));
     }
-    const QPageSize::PageSizeId paper = paperFor(QLocale());
-    std::vector<std::unique_ptr<QSaveFile>> files;
-    for (const auto &[path, exercises, isKey] :
-         {std::tuple{request.worksheet, &sheet, false}, std::tuple{request.key, &key, true}}) {
-        if (path.isEmpty())
-            continue;
-        auto file = std::make_unique<QSaveFile>(path);
-        if (!file->open(QIODevice::WriteOnly))
-            return refused(fileProblem(path, file->errorString()));
-        if (!writeWorksheetPdf(*exercises, isKey, file.get(), paper) || file->error() != QFileDevice::NoError)
-            return refused(fileProblem(path, file->errorString()));
-        files.push_back(std::move(file));
-    }
-    QString problem;
-    if (!commitAll(files, &problem))
+    if (const QString problem = writeWorksheetFiles(sheet, key, request.worksheet, request.key); !problem.isEmpty())
         return refused(problem);
     return {0, {}, {}};
 }

@@ -70,6 +70,12 @@ QPageSize::PageSizeId paperFor(const QLocale &locale);
 bool writeWorksheetPdf(const std::vector<WorksheetExercise> &exercises, bool key, QIODevice *device,
                        QPageSize::PageSizeId paper);
 
+// Writes the sheet and, when keyFile is not empty, the key; both through
+// QSaveFile, kept only when both were written whole. Returns why not, or an
+// empty string.
+QString writeWorksheetFiles(const std::vector<WorksheetExercise> &sheet, const std::vector<WorksheetExercise> &key,
+                            const QString &sheetFile, const QString &keyFile);
+
 // The drawing of a lesson with each value beside its own line, in rect:
 // black on white, no line for a road that does not exist.
 void paintValuesOnLines(QPainter &painter, const QRectF &rect, const EdgeData &edges);
