@@ -14,7 +14,7 @@
         <translation>The lesson has no path.</translation>
     </message>
     <message>
-        <location filename="../src/share/exercisebatch.cpp" line="+38"/>
+        <location filename="../src/share/exercisebatch.cpp" line="+39"/>
         <source>&quot;%1&quot; yazılamadı: %2.</source>
         <translation>&quot;%1&quot; could not be written: %2.</translation>
     </message>
@@ -57,6 +57,11 @@
         <location line="+2"/>
         <source>--worksheet en az bir ders dosyası ister.</source>
         <translation>--worksheet needs at least one lesson file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--worksheet ve --key aynı dosyayı (&quot;%1&quot;) adlandırıyor.</source>
+        <translation>--worksheet and --key name the same file (&quot;%1&quot;).</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -146,6 +147,9 @@ BatchResult runWorksheet(const BatchRequest &request)
         return refused(BatchRun::tr("--worksheet başka bir işle birlikte kullanılamaz."));
     if (request.lessonFiles.isEmpty())
         return refused(BatchRun::tr("--worksheet en az bir ders dosyası ister."));
+    if (!request.key.isEmpty() && QFileInfo(request.key).absoluteFilePath() == QFileInfo(request.worksheet).absoluteFilePath())
+        return refused(BatchRun::tr("--worksheet ve --key aynı dosyayı (\"%1\") adlandırıyor.")
+                           .arg(QDir::toNativeSeparators(request.key)));
     std::vector<WorksheetExercise> sheet, key;
     int number = 0;
     for (const QString &path : request.lessonFiles) {

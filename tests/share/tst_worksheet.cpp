@@ -244,6 +244,10 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(request.worksheet) && !QFile::exists(request.key));
 
         request.lessonFiles = lessons;
+        BatchRequest sameFile = request;
+        sameFile.key = request.worksheet;
+        QCOMPARE(runBatch(sameFile).exitCode, 1);
+        QVERIFY(!QFile::exists(request.worksheet));
         const BatchResult result = runBatch(request);
         QCOMPARE(result.exitCode, 0);
         for (const QString &pdf : {request.worksheet, request.key}) {
