@@ -1068,17 +1068,18 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>The exercise could not be made: not enough memory.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>PDF belgeleri (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <location line="+13"/>
+        <location line="+25"/>
         <source>Çalışma kâğıdı yazılamadı: %1</source>
         <translation>The worksheet could not be written: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-21"/>
         <source>alistirma</source>
         <translation>exercise</translation>
     </message>
@@ -1093,12 +1094,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Save Answer Key</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>-cevaplar</source>
         <translation>-answers</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+9"/>
         <source>Çalışma kâğıdı ve cevap anahtarı aynı dosyaya (&quot;%1&quot;) yazılamaz.</source>
         <translation>The worksheet and the answer key cannot be written to the same file (&quot;%1&quot;).</translation>
     </message>

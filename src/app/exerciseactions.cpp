@@ -83,42 +83,54 @@ QString ExerciseActions::makeExercise(const ExerciseOrigin &options)
     return {};
 }
 
-QString ExerciseActions::chooseFile(const QString &title, const char *name, const QString &proposed)
+// A save dialog for a PDF file, opened without blocking; done is called with the file chosen.
+void ExerciseActions::chooseFile(const QString &title, const char *name, const QString &proposed,
+                                 const std::function<void(const QString &)> &done)
 {
-    QFileDialog dialog(m_window, title, proposed, tr("PDF belgeleri (*.pdf)"));
-    dialog.setObjectName(QLatin1String(name));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    auto *dialog = new QFileDialog(m_window, title, QFileInfo(proposed).absolutePath(), tr("PDF belgeleri (*.pdf)"));
+    dialog->setObjectName(QLatin1String(name));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->selectFile(QFileInfo(proposed).fileName());
+    connect(dialog, &QFileDialog::fileSelected, this, done);
+    dialog->open();
 }
 
 void ExerciseActions::writeWorksheet()
 {
-    const Lesson lesson = m_document->lesson();
-    if (const QString problem = worksheetProblem(lesson); !problem.isEmpty()) {
+    if (const QString problem = worksheetProblem(m_document->lesson()); !problem.isEmpty()) {
         m_report(tr("Çalışma kâğıdı yazılamadı: %1").arg(problem));
         return;
     }
     const QString base = m_document->fileName().isEmpty()
         ? QDir(lastfolder::folder()).filePath(tr("alistirma"))
         : QFileInfo(m_document->fileName()).absolutePath() + u'/' + QFileInfo(m_document->fileName()).completeBaseName();
-    const QString sheetFile = chooseFile(tr("Çalışma Kâğıdını Kaydet"), "WorksheetDialog", base + QStringLiteral(".pdf"));
-    if (sheetFile.isEmpty())
-        return;
-    const QString keyFile = chooseFile(tr("Cevap Anahtarını Kaydet"), "KeyDialog",
-                                       QFileInfo(sheetFile).absolutePath() + u'/'
-                                           + QFileInfo(sheetFile).completeBaseName() + tr("-cevaplar") + QStringLiteral(".pdf"));
-    if (keyFile.isEmpty())
-        return;
+    chooseFile(tr("Çalışma Kâğıdını Kaydet"), "WorksheetDialog", base + QStringLiteral(".pdf"),
+               [this](const QString &sheetFile) {
+                   const QFileInfo sheet(sheetFile);
+                   chooseFile(tr("Cevap Anahtarını Kaydet"), "KeyDialog",
+                              sheet.absolutePath() + u'/' + sheet.completeBaseName() + tr("-cevaplar")
+                                  + QStringLiteral(".pdf"),
+                              [this, sheetFile](const QString &keyFile) { writeWorksheetFiles(sheetFile, keyFile); });
+               });
+}
+
+void ExerciseActions::writeWorksheetFiles(const QString &sheetFile, const QString &keyFile)
+{
     if (QFileInfo(keyFile).absoluteFilePath() == QFileInfo(sheetFile).absoluteFilePath()) {
         m_report(tr("Çalışma kâğıdı ve cevap anahtarı aynı dosyaya (\"%1\") yazılamaz.").arg(QDir::toNativeSeparators(keyFile)));
         return;
     }
+    // The lesson as it is now: it may have changed while the dialogs were open.
+    const Lesson lesson = m_document->lesson();
+    if (const QString problem = worksheetProblem(lesson); !problem.isEmpty()) {
+        m_report(tr("Çalışma kâğıdı yazılamadı: %1").arg(problem));
+        return;
+    }
     const BusyCursor busy(true);
     const QString problem =
-        writeWorksheetFiles({sheetExercise(lesson, 1)}, {keyExercise(lesson, 1)}, sheetFile, keyFile);
+        stagepath::writeWorksheetFiles({sheetExercise(lesson, 1)}, {keyExercise(lesson, 1)}, sheetFile, keyFile);
     if (!problem.isEmpty())
         m_report(problem);
     else

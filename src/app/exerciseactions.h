@@ -7,7 +7,8 @@
 // Alıştırma…") opens NewExercise and makes a new lesson from it, asking first
 // about a modified lesson, as one step of the history like "Yeni";
 // actionWorksheet ("Çalışma Kâğıdı…") writes the worksheet and the answer
-// key of the open lesson into two PDF files the user chooses.
+// key of the open lesson into two PDF files the user chooses (WorksheetDialog,
+// then KeyDialog, neither blocking the window).
 
 #include <QObject>
 
@@ -42,7 +43,9 @@ public Q_SLOTS:
 
 private:
     QString makeExercise(const ExerciseOrigin &options);
-    QString chooseFile(const QString &title, const char *name, const QString &proposed);
+    void chooseFile(const QString &title, const char *name, const QString &proposed,
+                    const std::function<void(const QString &)> &done);
+    void writeWorksheetFiles(const QString &sheetFile, const QString &keyFile);
 
     QMainWindow *m_window;
     LessonDocument *m_document;

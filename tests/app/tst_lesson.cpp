@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -335,6 +336,26 @@ private Q_SLOTS:
         QVERIFY(!action("actionUndo")->isEnabled());
         QVERIFY(!form->isWindowModified());
         QCOMPARE(form->windowTitle(), caption);
+    }
+
+    // "Çalışma Kâğıdı…": two dialogs, then both PDFs of the open lesson.
+    void worksheetOfTheOpenLesson()
+    {
+        const QString sheet = m_dir.filePath(QStringLiteral("kagit.pdf"));
+        const QString key = m_dir.filePath(QStringLiteral("cevap.pdf"));
+        action("actionWorksheet")->trigger();
+        for (const auto &[name, file] : {std::pair{"WorksheetDialog", sheet}, std::pair{"KeyDialog", key}}) {
+            auto *dialog = form->findChild<QFileDialog *>(QLatin1String(name));
+            QVERIFY2(dialog && dialog->isVisible(), name);
+            dialog->selectFile(file);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+        for (const QString &pdf : {sheet, key}) {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.read(5), QByteArray("%PDF-"));
+        }
+        QVERIFY(!visibleMessage());
     }
 
     void closingAModifiedLessonAsks()
