@@ -4,7 +4,7 @@
 <context>
     <name>BatchRun</name>
     <message>
-        <location filename="../src/share/batchrun.cpp" line="+61"/>
+        <location filename="../src/share/batchrun.cpp" line="+65"/>
         <source>resmin türü dosya adının uzantısından anlaşılmalı: .png, .svg ya da .pdf.</source>
         <translation>the kind of picture is told by the file name&apos;s extension: .png, .svg or .pdf.</translation>
     </message>
@@ -13,11 +13,61 @@
         <source>Derste yol yok.</source>
         <translation>The lesson has no path.</translation>
     </message>
+    <message>
+        <location filename="../src/share/exercisebatch.cpp" line="+39"/>
+        <source>&quot;%1&quot; yazılamadı: %2.</source>
+        <translation>&quot;%1&quot; could not be written: %2.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--new-exercise, --boxes seçeneğini ister (örneğin --boxes 1,3,3,2,1).</source>
+        <translation>--new-exercise needs the option --boxes (for example --boxes 1,3,3,2,1).</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>--new-exercise, --values seçeneğini ister (örneğin --values 1..20).</source>
+        <translation>--new-exercise needs the option --values (for example --values 1..20).</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>--values &quot;%1&quot;: EN_KÜÇÜK..EN_BÜYÜK biçiminde iki tam sayı olmalı (örneğin 1..20).</source>
+        <translation>--values &quot;%1&quot;: must be two whole numbers as MIN..MAX (for example 1..20).</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--missing &quot;%1&quot;: 0 ile %2 arasında bir tam sayı (yüzde) olmalı.</source>
+        <translation>--missing &quot;%1&quot;: must be a whole number (a percentage) from 0 to %2.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>--seed &quot;%1&quot;: 0 ile 18446744073709551615 arasında bir tam sayı olmalı.</source>
+        <translation>--seed &quot;%1&quot;: must be a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>--new-exercise başka bir işle ya da bir ders dosyasıyla birlikte kullanılamaz.</source>
+        <translation>--new-exercise cannot be combined with other work or with a lesson file.</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>--worksheet başka bir işle birlikte kullanılamaz.</source>
+        <translation>--worksheet cannot be combined with other work.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--worksheet en az bir ders dosyası ister.</source>
+        <translation>--worksheet needs at least one lesson file.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--worksheet ve --key aynı dosyayı (&quot;%1&quot;) adlandırıyor.</source>
+        <translation>--worksheet and --key name the same file (&quot;%1&quot;).</translation>
+    </message>
 </context>
 <context>
     <name>BoxCountCommand</name>
     <message>
-        <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
+        <location filename="../src/lesson/boxcountcommand.cpp" line="+24"/>
         <source>kutu sayıları</source>
         <translation>box counts</translation>
     </message>
@@ -30,7 +80,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+27"/>
+        <location filename="../src/app/commandline.cpp" line="+39"/>
         <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
 
 --solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz.</source>
@@ -64,17 +114,68 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Writes the edge table to OUT as CSV.</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Yeni bir alıştırmayı OUT ders dosyasına yazar ve &quot;Seed: N&quot; yazar.</source>
+        <translation>Writes a new exercise to the lesson file OUT and prints &quot;Seed: N&quot;.</translation>
+    </message>
+    <message>
         <location line="+2"/>
+        <source>Alıştırmanın kutu sayıları, örneğin 1,3,3,2,1.</source>
+        <translation>The exercise&apos;s box counts, for example 1,3,3,2,1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alıştırmanın tam sayı değerleri, örneğin 1..20.</source>
+        <translation>The exercise&apos;s whole values, for example 1..20.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eksik yolların yüzdesi, 0 ile 60 arası (0 varsayılan).</source>
+        <translation>The percentage of missing roads, 0 to 60 (0 by default).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Alıştırmada tek bir en iyi yol olur.</source>
+        <translation>The exercise has exactly one best path.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alıştırmanın tohumu; verilmezse yeni bir tohum seçilir.</source>
+        <translation>The exercise&apos;s seed; a fresh one is chosen when none is given.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Derslerin çalışma kâğıdını OUT.pdf dosyasına yazar, her alıştırma bir sayfa.</source>
+        <translation>Writes the worksheet of the lessons to OUT.pdf, one exercise per page.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--worksheet ile cevap anahtarını KEY.pdf dosyasına yazar.</source>
+        <translation>With --worksheet, writes the answer key to KEY.pdf.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Açılacak ders dosyası (.stagepath).</source>
         <translation>The lesson file to open (.stagepath).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+32"/>
+        <source>--key yalnızca --worksheet ile kullanılır.</source>
+        <translation>--key is used only with --worksheet.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>--%1 yalnızca --new-exercise ya da --worksheet ile kullanılır.</source>
+        <translation>--%1 is used only with --new-exercise or --worksheet.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Yalnızca bir ders dosyası açılabilir.</source>
         <translation>Only one lesson file can be opened.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-13"/>
+        <location line="+18"/>
         <source>--%1 seçeneği bir dosya adı ister.</source>
         <translation>The option --%1 needs a file name.</translation>
     </message>
@@ -92,7 +193,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+22"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -100,7 +201,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../src/app/helptext.cpp" line="+39"/>
+        <location filename="../src/app/helptext.cpp" line="+43"/>
         <source>Vorta Sayısı</source>
         <translation>Number of stages</translation>
     </message>
@@ -201,6 +302,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+14"/>
+        <source>Alıştırmalar ve çalışma kâğıtları</source>
+        <translation>Exercises and worksheets</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Alıştırma → “Yeni Alıştırma…” kutu sayılarından (örneğin 1,3,3,2,1), tam sayı değerlerin aralığından, eksik yolların payından (%0–60), “Tek bir en iyi yol” seçiminden, moddan ve bir tohumdan yeni bir ders yapar. Aynı seçenekler ve aynı tohum her bilgisayarda aynı alıştırmayı verir; tohum ve seçenekler ders dosyasına kaydedilir.&lt;/p&gt;&lt;p&gt;Alıştırma → “Çalışma Kâğıdı…” açık dersin çalışma kâğıdını (numarası, değerleri çizgilerinin yanında çizim, mod, her vorta için boş bir tablo, ad ve tarih satırları) ve cevap anahtarını (en iyi toplam, eşit en iyi yolların hepsi, doldurulmuş tablolar) iki PDF dosyasına yazar. Komut satırından: &lt;code&gt;stagepath --new-exercise ders.stagepath --boxes 1,3,3,2,1 --values 1..20 --seed 42&lt;/code&gt; ve &lt;code&gt;stagepath --worksheet kagit.pdf --key cevap.pdf ders1.stagepath ders2.stagepath&lt;/code&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Exercise → “New Exercise…” makes a new lesson from box counts (for example 1,3,3,2,1), a range of whole values, a share of missing roads (0–60%), “One best path only”, the mode and a seed. The same options and the same seed give the same exercise on every computer; the seed and the options are saved in the lesson file.&lt;/p&gt;&lt;p&gt;Exercise → “Worksheet…” writes the open lesson&apos;s worksheet (its number, the drawing with the values beside their lines, the mode, an empty table for each stage, name and date lines) and its answer key (the best total, every tied best path, the filled tables) to two PDF files. From the command line: &lt;code&gt;stagepath --new-exercise lesson.stagepath --boxes 1,3,3,2,1 --values 1..20 --seed 42&lt;/code&gt; and &lt;code&gt;stagepath --worksheet sheet.pdf --key key.pdf lesson1.stagepath lesson2.stagepath&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>Sınırlar</source>
         <translation>Limits</translation>
     </message>
@@ -238,7 +349,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>LessonFile</name>
     <message>
-        <location filename="../src/lesson/lessonreader.cpp" line="+29"/>
+        <location filename="../src/lesson/lessonreader.cpp" line="+33"/>
         <source>bir nesne kapanmıyor (&apos;}&apos; eksik)</source>
         <translation>an object is not closed (&apos;}&apos; missing)</translation>
     </message>
@@ -333,7 +444,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>nothing</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>bir stagepath ders dosyası değil (&quot;format&quot; alanı &quot;stagepath&quot; olmalı)</source>
         <translation>not a stagepath lesson file (the field &quot;format&quot; must be &quot;stagepath&quot;)</translation>
     </message>
@@ -373,9 +484,9 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the list &quot;values&quot; has %1 values; the box counts give %2 edges</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>&quot;values&quot; listesinin %1. öğesi (%2) bir sayı ya da metin olmalı</source>
-        <translation>entry %1 of the list &quot;values&quot; (%2) must be a number or a text</translation>
+        <location line="+24"/>
+        <source>&quot;values&quot; listesinin %1. öğesi (%2) bir sayı, metin ya da null olmalı</source>
+        <translation>item %1 of the list &quot;values&quot; (%2) must be a number, a text or null</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -398,7 +509,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the field &quot;%1&quot; must be true or false, not %2</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
+        <source>&quot;generator&quot; alanı bir alıştırmanın seçeneklerini tutmalı (%1)</source>
+        <translation>the key &quot;generator&quot; must hold the options of an exercise (%1)</translation>
+    </message>
+    <message>
+        <location line="+46"/>
         <source>dosya %1 bayt; bir ders dosyası en çok %2 bayt (64 MiB) olabilir</source>
         <translation>the file has %1 bytes; a lesson file can have at most %2 bytes (64 MiB)</translation>
     </message>
@@ -429,7 +545,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the file cannot be read (%1)</translation>
     </message>
     <message>
-        <location filename="../src/lesson/lessonwriter.cpp" line="+171"/>
+        <location filename="../src/lesson/lessonwriter.cpp" line="+206"/>
         <source>dosya yazmak için açılamadı</source>
         <translation>the file cannot be opened for writing</translation>
     </message>
@@ -455,9 +571,72 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>NewExercise</name>
+    <message>
+        <location filename="../src/lesson/exercisegenerator.cpp" line="+73"/>
+        <source>Kutu sayılarının %1. öğesi (&quot;%2&quot;) 1 ile %3 arasında bir tam sayı olmalı.</source>
+        <translation>Item %1 of the box counts (&quot;%2&quot;) must be a whole number from 1 to %3.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Kutu sayıları en az iki sütun vermeli (örneğin 1,3,3,2,1).</source>
+        <translation>The box counts must give at least two columns (for example 1,3,3,2,1).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kutu sayıları %1 sütun veriyor; vorta sayısı en çok %2 olabilir.</source>
+        <translation>The box counts give %1 columns; there can be at most %2 stages.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Kutu sayılarının %1. öğesi 1 ile %2 arasında olmalı.</source>
+        <translation>Item %1 of the box counts must be from 1 to %2.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Kutu sayıları çok büyük: en çok %1 kutu ve %2 kenar olabilir.</source>
+        <translation>The box counts are too large: there can be at most %1 boxes and %2 lines.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Değerler -%1 ile %1 arasında olmalı.</source>
+        <translation>The values must be from -%1 to %1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>En küçük değer (%1) en büyük değerden (%2) büyük olamaz.</source>
+        <translation>The least value (%1) cannot be greater than the greatest value (%2).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Eksik yolların payı 0 ile %1 arasında bir yüzde olmalı.</source>
+        <translation>The share of missing roads must be a percentage from 0 to %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%%1 eksik yolla %2 kenardan hiçbir yol kalamaz; payı küçültün.</source>
+        <translation>With %1% of the %2 lines missing no path can remain; make the share smaller.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bütün değerler eşitken (%1) bütün yollar eşit olur: tek bir en iyi yol olamaz. Değer aralığını genişletin.</source>
+        <translation>With every value equal (%1) every path is equal: there cannot be one best path only. Widen the range of values.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>%1 denemede tek bir en iyi yolu olan bir alıştırma bulunamadı; değer aralığını genişletin ya da eksik yol payını değiştirin.</source>
+        <translation>No exercise with one best path only was found in %1 attempts; widen the range of values or change the share of missing roads.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 denemede yolu olan bir alıştırma bulunamadı; eksik yol payını küçültün.</source>
+        <translation>No exercise with a path was found in %1 attempts; make the share of missing roads smaller.</translation>
+    </message>
+</context>
+<context>
     <name>PictureFile</name>
     <message>
-        <location filename="../src/share/picturefile.cpp" line="+43"/>
+        <location filename="../src/share/picturefile.cpp" line="+47"/>
         <source>Çizim PNG resmi için çok büyük (%1 × %2 piksel, en çok %3 piksel); SVG ya da PDF olarak kaydedin.</source>
         <translation>The drawing is too large for a PNG image (%1 × %2 pixels, at most %3 pixels); save it as SVG or PDF.</translation>
     </message>
@@ -470,7 +649,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Printout</name>
     <message>
-        <location filename="../src/share/printout.cpp" line="+42"/>
+        <location filename="../src/share/printout.cpp" line="+46"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -518,7 +697,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+68"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -541,7 +720,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SavedFile</name>
     <message>
-        <location filename="../src/share/savedfile.cpp" line="+25"/>
+        <location filename="../src/share/savedfile.cpp" line="+29"/>
         <source>&quot;%1&quot; yazılamadı: %2.</source>
         <translation>&quot;%1&quot; could not be written: %2.</translation>
     </message>
@@ -554,7 +733,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../src/lesson/settingscommand.cpp" line="+22"/>
+        <location filename="../src/lesson/settingscommand.cpp" line="+26"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
@@ -602,7 +781,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SolutionRunner</name>
     <message>
-        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <location filename="../src/app/solutionrunner.cpp" line="+30"/>
         <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
         <translation>Out of memory; the solution cannot be shown.</translation>
     </message>
@@ -610,7 +789,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StageCountCommand</name>
     <message>
-        <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
+        <location filename="../src/lesson/stagecountcommand.cpp" line="+22"/>
         <source>vorta sayısı %1 → %2</source>
         <translation>number of stages %1 → %2</translation>
     </message>
@@ -618,7 +797,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+66"/>
+        <location filename="../src/solver/steptable.cpp" line="+70"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -646,7 +825,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepWalk</name>
     <message>
-        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <location filename="../src/app/stepwalk.cpp" line="+56"/>
         <source>Adım 0 / %1: çizim olduğu gibi</source>
         <translation>Step 0 / %1: the drawing as it is</translation>
     </message>
@@ -669,7 +848,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Validation</name>
     <message>
-        <location filename="../src/solver/validation.cpp" line="+32"/>
+        <location filename="../src/solver/validation.cpp" line="+36"/>
         <source>%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.</source>
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
@@ -700,9 +879,122 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>Worksheet</name>
+    <message>
+        <location filename="../src/share/worksheet.cpp" line="+45"/>
+        <source>Aşama %1: %2. sütunun kutuları, %3. sütundan geriye</source>
+        <translation>Stage %1: the boxes of column %2, back from column %3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kutu</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>En iyi</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Seçilen</source>
+        <translation>Chosen</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>En Uzun Yol: ilk sütundan son sütuna, toplamı en büyük olan yolu bulun.</source>
+        <translation>Longest path: find the path from the first column to the last with the greatest total.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En Kısa Yol: ilk sütundan son sütuna, toplamı en küçük olan yolu bulun.</source>
+        <translation>Shortest path: find the path from the first column to the last with the least total.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Çizgisi olmayan yol yoktur.</source>
+        <translation>A road without a line does not exist.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>derste vorta yok: çalışma kâğıdı en az iki sütun ister.</source>
+        <translation>the lesson has no stage: a worksheet needs at least two columns.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ders bir sayfaya sığmaz: çalışma kâğıdı en çok %1 sütun ve sütun başına %2 kutu alır.</source>
+        <translation>the lesson does not fit a page: a worksheet takes at most %1 columns and %2 boxes a column.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1. kenarın değeri (&quot;%2&quot;) bir sayı değil.</source>
+        <translation>the value of line %1 (&quot;%2&quot;) is not a number.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Bu derste ilk sütundan son sütuna giden yol yok.</source>
+        <translation>This lesson has no path from the first column to the last.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>En iyi toplam: %1</source>
+        <translation>Best total: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>… ve daha pek çok eşit yol.</source>
+        <translation>… and many more tied paths.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>… ve %1 eşit yol daha.</source>
+        <translation>… and %1 more tied paths.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Alıştırma %1 — Cevap Anahtarı</source>
+        <translation>Exercise %1 — Answer Key</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Alıştırma %1</source>
+        <translation>Exercise %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ad Soyad: ______________________</source>
+        <translation>Name: ______________________</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tarih: ____________</source>
+        <translation>Date: ____________</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>En iyi yol:</source>
+        <translation>Best path:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eşit en iyi yollar:</source>
+        <translation>Tied best paths:</translation>
+    </message>
+    <message>
+        <location filename="../src/share/worksheetpdf.cpp" line="+167"/>
+        <source>Cevap Anahtarı</source>
+        <translation>Answer Key</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Çalışma Kâğıdı</source>
+        <translation>Worksheet</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::BackgroundTask</name>
     <message>
-        <location filename="../src/app/backgroundtask.cpp" line="+57"/>
+        <location filename="../src/app/backgroundtask.cpp" line="+61"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -715,7 +1007,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::CopyCommand</name>
     <message>
-        <location filename="../src/app/copycommand.cpp" line="+156"/>
+        <location filename="../src/app/copycommand.cpp" line="+160"/>
         <source>Satırlar kopyalanıyor…</source>
         <translation>Copying the rows…</translation>
     </message>
@@ -738,7 +1030,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::EdgeTable</name>
     <message>
-        <location filename="../src/model/edgetable.cpp" line="+108"/>
+        <location filename="../src/model/edgetable.cpp" line="+114"/>
         <source>Değer</source>
         <translation>Value</translation>
     </message>
@@ -759,9 +1051,63 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>stagepath::ExerciseActions</name>
+    <message>
+        <location filename="../src/app/exerciseactions.cpp" line="+52"/>
+        <source>Yeni Alıştırma…</source>
+        <translation>New Exercise…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çalışma Kâğıdı…</source>
+        <translation>Worksheet…</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Alıştırma yapılamadı: bellek yetmedi.</source>
+        <translation>The exercise could not be made: not enough memory.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+25"/>
+        <source>Çalışma kâğıdı yazılamadı: %1</source>
+        <translation>The worksheet could not be written: %1</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>alistirma</source>
+        <translation>exercise</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Çalışma Kâğıdını Kaydet</source>
+        <translation>Save Worksheet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cevap Anahtarını Kaydet</source>
+        <translation>Save Answer Key</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>-cevaplar</source>
+        <translation>-answers</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Çalışma kâğıdı ve cevap anahtarı aynı dosyaya (&quot;%1&quot;) yazılamaz.</source>
+        <translation>The worksheet and the answer key cannot be written to the same file (&quot;%1&quot;).</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::FileWork</name>
     <message>
-        <location filename="../src/app/filework.cpp" line="+59"/>
+        <location filename="../src/app/filework.cpp" line="+63"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -769,7 +1115,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpMenu</name>
     <message>
-        <location filename="../src/app/helpmenu.cpp" line="+27"/>
+        <location filename="../src/app/helpmenu.cpp" line="+31"/>
         <source>Yardım Konuları</source>
         <translation>Help Contents</translation>
     </message>
@@ -782,7 +1128,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpWindow</name>
     <message>
-        <location filename="../src/app/helpwindow.cpp" line="+28"/>
+        <location filename="../src/app/helpwindow.cpp" line="+32"/>
         <source>En Kısa Yol — Yardım</source>
         <translation>Shortest Path — Help</translation>
     </message>
@@ -790,7 +1136,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+60"/>
+        <location filename="../src/app/historyactions.cpp" line="+64"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -803,7 +1149,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+70"/>
+        <location filename="../src/app/languagemenu.cpp" line="+74"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -821,7 +1167,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+106"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+110"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -926,12 +1272,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+355"/>
+        <location filename="../src/app/mainwindow.cpp" line="+365"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-204"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -947,6 +1293,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
+        <source>Alıştırma</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Yardım</source>
         <translation>Help</translation>
     </message>
@@ -1105,9 +1456,97 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>stagepath::NewExerciseDialog</name>
+    <message>
+        <location filename="../src/app/newexercisedialog.cpp" line="+78"/>
+        <source>Yeni Alıştırma</source>
+        <translation>New Exercise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kutu sayıları:</source>
+        <translation>Box counts:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Her sütunun kutu sayısı, virgülle ayrılmış: 1,3,3,2,1</source>
+        <translation>The box count of each column, separated by commas: 1,3,3,2,1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Değerler (en küçük, en büyük):</source>
+        <translation>Values (least, greatest):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En küçük değer</source>
+        <translation>Least value</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En büyük değer</source>
+        <translation>Greatest value</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Eksik yollar:</source>
+        <translation>Missing roads:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tek bir en iyi yol</source>
+        <translation>One best path only</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mod:</source>
+        <translation>Mode:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En Kısa Yol</source>
+        <translation>Shortest path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En Uzun Yol</source>
+        <translation>Longest path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tohum:</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aynı seçenekler ve aynı tohum her bilgisayarda aynı alıştırmayı verir.</source>
+        <translation>The same options and the same seed give the same exercise on every computer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Tohum (&quot;%1&quot;) 0 ile 18446744073709551615 arasında bir tam sayı olmalı.</source>
+        <translation>The seed (&quot;%1&quot;) must be a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::PictureExport</name>
     <message>
-        <location filename="../src/app/pictureexport.cpp" line="+26"/>
+        <location filename="../src/app/pictureexport.cpp" line="+30"/>
         <source>PNG resmi (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -1145,7 +1584,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureViewport</name>
     <message>
-        <location filename="../src/app/pictureviewport.cpp" line="+36"/>
+        <location filename="../src/app/pictureviewport.cpp" line="+40"/>
         <source>Yakınlaştır</source>
         <translation>Zoom In</translation>
     </message>
@@ -1163,7 +1602,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PrintCommand</name>
     <message>
-        <location filename="../src/app/printcommand.cpp" line="+35"/>
+        <location filename="../src/app/printcommand.cpp" line="+39"/>
         <source>Baskı hazırlanıyor…</source>
         <translation>Preparing the printout…</translation>
     </message>
@@ -1171,7 +1610,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ResultTable</name>
     <message>
-        <location filename="../src/solver/resulttable.cpp" line="+15"/>
+        <location filename="../src/solver/resulttable.cpp" line="+19"/>
         <location line="+17"/>
         <source>Toplam</source>
         <translation>Total</translation>
@@ -1186,7 +1625,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ShareActions</name>
     <message>
-        <location filename="../src/app/shareactions.cpp" line="+26"/>
+        <location filename="../src/app/shareactions.cpp" line="+30"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -1224,7 +1663,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionStepsWindow</name>
     <message>
-        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+113"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1322,7 +1761,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionViews</name>
     <message>
-        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <location filename="../src/app/solutionviews.cpp" line="+81"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1345,7 +1784,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageNavigation</name>
     <message>
-        <location filename="../src/app/stagenavigation.cpp" line="+29"/>
+        <location filename="../src/app/stagenavigation.cpp" line="+33"/>
         <source>Sonraki Vorta</source>
         <translation>Next Stage</translation>
     </message>
@@ -1358,7 +1797,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageTable</name>
     <message>
-        <location filename="../src/model/stagetable.cpp" line="+25"/>
+        <location filename="../src/model/stagetable.cpp" line="+29"/>
         <source>%1.Vorta</source>
         <translation>Stage %1</translation>
     </message>
@@ -1416,7 +1855,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TableExport</name>
     <message>
-        <location filename="../src/app/tableexport.cpp" line="+31"/>
+        <location filename="../src/app/tableexport.cpp" line="+35"/>
         <source>Sonuç tablosu, CSV (*.csv)</source>
         <translation>Result table, CSV (*.csv)</translation>
     </message>

@@ -10,6 +10,10 @@
 //   stagepath [--solve] [--longest] [--export-picture OUT] [--export-results OUT]
 //             [--export-edges OUT] FILE
 //                        the batch mode: no window (share/batchrun.h)
+//   stagepath --new-exercise OUT --boxes LIST --values MIN..MAX [--missing PERCENT] [--unique]
+//             [--longest] [--seed N]
+//   stagepath --worksheet OUT.pdf [--key KEY.pdf] FILE…
+//                        the exercises of the batch mode
 //   stagepath --help | --version
 //
 // An option is added to the parser in buildCommandLine and read into the

@@ -122,6 +122,17 @@ QString helpPageHtml()
                    "<p>Pencere açmadan, komut satırından: <code>stagepath --solve ders.stagepath</code> en iyi "
                    "yolu yazar; --export-picture, --export-results ve --export-edges dosyaları yazar "
                    "(ayrıntılar: <code>stagepath --help</code>).</p>")),
+        section(HelpText::tr("Alıştırmalar ve çalışma kâğıtları"),
+                HelpText::tr("<p>Alıştırma → “Yeni Alıştırma…” kutu sayılarından (örneğin 1,3,3,2,1), tam sayı "
+                   "değerlerin aralığından, eksik yolların payından (%0–60), “Tek bir en iyi yol” seçiminden, "
+                   "moddan ve bir tohumdan yeni bir ders yapar. Aynı seçenekler ve aynı tohum her bilgisayarda "
+                   "aynı alıştırmayı verir; tohum ve seçenekler ders dosyasına kaydedilir.</p>"
+                   "<p>Alıştırma → “Çalışma Kâğıdı…” açık dersin çalışma kâğıdını (numarası, değerleri "
+                   "çizgilerinin yanında çizim, mod, her vorta için boş bir tablo, ad ve tarih satırları) ve "
+                   "cevap anahtarını (en iyi toplam, eşit en iyi yolların hepsi, doldurulmuş tablolar) iki PDF "
+                   "dosyasına yazar. Komut satırından: <code>stagepath --new-exercise ders.stagepath --boxes "
+                   "1,3,3,2,1 --values 1..20 --seed 42</code> ve <code>stagepath --worksheet kagit.pdf --key "
+                   "cevap.pdf ders1.stagepath ders2.stagepath</code>.</p>")),
         section(HelpText::tr("Sınırlar"),
                 HelpText::tr("<p>Pencereyi dondurmayacak ya da belleği tüketmeyecek bir girdi kabul edilir; "
                    "sınırı aşan bir girdi, neyin aştığı söylenerek geri çevrilir.</p>")

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 
 #include "errorfence.h"
+#include "exerciseactions.h"
 #include "helpmenu.h"
 #include "historyactions.h"
 #include "languagemenu.h"
@@ -124,6 +125,7 @@ void MainWindow::createMenus()
     m_fileMenu = menuBar()->addMenu(QString());
     m_editMenu = menuBar()->addMenu(QString());
     m_viewMenu = menuBar()->addMenu(QString());
+    m_exerciseMenu = menuBar()->addMenu(QString());
     m_helpMenu = menuBar()->addMenu(QString());
 
     m_files = new LessonFiles(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
@@ -149,6 +151,8 @@ void MainWindow::createMenus()
     m_solutionViews->addActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
+    m_exercises = new ExerciseActions(this, m_lesson, m_files, [this](const QString &problem) { showMessage(problem); });
+    m_exercises->addActions(m_exerciseMenu);
     m_helpCommands = new HelpMenu(this, m_helpMenu);
 }
 
@@ -162,6 +166,8 @@ void MainWindow::retranslateUi()
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));
+    m_exerciseMenu->setTitle(tr("Alıştırma"));
+    m_exercises->retranslate();
     m_helpMenu->setTitle(tr("Yardım"));
     c.stageCountLabel->setText(tr("Vorta Sayısı :"));
     c.redrawButton->setText(tr("Tekrar Çiz"));

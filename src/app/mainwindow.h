@@ -47,6 +47,7 @@ class QMessageBox;
 
 namespace stagepath {
 
+class ExerciseActions;
 class EdgeTable;
 class HelpMenu;
 class HistoryActions;
@@ -152,6 +153,7 @@ private:
     QMenu *m_fileMenu = nullptr;  // "Dosya"
     QMenu *m_editMenu = nullptr;  // "Düzen"
     QMenu *m_viewMenu = nullptr;  // "Görünüm"
+    QMenu *m_exerciseMenu = nullptr; // "Alıştırma"
     QMenu *m_helpMenu = nullptr;  // "Yardım"
 
     PictureViewport *m_pictureView = nullptr; // picture size, scroll ranges, wheel, zoom
@@ -160,6 +162,7 @@ private:
     LanguageMenu *m_languageMenu = nullptr;
     HelpMenu *m_helpCommands = nullptr;
     ShareActions *m_share = nullptr; // export, print, copy
+    ExerciseActions *m_exercises = nullptr; // new exercises, worksheets
     SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
 };
 

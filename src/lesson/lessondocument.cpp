@@ -272,7 +272,7 @@ void LessonDocument::retranslateHistory()
 Lesson LessonDocument::lesson()
 {
     regenerateAfterCountEdits();
-    return {m_stageTable->countTexts(), m_edgeTable->snapshot(), m_settings.values};
+    return {m_stageTable->countTexts(), m_edgeTable->snapshot(), m_settings.values, m_origin};
 }
 
 void LessonDocument::startNew()
@@ -281,6 +281,7 @@ void LessonDocument::startNew()
     m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
     m_stageCountText = QString::number(startStageCount);
     m_settings = shown(LessonSettings());
+    m_origin.reset();
     replaceLesson(QString());
 }
 
@@ -290,6 +291,7 @@ void LessonDocument::load(const Lesson &lesson, const QString &fileName)
     m_edgeTable->setEdges(lesson.edges);
     m_stageCountText = QString::number(lesson.boxTexts.size() - 1);
     m_settings = shown(lesson.settings);
+    m_origin = lesson.origin;
     replaceLesson(fileName);
 }
 

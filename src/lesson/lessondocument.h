@@ -156,6 +156,7 @@ private:
     QString m_stageCountText;
     SettingsState m_settings;
     QString m_fileName;
+    std::optional<ExerciseOrigin> m_origin; // kept from the lesson loaded, written back when it is saved
     qint64 m_historyByteLimit = historyBytes;
     int m_landAtOnceMs = landAtOnceMs;
     // The step that the keystrokes in a text box are going into, while the

@@ -17,7 +17,7 @@
 namespace stagepath {
 
 namespace lessonfile {
-inline constexpr int version = 1;                        // the version this program writes and reads
+inline constexpr int version = 2;                        // the highest version this program reads
 inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;  // bytes; larger files are refused unread
 inline constexpr char suffix[] = "stagepath";            // the file name extension, without the dot
 } // namespace lessonfile
@@ -38,7 +38,11 @@ LessonReading readLessonFile(const QString &path);
 
 // The text of a lesson file. An entry is written as a JSON number when its
 // text is that number in the general form, else as the text.
+// A lesson with a road that does not exist ("values" then holds null) is
+// written as version 2; any other as version 1, so that older readers keep
+// opening it.
 QByteArray writeLesson(const Lesson &lesson);
+bool needsVersion2(const Lesson &lesson);
 // Writes a lesson file through QSaveFile, so that an error leaves an existing
 // file as it was. Returns why it could not be written (naming the file), or
 // an empty string.

@@ -134,6 +134,8 @@ public:
             problem = readValues(counts, lesson.edges);
         if (problem.isEmpty())
             problem = readSettings(lesson.settings);
+        if (problem.isEmpty())
+            problem = readOrigin(lesson.origin);
         return problem;
     }
 
@@ -213,12 +215,14 @@ private:
             fileLocale.emplace(QLocale(locale.toString()));
         qint64 row = 0;
         for (const auto entry : list) {
-            if (entry.isDouble() && std::isfinite(entry.toDouble())) {
+            if (entry.isNull()) {
+                edges->values[size_t(row)] = kMissingRoad; // a road that does not exist
+            } else if (entry.isDouble() && std::isfinite(entry.toDouble())) {
                 setNumberEntry(*edges, row, entry.toDouble(), typedNumbers);
             } else if (entry.isString()) {
                 setTextEntry(*edges, row, entry.toString(), typedNumbers, fileLocale ? &*fileLocale : nullptr);
             } else {
-                return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı ya da metin olmalı")
+                return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı, metin ya da null olmalı")
                     .arg(row + 1)
                     .arg(spelled(QJsonValue(entry)));
             }
@@ -292,6 +296,53 @@ private:
             return LessonFile::tr("\"%1\" alanı true ya da false olmalı, %2 değil")
                 .arg(QLatin1String(key), spelled(value));
         on = value.toBool();
+        return {};
+    }
+
+    // "generator": the options and seed of a generated exercise, kept as read.
+    QString readOrigin(std::optional<ExerciseOrigin> &origin) const
+    {
+        const auto value = optional("generator");
+        if (!value)
+            return {};
+        const QString wrong = LessonFile::tr("\"generator\" alanı bir alıştırmanın seçeneklerini tutmalı (%1)");
+        const QJsonObject object = value->toObject();
+        ExerciseOrigin read;
+        bool seedRead = false;
+        read.seed = object.value(QLatin1String("seed")).toString().toULongLong(&seedRead);
+        if (!value->isObject() || !seedRead)
+            return wrong.arg(QLatin1String("seed"));
+        const auto whole = [](const QJsonValue &v, double low, double high) -> std::optional<qint64> {
+            const double d = v.toDouble(std::nan(""));
+            if (!v.isDouble() || !(d >= low && d <= high) || d != std::floor(d))
+                return std::nullopt;
+            return qint64(d);
+        };
+        const QJsonArray boxes = object.value(QLatin1String("boxes")).toArray();
+        for (const auto entry : boxes) {
+            const auto count = whole(QJsonValue(entry), 1, double(limits::maxBoxesPerColumn));
+            if (!count)
+                return wrong.arg(QLatin1String("boxes"));
+            read.boxes.push_back(*count);
+        }
+        const QJsonArray range = object.value(QLatin1String("values")).toArray();
+        const auto low = whole(range.at(0), -1e15, 1e15);
+        const auto high = whole(range.at(1), -1e15, 1e15);
+        if (range.size() != 2 || !low || !high)
+            return wrong.arg(QLatin1String("values"));
+        read.minValue = *low;
+        read.maxValue = *high;
+        const auto missing = whole(object.value(QLatin1String("missing")), 0, 100);
+        if (!missing)
+            return wrong.arg(QLatin1String("missing"));
+        read.missingPercent = int(*missing);
+        for (const auto &[key, flag] : {std::pair{"unique", &read.unique}, std::pair{"longest", &read.longest}}) {
+            const QJsonValue v = object.value(QLatin1String(key));
+            if (!v.isBool())
+                return wrong.arg(QLatin1String(key));
+            *flag = v.toBool();
+        }
+        origin = std::move(read);
         return {};
     }
 

@@ -97,7 +97,9 @@ void appendValue(QByteArray &out, const EdgeData &edges, qint64 row, const Typed
     // one the cell holds (typed under another locale before a change of
     // locale) is written as that number.
     const double value = edges.value(row);
-    if (typed != edges.texts.constEnd() && std::isfinite(value) && typedNumbers.read(*typed).value != value)
+    if (edges.isMissing(row))
+        out += "null";
+    else if (typed != edges.texts.constEnd() && std::isfinite(value) && typedNumbers.read(*typed).value != value)
         appendNumber(out, value);
     else if (typed != edges.texts.constEnd())
         appendEntry(out, *typed, typedNumbers);
@@ -143,7 +145,34 @@ void appendSwitch(QByteArray &out, const char *key, bool on, bool last = false)
     out += last ? "\n" : ",\n";
 }
 
+// Where a generated exercise came from, on one line. The seed is a string:
+// a JSON number holds only 53 bits exactly.
+void appendOrigin(QByteArray &out, const ExerciseOrigin &origin)
+{
+    out += "    \"generator\": {\"seed\": \"";
+    out += QByteArray::number(origin.seed);
+    out += "\", \"boxes\": [";
+    for (size_t i = 0; i < origin.boxes.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        out += QByteArray::number(origin.boxes[i]);
+    }
+    out += "], \"values\": [";
+    out += QByteArray::number(origin.minValue);
+    out += ", ";
+    out += QByteArray::number(origin.maxValue);
+    out += "], \"missing\": ";
+    out += QByteArray::number(origin.missingPercent);
+    out += origin.unique ? ", \"unique\": true" : ", \"unique\": false";
+    out += origin.longest ? ", \"longest\": true}\n" : ", \"longest\": false}\n";
+}
+
 } // namespace
+
+bool needsVersion2(const Lesson &lesson)
+{
+    return lesson.edges && lesson.edges->hasMissing();
+}
 
 QByteArray writeLesson(const Lesson &lesson)
 {
@@ -152,7 +181,7 @@ QByteArray writeLesson(const Lesson &lesson)
     QByteArray out;
     out.reserve(256 + 8 * lesson.boxTexts.size() + 6 * edges.shape.edgeCount() + 16 * edges.texts.size());
     out += "{\n    \"format\": \"stagepath\",\n    \"version\": ";
-    out += QByteArray::number(lessonfile::version);
+    out += QByteArray::number(needsVersion2(lesson) ? 2 : 1);
     // The locale the texts were typed under, when a reader could not do
     // without it: when one of them reads otherwise by the rule for files
     // that name none (fileTextNumber).
@@ -176,7 +205,9 @@ QByteArray writeLesson(const Lesson &lesson)
     appendSetting(out, "penWidth", s.penWidth);
     appendSetting(out, "circleSize", s.circleSize);
     appendSwitch(out, "colourLines", s.colourLines);
-    appendSwitch(out, "longest", s.longest, true);
+    appendSwitch(out, "longest", s.longest, !lesson.origin);
+    if (lesson.origin)
+        appendOrigin(out, *lesson.origin);
     out += "}\n";
     return out;
 }

@@ -152,6 +152,10 @@ private:
 
 BatchResult runBatch(const BatchRequest &request)
 {
+    if (!request.newExercise.isEmpty())
+        return runNewExercise(request);
+    if (!request.worksheet.isEmpty())
+        return runWorksheet(request);
     return BatchRun(request).run();
 }
 

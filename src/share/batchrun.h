@@ -10,6 +10,11 @@
 //   stagepath --export-results OUT FILE    every path of the result table as CSV
 //   stagepath --export-edges OUT FILE      the edge table as CSV
 //   --longest                              the longest path instead of the lesson's mode
+//   stagepath --new-exercise OUT --boxes 1,3,3,2,1 --values 1..20 [--missing PERCENT]
+//             [--unique] [--longest] [--seed N]
+//                                          a new exercise (exercisegenerator.h); prints "Seed: N"
+//   stagepath --worksheet OUT.pdf [--key KEY.pdf] FILE…
+//                                          the worksheet and answer key of the lessons (worksheet.h)
 //
 // The options combine; the best path is found once for all of them. The
 // lesson is checked the way "Çiz" checks it (every value a number, no total
@@ -18,6 +23,7 @@
 // window: the caller runs it on the offscreen platform.
 
 #include <QString>
+#include <QStringList>
 
 namespace stagepath {
 
@@ -28,9 +34,24 @@ struct BatchRequest {
     QString picture; // output files; empty when not asked for
     QString results;
     QString edges;
+    // A new exercise: the file, and the options as typed (a null string when not given).
+    QString newExercise;
+    QString boxes;
+    QString values;
+    QString missing;
+    QString seed;
+    bool unique = false;
+    // Worksheets: the files, and the lessons one page each.
+    QString worksheet;
+    QString key;
+    QStringList lessonFiles;
 
     // Whether anything is asked that the batch mode does.
-    bool isBatch() const { return solve || !picture.isEmpty() || !results.isEmpty() || !edges.isEmpty(); }
+    bool isBatch() const
+    {
+        return solve || !picture.isEmpty() || !results.isEmpty() || !edges.isEmpty() || !newExercise.isEmpty()
+            || !worksheet.isEmpty();
+    }
 };
 
 struct BatchResult {
@@ -40,5 +61,8 @@ struct BatchResult {
 };
 
 BatchResult runBatch(const BatchRequest &request);
+// The two jobs of exercisebatch.cpp, which runBatch hands on.
+BatchResult runNewExercise(const BatchRequest &request);
+BatchResult runWorksheet(const BatchRequest &request);
 
 } // namespace stagepath

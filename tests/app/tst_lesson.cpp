@@ -20,10 +20,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -295,6 +297,65 @@ private Q_SLOTS:
         QVERIFY(child<QRadioButton>("Option1")->isChecked());
         QCOMPARE(model("ListView2")->rowCount(), 36);
         QCOMPARE(form->windowTitle(), caption);
+    }
+
+    // "Yeni Alıştırma…": a bad seed is named and the dialog stays; good
+    // options make the checked-in exercise of that seed, after the question
+    // about the modified lesson, as one step like "Yeni" (nothing to undo).
+    void newExerciseFromTheDialog()
+    {
+        QVERIFY(action("actionNewExercise")->parent() == form.get());
+        QVERIFY(!action("actionNewExercise")->associatedObjects().isEmpty());
+        child<QCheckBox>("Check1")->click();
+        action("actionNewExercise")->trigger();
+        auto *dialog = child<QDialog>("NewExercise");
+        QVERIFY(dialog->isVisible());
+        bool seedRead = false;
+        child<QLineEdit>("ExerciseSeed")->text().toULongLong(&seedRead);
+        QVERIFY(seedRead); // a fresh seed is proposed
+        child<QLineEdit>("ExerciseBoxes")->setText(QStringLiteral("1,3,3,2,1"));
+        child<QSpinBox>("ExerciseMinValue")->setValue(1);
+        child<QSpinBox>("ExerciseMaxValue")->setValue(20);
+        child<QSpinBox>("ExerciseMissing")->setValue(10);
+        child<QCheckBox>("ExerciseUnique")->setChecked(true);
+        child<QLineEdit>("ExerciseSeed")->setText(QStringLiteral("4x"));
+        dialog->accept();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(visibleMessage() && visibleMessage()->text().contains(QStringLiteral("Tohum")));
+        closeMessages();
+        child<QLineEdit>("ExerciseSeed")->setText(QStringLiteral("42"));
+        answerQuestionWith(QStringLiteral("Kaydetme"));
+        dialog->accept();
+        QVERIFY(!dialog->isVisible());
+        const LessonReading expected =
+            readLessonFile(QStringLiteral(STAGEPATH_SOURCE_DIR "/tests/lesson/data/seed42-unique.stagepath"));
+        QVERIFY(expected.lesson);
+        QCOMPARE(model("ListView2")->rowCount(), int(expected.lesson->edges->shape.edgeCount()));
+        for (int row = 0; row < model("ListView2")->rowCount(); ++row)
+            QCOMPARE(cell("ListView2", row, EdgeTable::ValueColumn), expected.lesson->edges->text(row));
+        QVERIFY(!action("actionUndo")->isEnabled());
+        QVERIFY(!form->isWindowModified());
+        QCOMPARE(form->windowTitle(), caption);
+    }
+
+    // "Çalışma Kâğıdı…": two dialogs, then both PDFs of the open lesson.
+    void worksheetOfTheOpenLesson()
+    {
+        const QString sheet = m_dir.filePath(QStringLiteral("kagit.pdf"));
+        const QString key = m_dir.filePath(QStringLiteral("cevap.pdf"));
+        action("actionWorksheet")->trigger();
+        for (const auto &[name, file] : {std::pair{"WorksheetDialog", sheet}, std::pair{"KeyDialog", key}}) {
+            auto *dialog = form->findChild<QFileDialog *>(QLatin1String(name));
+            QVERIFY2(dialog && dialog->isVisible(), name);
+            dialog->selectFile(file);
+            static_cast<QDialog *>(dialog)->accept();
+        }
+        for (const QString &pdf : {sheet, key}) {
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.read(5), QByteArray("%PDF-"));
+        }
+        QVERIFY(!visibleMessage());
     }
 
     void closingAModifiedLessonAsks()

@@ -228,8 +228,8 @@ private Q_SLOTS:
         QTest::newRow("another format") << QByteArray(R"({"format": "other", "version": 1})") << "stagepath ders dosyası değil";
         QTest::newRow("no version") << QByteArray(R"({"format": "stagepath"})") << "\"version\" alanı";
         QTest::newRow("version as text") << QByteArray(R"({"format": "stagepath", "version": "1"})") << "\"1\" değil";
-        QTest::newRow("higher version") << QByteArray(R"({"format": "stagepath", "version": 2, "boxes": 7})")
-                                        << "dosyanın sürümü 2;";
+        QTest::newRow("higher version") << QByteArray(R"({"format": "stagepath", "version": 3, "boxes": 7})")
+                                        << "dosyanın sürümü 3;";
         QTest::newRow("no boxes") << QByteArray(R"({"format": "stagepath", "version": 1})") << "\"boxes\" alanı";
         QTest::newRow("no columns") << fileWith("[]", "[]") << "\"boxes\" alanı";
         QTest::newRow("negative count") << fileWith("[3, -1]", "[]") << "\"boxes\" listesinin 2. öğesi (-1)";
@@ -239,7 +239,9 @@ private Q_SLOTS:
         QTest::newRow("too many edges") << fileWith("[100000, 100000]", "[]") << "en çok 1000000 olabilir";
         QTest::newRow("too few values") << fileWith("[3, 3]", "[1, 2]") << "2 değer var; kutu sayıları 9 kenar veriyor";
         QTest::newRow("no values") << fileWith("[3]", "{}") << "\"values\" alanı";
-        QTest::newRow("null value") << fileWith("[1, 3]", "[1, 2, null]") << "3. öğesi (null)";
+        QTest::newRow("true value") << fileWith("[1, 3]", "[1, 2, true]") << "3. öğesi (true)";
+        QTest::newRow("generator without its seed")
+            << fileWith("[1, 3]", "[1, 2, 3]", R"(, "generator": {"seed": 5, "boxes": [1, 3]})") << "\"generator\" alanı";
         QTest::newRow("x too far") << fileWith("[1]", "[]", R"(, "x": 10001)") << "\"x\" alanı";
         QTest::newRow("pen width 0") << fileWith("[1]", "[]", R"(, "penWidth": 0.4)") << "\"penWidth\" alanı";
         QTest::newRow("circle 9") << fileWith("[1]", "[]", R"(, "circleSize": 9)") << "\"circleSize\" alanı";

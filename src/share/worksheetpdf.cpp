@@ -1,0 +1,256 @@
+// SPDX-FileCopyrightText: 2026 The stagepath developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The worksheet's and the key's pages: a cursor runs down the page, and an
+// item that does not fit below it starts a new page. Every text is painted
+// as text, so that it can be searched and copied from the PDF.
+
+#include "worksheet.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace stagepath {
+
+namespace {
+
+struct Worksheet {
+    Q_DECLARE_TR_FUNCTIONS(Worksheet)
+};
+
+constexpr int resolution = 300; // dots per inch of the page's coordinates
+
+double mm(double millimetres)
+{
+    return millimetres * resolution / 25.4;
+}
+
+QFont fontOf(double points, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+class PageWriter
+{
+public:
+    PageWriter(QPdfWriter &writer, QPainter &painter) : m_writer(writer), m_painter(painter)
+    {
+        m_width = writer.width();
+        m_height = writer.height();
+    }
+
+    void newPage()
+    {
+        if (m_started)
+            m_writer.newPage();
+        m_started = true;
+        m_y = 0;
+    }
+
+    // Room for height more below the cursor, on a new page if need be.
+    void need(double height)
+    {
+        if (m_y > 0 && m_y + height > m_height)
+            newPage();
+    }
+
+    void text(const QString &line, const QFont &font, double gapAfter = mm(1.5))
+    {
+        m_painter.setFont(font);
+        const QRectF area(0, 0, m_width, m_height);
+        const QRectF bounds = m_painter.fontMetrics().boundingRect(area.toRect(), Qt::TextWordWrap, line);
+        need(bounds.height());
+        m_painter.drawText(QRectF(0, m_y, m_width, bounds.height()), Qt::TextWordWrap, line);
+        m_y += bounds.height() + gapAfter;
+    }
+
+    void drawing(const EdgeData &edges)
+    {
+        const double height = std::min(m_height * 0.36, m_width * 0.62);
+        need(height);
+        paintValuesOnLines(m_painter, QRectF(0, m_y, m_width, height), edges);
+        m_y += height + mm(3);
+    }
+
+    // The tableaux side by side while they fit across the page.
+    void tableaux(const std::vector<WorksheetTableau> &tables, bool filled)
+    {
+        const QFont font = fontOf(9);
+        m_painter.setFont(font);
+        const QFontMetricsF metrics(font, &m_writer);
+        const double line = metrics.height();
+        const double rowHeight = filled ? line * 1.5 : line * 2.0;
+        const double gap = mm(6);
+        double x = 0, rowBottom = m_y;
+        for (const WorksheetTableau &table : tables) {
+            std::vector<double> widths;
+            for (qsizetype c = 0; c < table.headers.size(); ++c) {
+                const double least = c == 0 ? mm(10) : mm(filled ? 9 : 13);
+                double w = std::max(least, metrics.horizontalAdvance(table.headers[c]) + mm(2));
+                for (const QStringList &row : table.rows)
+                    w = std::max(w, metrics.horizontalAdvance(row.value(c)) + mm(2));
+                widths.push_back(w);
+            }
+            const double tableWidth = std::accumulate(widths.begin(), widths.end(), 0.0);
+            const double titleWidth = metrics.horizontalAdvance(table.title);
+            const double width = std::min(m_width, std::max(tableWidth, titleWidth));
+            const double scale = tableWidth > m_width ? m_width / tableWidth : 1.0;
+            const double height = line * 1.4 + rowHeight * double(table.rows.size() + 1) * scale;
+            if (x > 0 && x + width > m_width) {
+                x = 0;
+                m_y = rowBottom + gap;
+            }
+            if (x == 0) {
+                need(height);
+                rowBottom = m_y;
+            }
+            m_painter.drawText(QRectF(x, m_y, width, line * 1.2), Qt::AlignLeft | Qt::AlignVCenter, table.title);
+            m_painter.save();
+            m_painter.translate(x, m_y + line * 1.4);
+            m_painter.scale(scale, scale);
+            paintTable(table, widths, rowHeight);
+            m_painter.restore();
+            rowBottom = std::max(rowBottom, m_y + height);
+            x += width + gap;
+        }
+        m_y = rowBottom + mm(4);
+    }
+
+private:
+    void paintTable(const WorksheetTableau &table, const std::vector<double> &widths, double rowHeight)
+    {
+        m_painter.setPen(QPen(Qt::black, mm(0.2)));
+        double top = 0;
+        for (size_t r = 0; r <= table.rows.size(); ++r) {
+            const QStringList &cells = r == 0 ? table.headers : table.rows[r - 1];
+            double left = 0;
+            for (size_t c = 0; c < widths.size(); ++c) {
+                const QRectF cell(left, top, widths[c], rowHeight);
+                if (r == 0 || c == 0)
+                    m_painter.fillRect(cell, QColor(235, 235, 235));
+                m_painter.drawRect(cell);
+                m_painter.drawText(cell, Qt::AlignCenter, cells.value(qsizetype(c)));
+                left += widths[c];
+            }
+            top += rowHeight;
+        }
+    }
+
+    QPdfWriter &m_writer;
+    QPainter &m_painter;
+    double m_width = 0;
+    double m_height = 0;
+    double m_y = 0;
+    bool m_started = false;
+};
+
+} // namespace
+
+bool writeWorksheetPdf(const std::vector<WorksheetExercise> &exercises, bool key, QIODevice *device,
+                       QPageSize::PageSizeId paper)
+{
+    QPdfWriter writer(device);
+    writer.setResolution(resolution);
+    writer.setPageSize(QPageSize(paper));
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    writer.setCreator(QStringLiteral("stagepath"));
+    writer.setTitle(key ? Worksheet::tr("Cevap Anahtarı") : Worksheet::tr("Çalışma Kâğıdı"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::black);
+    PageWriter page(writer, painter);
+    for (const WorksheetExercise &exercise : exercises) {
+        page.newPage();
+        const QStringList texts = exerciseTexts(exercise, key);
+        qsizetype next = 0;
+        page.text(texts.at(next++), fontOf(16, true), mm(2));
+        if (!key) {
+            // The name and date lines.
+            page.text(texts.at(next) + QStringLiteral("      ") + texts.at(next + 1), fontOf(11), mm(3));
+            next += 2;
+        }
+        page.drawing(*exercise.lesson.edges);
+        page.text(texts.at(next++), fontOf(11), mm(3));
+        if (key) {
+            page.text(exercise.totalLine, fontOf(12, true), mm(2));
+            if (!exercise.paths.isEmpty()) {
+                page.text(texts.at(next + 1), fontOf(10), mm(1));
+                for (const QString &path : exercise.paths)
+                    page.text(path, fontOf(10), mm(0.5));
+                if (!exercise.morePaths.isEmpty())
+                    page.text(exercise.morePaths, fontOf(10), mm(0.5));
+            }
+            page.text(QString(), fontOf(6), 0);
+        }
+        page.tableaux(exercise.tableaux, key);
+    }
+    return painter.end();
+}
+
+void paintValuesOnLines(QPainter &painter, const QRectF &rect, const EdgeData &edges)
+{
+    const GraphShape &shape = edges.shape;
+    const int columns = shape.columnCount();
+    if (columns == 0)
+        return;
+    const double largest = double(shape.largestColumn());
+    const double radius = std::min({mm(4), rect.height() / (largest * 2.6), rect.width() / (columns * 5.0)});
+    const double xStep = columns > 1 ? (rect.width() - 2 * radius) / (columns - 1) : 0;
+    const double yStep = largest > 1 ? (rect.height() - 2 * radius) / (largest - 1) : 0;
+    const auto centre = [&](int column, qint64 position) {
+        const double n = double(shape.boxCount(column));
+        return QPointF(rect.left() + radius + column * xStep,
+                       rect.center().y() + (double(position) - (n - 1) / 2) * yStep);
+    };
+    painter.save();
+    painter.setPen(QPen(Qt::black, mm(0.25)));
+    for (int stage = 0; stage < shape.stageCount(); ++stage)
+        for (qint64 j = 0; j < shape.boxCount(stage); ++j)
+            for (qint64 k = 0; k < shape.boxCount(stage + 1); ++k)
+                if (!edges.isMissing(shape.edgeRow(stage, j, k)))
+                    painter.drawLine(centre(stage, j), centre(stage + 1, k));
+    // Each value on its own line, at a point that differs with the line's
+    // right box, so that the values of one box's lines stand apart.
+    painter.setFont(fontOf(std::clamp(radius * 0.7 * 72 / resolution, 6.0, 10.0)));
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    for (int stage = 0; stage < shape.stageCount(); ++stage) {
+        const double right = double(shape.boxCount(stage + 1));
+        for (qint64 j = 0; j < shape.boxCount(stage); ++j)
+            for (qint64 k = 0; k < shape.boxCount(stage + 1); ++k) {
+                const qint64 row = shape.edgeRow(stage, j, k);
+                if (edges.isMissing(row))
+                    continue;
+                const double t = 0.25 + 0.5 * (double(k) + 1) / (right + 1);
+                const QPointF at = centre(stage, j) + t * (centre(stage + 1, k) - centre(stage, j));
+                const QString text = edges.text(row);
+                const QSizeF size(metrics.horizontalAdvance(text) + mm(0.8), metrics.height());
+                const QRectF box(at - QPointF(size.width() / 2, size.height() / 2), size);
+                painter.fillRect(box, Qt::white);
+                painter.drawText(box, Qt::AlignCenter, text);
+            }
+    }
+    painter.setFont(fontOf(std::clamp(radius * 0.9 * 72 / resolution, 5.0, 11.0)));
+    for (int column = 0; column < columns; ++column)
+        for (qint64 position = 0; position < shape.boxCount(column); ++position) {
+            const QPointF c = centre(column, position);
+            painter.setBrush(Qt::white);
+            painter.drawEllipse(c, radius, radius);
+            painter.drawText(QRectF(c.x() - radius * 2, c.y() - radius, radius * 4, radius * 2), Qt::AlignCenter,
+                             edges.boxLabel(shape.globalBox(column, position)));
+        }
+    painter.restore();
+}
+
+} // namespace stagepath
