@@ -217,6 +217,8 @@ private:
             problem = readSwitch("colourLines", settings.colourLines);
         if (problem.isEmpty())
             problem = readSwitch("longest", settings.longest);
+        if (problem.isEmpty())
+            problem = readRecursion(settings.backward);
         return problem;
     }
 
@@ -268,6 +270,17 @@ private:
             return LessonFile::tr("\"%1\" alanı true ya da false olmalı, %2 değil")
                 .arg(QLatin1String(key), spelled(value));
         on = value.toBool();
+        return {};
+    }
+
+    // "recursion": "forward" (also when left out) or "backward".
+    QString readRecursion(bool &backward) const
+    {
+        const QJsonValue value = optional("recursion").value_or(QJsonValue(QStringLiteral("forward")));
+        if (value != QJsonValue(QStringLiteral("forward")) && value != QJsonValue(QStringLiteral("backward")))
+            return LessonFile::tr("\"recursion\" alanı \"forward\" ya da \"backward\" olmalı, %1 değil")
+                .arg(spelled(value));
+        backward = value.toString() == QLatin1String("backward");
         return {};
     }
 

@@ -159,7 +159,10 @@ QByteArray writeLesson(const Lesson &lesson)
     appendSetting(out, "penWidth", s.penWidth);
     appendSetting(out, "circleSize", s.circleSize);
     appendSwitch(out, "colourLines", s.colourLines);
-    appendSwitch(out, "longest", s.longest, true);
+    appendSwitch(out, "longest", s.longest, !s.backward);
+    // The forward recursion is the one a file without the key means.
+    if (s.backward)
+        out += "    \"recursion\": \"backward\"\n";
     out += "}\n";
     return out;
 }
