@@ -4,7 +4,7 @@
 <context>
     <name>BatchRun</name>
     <message>
-        <location filename="../src/share/batchrun.cpp" line="+61"/>
+        <location filename="../src/share/batchrun.cpp" line="+65"/>
         <source>resmin türü dosya adının uzantısından anlaşılmalı: .png, .svg ya da .pdf.</source>
         <translation>the kind of picture is told by the file name&apos;s extension: .png, .svg or .pdf.</translation>
     </message>
@@ -17,7 +17,7 @@
 <context>
     <name>BoxCountCommand</name>
     <message>
-        <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
+        <location filename="../src/lesson/boxcountcommand.cpp" line="+24"/>
         <source>kutu sayıları</source>
         <translation>box counts</translation>
     </message>
@@ -30,7 +30,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+27"/>
+        <location filename="../src/app/commandline.cpp" line="+31"/>
         <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
 
 --solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz.</source>
@@ -92,7 +92,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+22"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -100,7 +100,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../src/app/helptext.cpp" line="+39"/>
+        <location filename="../src/app/helptext.cpp" line="+43"/>
         <source>Vorta Sayısı</source>
         <translation>Number of stages</translation>
     </message>
@@ -191,6 +191,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+17"/>
+        <source>Vorta tablosu: ileri ve geri özyineleme</source>
+        <translation>The stage tableau: forward and backward recursion</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;“Çözüm Adımları” penceresinde “Özyineleme” iki yönden birini seçer. “İleri”: f(s), 1. sütundan s kutusuna en iyi toplamdır; adımlar 1. sütundan sağa gider. “Geri” (ders kitaplarının çoğunun yolu): f(s), s kutusundan son sütuna en iyi toplamdır; adımlar son sütundan sola gider ve adımlar tablosunun dördüncü sütunu “Sonraki kutu” olur. İki yön de “Çiz” ile aynı en iyi toplamı, aynı eşit yol sayısını ve aynı yolu verir. Seçim ayarlarda hatırlanır ve derse kaydedilir.&lt;/p&gt;&lt;p&gt;Vorta tablosu bu adımın sütununu bir ders kitabı gibi gösterir: her kutu bir satır; komşu sütunun her kutusu bir sütun; hücrede o adayın toplamı (yol değeri + komşunun en iyi toplamı, ipucunda “yol + en iyi”), yol yoksa ya da komşuya hiç yol ulaşmıyorsa “-”; ardından “En iyi” ve en iyiyi veren bütün komşular (“Seçilen”). Seçilen hücreler kalın ve yeşil zeminlidir; aynı seçimler çizimde yeşil çizilir. Tablonun üstünde seçili satırın bağıntısı sayılarıyla yazılır, ör. f(4) = min{ f(2) + 7, f(3) + 1 } = min{ 9, 5 } = 5. Komşu sütun çok kutuluysa komşular sayfa sayfa gösterilir.&lt;/p&gt;&lt;p&gt;Adımlar cevabı önceden vermez: son adıma kadar başlıkta en iyi toplam yoktur, adımlar tablosunda yalnız çözülen sütunlar doludur, en iyi yollar listesi boştur ve çizimde kırmızı ya da turuncu yol çizilmez. Son adımda hepsi gösterilir; pencere kapanınca çizim eski haline döner. Pencerenin altındaki satır çizimdeki her rengin anlamını söyler. “Yazdır” çizimi ve her vortanın tablosunu yazdırır (önce önizleme).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;In the window “Solution Steps”, “Recursion” chooses one of two directions. “Forward”: f(s) is the best total from column 1 to box s; the steps go from column 1 rightwards. “Backward” (the way most textbooks go): f(s) is the best total from box s to the last column; the steps go from the last column leftwards and the fourth column of the step table becomes “Next box”. Both give the same best total, the same number of tied paths and the same path as “Draw”. The choice is remembered in the settings and saved with the lesson.&lt;/p&gt;&lt;p&gt;The stage tableau shows this step&apos;s column as a textbook does: a row per box; a column per box of the neighbouring column; in a cell that candidate&apos;s total (the road&apos;s value + the neighbour&apos;s best total, “road + best” in its tooltip), “-” where the road does not exist or no path reaches the neighbour; then “Best” and every neighbour that gives it (“Chosen”). The chosen cells are bold on green; the same choices are drawn in green. Above the tableau the selected row&apos;s recurrence is written with its numbers, e.g. f(4) = min{ f(2) + 7, f(3) + 1 } = min{ 9, 5 } = 5. A neighbouring column of many boxes is shown page by page.&lt;/p&gt;&lt;p&gt;The steps do not give the answer away: until the last step the heading shows no best total, the step table only the solved columns, the list of best paths nothing, and the drawing no red or orange path. The last step shows it all; closing the window restores the drawing. The line at the bottom of the window says what each colour of the drawing means. “Print” prints the drawing and every stage&apos;s tableau (preview first).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Dışa aktarmak, yazdırmak, kopyalamak</source>
         <translation>Exporting, printing, copying</translation>
     </message>
@@ -238,7 +248,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>LessonFile</name>
     <message>
-        <location filename="../src/lesson/lessonreader.cpp" line="+29"/>
+        <location filename="../src/lesson/lessonreader.cpp" line="+33"/>
         <source>bir nesne kapanmıyor (&apos;}&apos; eksik)</source>
         <translation>an object is not closed (&apos;}&apos; missing)</translation>
     </message>
@@ -378,7 +388,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>entry %1 of the list &quot;values&quot; (%2) must be a number or a text</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+39"/>
         <source>&quot;%1&quot; alanı -%2 ile %2 arasında bir sayı olmalı, %3 değil</source>
         <translation>the field &quot;%1&quot; must be a number from -%2 to %2, not %3</translation>
     </message>
@@ -396,6 +406,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+10"/>
         <source>&quot;%1&quot; alanı true ya da false olmalı, %2 değil</source>
         <translation>the field &quot;%1&quot; must be true or false, not %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&quot;recursion&quot; alanı &quot;forward&quot; ya da &quot;backward&quot; olmalı, %1 değil</source>
+        <translation>the field &quot;recursion&quot; must be &quot;forward&quot; or &quot;backward&quot;, not %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -429,7 +444,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the file cannot be read (%1)</translation>
     </message>
     <message>
-        <location filename="../src/lesson/lessonwriter.cpp" line="+171"/>
+        <location filename="../src/lesson/lessonwriter.cpp" line="+178"/>
         <source>dosya yazmak için açılamadı</source>
         <translation>the file cannot be opened for writing</translation>
     </message>
@@ -457,7 +472,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>PictureFile</name>
     <message>
-        <location filename="../src/share/picturefile.cpp" line="+43"/>
+        <location filename="../src/share/picturefile.cpp" line="+47"/>
         <source>Çizim PNG resmi için çok büyük (%1 × %2 piksel, en çok %3 piksel); SVG ya da PDF olarak kaydedin.</source>
         <translation>The drawing is too large for a PNG image (%1 × %2 pixels, at most %3 pixels); save it as SVG or PDF.</translation>
     </message>
@@ -470,7 +485,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Printout</name>
     <message>
-        <location filename="../src/share/printout.cpp" line="+42"/>
+        <location filename="../src/share/printout.cpp" line="+46"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -495,7 +510,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Path: %1</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+37"/>
         <source>Kenar tablosu</source>
         <translation>Edge table</translation>
     </message>
@@ -505,7 +520,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Result table</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="+141"/>
         <source>%1 (%2 satır)</source>
         <translation>%1 (%2 rows)</translation>
     </message>
@@ -518,7 +533,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+68"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -541,7 +556,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SavedFile</name>
     <message>
-        <location filename="../src/share/savedfile.cpp" line="+25"/>
+        <location filename="../src/share/savedfile.cpp" line="+29"/>
         <source>&quot;%1&quot; yazılamadı: %2.</source>
         <translation>&quot;%1&quot; could not be written: %2.</translation>
     </message>
@@ -554,7 +569,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../src/lesson/settingscommand.cpp" line="+22"/>
+        <location filename="../src/lesson/settingscommand.cpp" line="+26"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
@@ -598,11 +613,21 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
+    <message>
+        <location line="+1"/>
+        <source>özyineleme: Geri</source>
+        <translation>recursion: backward</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>özyineleme: İleri</source>
+        <translation>recursion: forward</translation>
+    </message>
 </context>
 <context>
     <name>SolutionRunner</name>
     <message>
-        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <location filename="../src/app/solutionrunner.cpp" line="+30"/>
         <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
         <translation>Out of memory; the solution cannot be shown.</translation>
     </message>
@@ -610,15 +635,48 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StageCountCommand</name>
     <message>
-        <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
+        <location filename="../src/lesson/stagecountcommand.cpp" line="+22"/>
         <source>vorta sayısı %1 → %2</source>
         <translation>number of stages %1 → %2</translation>
     </message>
 </context>
 <context>
+    <name>StageTableau</name>
+    <message>
+        <location filename="../src/solver/stagetableau.cpp" line="+303"/>
+        <source>: yol yok</source>
+        <translation>: no path</translation>
+    </message>
+    <message>
+        <location filename="../src/solver/stagetableautable.cpp" line="+79"/>
+        <source>Kutu</source>
+        <translation>Box</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>En iyi</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Seçilen</source>
+        <translation>Chosen</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>, … (%1 tane daha)</source>
+        <translation>, … (%1 more)</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Bu yol yok</source>
+        <translation>This road does not exist</translation>
+    </message>
+</context>
+<context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+66"/>
+        <location filename="../src/solver/steptable.cpp" line="+89"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -631,6 +689,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+1"/>
         <source>En iyi toplam</source>
         <translation>Best total</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sonraki kutu</source>
+        <translation>Next box</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -646,17 +709,22 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepWalk</name>
     <message>
-        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <location filename="../src/app/stepwalk.cpp" line="+105"/>
         <source>Adım 0 / %1: çizim olduğu gibi</source>
         <translation>Step 0 / %1: the drawing as it is</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
+        <source>Adım 1 / %1: son sütun, her kutunun toplamı 0</source>
+        <translation>Step 1 / %1: the last column, every box&apos;s total is 0</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Adım 1 / %1: 1. sütun, her kutunun toplamı 0</source>
         <translation>Step 1 / %1: column 1, every box&apos;s total is 0</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Adım %1 / %2: %3, %4. sütunun en iyi toplamları</source>
         <translation>Step %1 / %2: %3, the best totals of column %4</translation>
     </message>
@@ -667,9 +735,27 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>StepsPrintout</name>
+    <message>
+        <location filename="../src/share/stepsprintout.cpp" line="+21"/>
+        <source>Vorta tabloları</source>
+        <translation>Stage tableaux</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Adım %1 — %2</source>
+        <translation>Step %1 — %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source> (ilk %1 komşu gösterildi)</source>
+        <translation> (the first %1 neighbours shown)</translation>
+    </message>
+</context>
+<context>
     <name>Validation</name>
     <message>
-        <location filename="../src/solver/validation.cpp" line="+32"/>
+        <location filename="../src/solver/validation.cpp" line="+36"/>
         <source>%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.</source>
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
@@ -702,7 +788,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::BackgroundTask</name>
     <message>
-        <location filename="../src/app/backgroundtask.cpp" line="+57"/>
+        <location filename="../src/app/backgroundtask.cpp" line="+61"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -713,9 +799,63 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>stagepath::ColourLegend</name>
+    <message>
+        <location filename="../src/app/colourlegend.cpp" line="+26"/>
+        <source>en iyi yol (son adımda ve &quot;Çiz&quot;)</source>
+        <translation>the best path (at the last step and after &quot;Draw&quot;)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bir en iyi yol üzerindeki çizgiler (Tüm En İyi Yollar)</source>
+        <translation>the lines on some best path (All Best Paths)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>sonuç tablosunda seçili satırın yolu</source>
+        <translation>the path of the row selected in the result table</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>bu adımda çözülen vorta</source>
+        <translation>the stage this step solves</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>seçilen yollar (tablodaki vurgulu hücreler)</source>
+        <translation>the chosen roads (the marked cells of the tableau)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>kutunun en iyi toplamı</source>
+        <translation>the box&apos;s best total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>kutular, çizgiler, kutu numaraları ve yol değerleri</source>
+        <translation>boxes, lines, box numbers and road values</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>zemin</source>
+        <translation>background</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>“Çizgileri Renklendir” ile: her kutudan çıkan çizgiler kutunun sırasının renginde</source>
+        <translation>with “Colour the lines”: the lines leaving a box in the colour of its place</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+5"/>
+        <source>Renkler: </source>
+        <translation>Colours: </translation>
+    </message>
+</context>
+<context>
     <name>stagepath::CopyCommand</name>
     <message>
-        <location filename="../src/app/copycommand.cpp" line="+156"/>
+        <location filename="../src/app/copycommand.cpp" line="+160"/>
         <source>Satırlar kopyalanıyor…</source>
         <translation>Copying the rows…</translation>
     </message>
@@ -738,7 +878,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::EdgeTable</name>
     <message>
-        <location filename="../src/model/edgetable.cpp" line="+108"/>
+        <location filename="../src/model/edgetable.cpp" line="+114"/>
         <source>Değer</source>
         <translation>Value</translation>
     </message>
@@ -761,7 +901,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::FileWork</name>
     <message>
-        <location filename="../src/app/filework.cpp" line="+59"/>
+        <location filename="../src/app/filework.cpp" line="+63"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -769,7 +909,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpMenu</name>
     <message>
-        <location filename="../src/app/helpmenu.cpp" line="+27"/>
+        <location filename="../src/app/helpmenu.cpp" line="+31"/>
         <source>Yardım Konuları</source>
         <translation>Help Contents</translation>
     </message>
@@ -782,7 +922,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpWindow</name>
     <message>
-        <location filename="../src/app/helpwindow.cpp" line="+28"/>
+        <location filename="../src/app/helpwindow.cpp" line="+32"/>
         <source>En Kısa Yol — Yardım</source>
         <translation>Shortest Path — Help</translation>
     </message>
@@ -790,7 +930,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+60"/>
+        <location filename="../src/app/historyactions.cpp" line="+64"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -803,7 +943,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+70"/>
+        <location filename="../src/app/languagemenu.cpp" line="+74"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -821,7 +961,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+106"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+110"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -926,7 +1066,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+355"/>
+        <location filename="../src/app/mainwindow.cpp" line="+359"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
@@ -992,18 +1132,18 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
-        <location line="+491"/>
+        <location line="+493"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-490"/>
-        <location line="+490"/>
+        <location line="-492"/>
+        <location line="+492"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-489"/>
+        <location line="-491"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -1063,7 +1203,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Pen width must be a number from 1 to %1; the previous value (%2) is used.</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+175"/>
         <source>Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor.</source>
         <translation>There was not enough memory, so the command was not done. The window goes on working.</translation>
     </message>
@@ -1107,7 +1247,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureExport</name>
     <message>
-        <location filename="../src/app/pictureexport.cpp" line="+26"/>
+        <location filename="../src/app/pictureexport.cpp" line="+30"/>
         <source>PNG resmi (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -1145,7 +1285,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureViewport</name>
     <message>
-        <location filename="../src/app/pictureviewport.cpp" line="+36"/>
+        <location filename="../src/app/pictureviewport.cpp" line="+40"/>
         <source>Yakınlaştır</source>
         <translation>Zoom In</translation>
     </message>
@@ -1163,7 +1303,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PrintCommand</name>
     <message>
-        <location filename="../src/app/printcommand.cpp" line="+35"/>
+        <location filename="../src/app/printcommand.cpp" line="+39"/>
         <source>Baskı hazırlanıyor…</source>
         <translation>Preparing the printout…</translation>
     </message>
@@ -1171,7 +1311,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ResultTable</name>
     <message>
-        <location filename="../src/solver/resulttable.cpp" line="+15"/>
+        <location filename="../src/solver/resulttable.cpp" line="+19"/>
         <location line="+17"/>
         <source>Toplam</source>
         <translation>Total</translation>
@@ -1186,7 +1326,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ShareActions</name>
     <message>
-        <location filename="../src/app/shareactions.cpp" line="+26"/>
+        <location filename="../src/app/shareactions.cpp" line="+30"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -1224,7 +1364,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionStepsWindow</name>
     <message>
-        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+130"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1289,7 +1429,39 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Double-click a path: its row is selected in the result table and the path is drawn in blue.</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+1"/>
+        <source>Özyineleme:</source>
+        <translation>Recursion:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İleri</source>
+        <comment>recursion</comment>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Geri</source>
+        <comment>recursion</comment>
+        <translation>Backward</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>İleri: 1. sütundan her kutuya en iyi toplam. Geri: her kutudan son sütuna en iyi toplam; adımlar son sütundan sola doğru gider.</source>
+        <translation>Forward: the best total from column 1 to each box. Backward: the best total from each box to the last column; the steps go from the last column leftwards.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Yazdır</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Çizimi ve her vortanın tablosunu yazdırır (önce önizleme).</source>
+        <translation>Prints the drawing and every stage&apos;s tableau (preview first).</translation>
+    </message>
+    <message>
+        <location line="+131"/>
         <source>Hesaplanıyor…</source>
         <translation>Working it out…</translation>
     </message>
@@ -1315,6 +1487,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+2"/>
+        <source>%1 — en iyi toplam son adımda</source>
+        <translation>%1 — the best total at the last step</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>%1 — en iyi toplam: %2, bu toplamı veren yol sayısı: %3</source>
         <translation>%1 — best total: %2, paths with this total: %3</translation>
     </message>
@@ -1322,7 +1499,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionViews</name>
     <message>
-        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <location filename="../src/app/solutionviews.cpp" line="+127"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1341,11 +1518,26 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <source>Bir en iyi yol üzerindeki her çizgiyi turuncu çizer.</source>
         <translation>Draws every line that lies on a best path in orange.</translation>
     </message>
+    <message>
+        <location line="+191"/>
+        <source>Çözüm adımları</source>
+        <translation>Solution steps</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Çözüm adımları — %1</source>
+        <translation>Solution steps — %1</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Baskı hazırlanıyor…</source>
+        <translation>Preparing the printout…</translation>
+    </message>
 </context>
 <context>
     <name>stagepath::StageNavigation</name>
     <message>
-        <location filename="../src/app/stagenavigation.cpp" line="+29"/>
+        <location filename="../src/app/stagenavigation.cpp" line="+33"/>
         <source>Sonraki Vorta</source>
         <translation>Next Stage</translation>
     </message>
@@ -1358,7 +1550,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageTable</name>
     <message>
-        <location filename="../src/model/stagetable.cpp" line="+25"/>
+        <location filename="../src/model/stagetable.cpp" line="+29"/>
         <source>%1.Vorta</source>
         <translation>Stage %1</translation>
     </message>
@@ -1416,7 +1608,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TableExport</name>
     <message>
-        <location filename="../src/app/tableexport.cpp" line="+31"/>
+        <location filename="../src/app/tableexport.cpp" line="+35"/>
         <source>Sonuç tablosu, CSV (*.csv)</source>
         <translation>Result table, CSV (*.csv)</translation>
     </message>
@@ -1451,6 +1643,35 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+11"/>
         <source>Kenar tablosu yazılıyor…</source>
         <translation>Writing the edge table…</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::TableauPanel</name>
+    <message>
+        <location filename="../src/app/tableaupanel.cpp" line="+74"/>
+        <location line="+22"/>
+        <source> / %1</source>
+        <translation> / %1</translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>Komşu sayfası:</source>
+        <translation>Neighbour page:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Komşu sütun bir sayfaya sığmıyor: her sayfa %1 kutu gösterir; &quot;En iyi&quot; ve &quot;Seçilen&quot; bütün komşuları tartar.</source>
+        <translation>The neighbouring column does not fit on one page: each page shows %1 boxes; &quot;Best&quot; and &quot;Chosen&quot; weigh every neighbour.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Vorta tablosu: her adayın toplamı</source>
+        <translation>Stage tableau: every candidate&apos;s total</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Yineleme bağıntısı</source>
+        <translation>Recurrence</translation>
     </message>
 </context>
 </TS>

@@ -29,16 +29,23 @@ void ColourLegend::retranslate()
         {kHighlightedStageColour, tr("bu adımda çözülen vorta")},
         {kChosenEdgeColour, tr("seçilen yollar (tablodaki vurgulu hücreler)")},
         {kBoxLabelColour, tr("kutunun en iyi toplamı")},
-        {kForegroundColour, tr("kutular, kutu numaraları ve yol değerleri")},
+        {kForegroundColour, tr("kutular, çizgiler, kutu numaraları ve yol değerleri")},
+        {kBackgroundColour, tr("zemin")},
+    };
+    const auto square = [](QRgb colour) {
+        return QStringLiteral("<span style=\"color:%1\">&#9632;</span>").arg(QColor::fromRgba(colour).name());
     };
     QStringList items;
     for (const auto &[colour, name] : entries)
-        items << QStringLiteral("<span style=\"color:%1\">&#9632;</span>&nbsp;%2")
-                     .arg(QColor::fromRgba(colour).name(), name.toHtmlEscaped());
+        items << square(colour) + QStringLiteral("&nbsp;") + name.toHtmlEscaped();
+    const QString palette = tr("“Çizgileri Renklendir” ile: her kutudan çıkan çizgiler kutunun sırasının renginde");
+    items << square(linePalette()[1]) + square(linePalette()[2]) + square(linePalette()[3]) + QStringLiteral("&nbsp;")
+            + palette.toHtmlEscaped();
     setText(tr("Renkler: ") + items.join(QStringLiteral(" &nbsp; ")));
     QStringList plain;
     for (const auto &[colour, name] : entries)
         plain << name;
+    plain << palette;
     setAccessibleName(tr("Renkler: ") + plain.join(QStringLiteral("; ")));
 }
 

@@ -144,8 +144,8 @@ void SolutionStepsWindow::retranslate()
     m_rankedView->setAccessibleName(tr("En iyi yollar"));
     m_rankedView->setToolTip(tr("Bir yola çift tıklayın: sonuç tablosunda satırı seçilir ve yol mavi çizilir."));
     m_recursionLabel->setText(tr("Özyineleme:"));
-    m_recursion->setItemText(0, tr("İleri"));
-    m_recursion->setItemText(1, tr("Geri"));
+    m_recursion->setItemText(0, tr("İleri", "recursion"));
+    m_recursion->setItemText(1, tr("Geri", "recursion"));
     m_recursion->setToolTip(tr("İleri: 1. sütundan her kutuya en iyi toplam. Geri: her kutudan son sütuna en iyi "
                                "toplam; adımlar son sütundan sola doğru gider."));
     m_recursion->setAccessibleName(m_recursionLabel->text());

@@ -14,15 +14,6 @@
 
 namespace stagepath {
 
-namespace {
-
-QString tableauText(const char *text)
-{
-    return QCoreApplication::translate("StageTableau", text);
-}
-
-} // namespace
-
 StageTableauTable::StageTableauTable(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -85,11 +76,11 @@ int StageTableauTable::columnCount(const QModelIndex &parent) const
 QString StageTableauTable::headerText(int column) const
 {
     if (column == 0)
-        return tableauText("Kutu");
+        return QCoreApplication::translate("StageTableau", "Kutu");
     if (column == bestColumn())
-        return tableauText("En iyi");
+        return QCoreApplication::translate("StageTableau", "En iyi");
     if (column == choiceColumn())
-        return tableauText("Seçilen");
+        return QCoreApplication::translate("StageTableau", "Seçilen");
     const qint64 k = neighbourOfColumn(column);
     if (k < 0 || !m_program)
         return QString();
@@ -109,7 +100,7 @@ QString StageTableauTable::choiceText(int row) const
         names << m_program->data().boxLabel(m_program->shape().globalBox(from, k));
     QString text = names.join(QStringLiteral(", "));
     if (count > qint64(chosen.size()))
-        text += tableauText(", … (%1 tane daha)").arg(count - qint64(chosen.size()));
+        text += QCoreApplication::translate("StageTableau", ", … (%1 tane daha)").arg(count - qint64(chosen.size()));
     if (m_choiceTexts.size() > 4096)
         m_choiceTexts.clear();
     m_choiceTexts.insert(row, text);
@@ -139,7 +130,7 @@ QString StageTableauTable::toolTip(int row, int column) const
         return QString();
     const qint64 road = p.roadRow(m_step, row, k);
     if (p.data().isMissing(road))
-        return tableauText("Bu yol yok");
+        return QCoreApplication::translate("StageTableau", "Bu yol yok");
     const qint64 from = p.shape().globalBox(p.neighbourColumn(m_step), k) - 1;
     const QString best = p.reachable(from) ? formatNumber(p.best(from)) : QStringLiteral("-");
     const QString value = formatNumber(p.data().value(road));
