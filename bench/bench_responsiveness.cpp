@@ -19,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -233,6 +234,25 @@ void boxes200000WithSteps(QWidget &w)
     trigger(w, "actionSolutionSteps", solvedMs);
 }
 
+// The stage tableau at the limits: the steps open and walked to their first
+// step, in either recursion; the figure is one more step (tableau,
+// recurrence, drawing).
+void chooseRecursion(QWidget &w, bool backward)
+{
+    post(w, [&w, backward] {
+        auto *box = child<QComboBox>(w, "Recursion");
+        box->setCurrentIndex(backward ? 1 : 0);
+        Q_EMIT box->activated(backward ? 1 : 0);
+    }, solvedMs);
+}
+
+void firstStep(QWidget &w, bool backward)
+{
+    trigger(w, "actionSolutionSteps", solvedMs);
+    chooseRecursion(w, backward);
+    click(w, "StepFirst");
+}
+
 void fifteenStagesListed(QWidget &w)
 {
     setText(w, "Text1", QStringLiteral("15")); // 3^16 = 43,046,721 paths
@@ -402,6 +422,39 @@ const std::vector<std::pair<const char *, Action>> &actions()
           },
           [](QWidget &w) { trigger(w, "actionSolutionSteps", solvedMs); }}},
         {"StepLastAt200000Boxes", {boxes200000WithSteps, [](QWidget &w) { click(w, "StepLast"); }}},
+        {"TableauStepAtMillionEdges",
+         {[](QWidget &w) {
+              millionEdges(w);
+              firstStep(w, false);
+          },
+          [](QWidget &w) { click(w, "StepForward"); }}},
+        {"TableauStepBackwardAtMillionEdges",
+         {[](QWidget &w) {
+              millionEdges(w);
+              firstStep(w, true);
+          },
+          [](QWidget &w) { click(w, "StepForward"); }}},
+        {"TableauStepAt1000Stages",
+         {[](QWidget &w) {
+              setText(w, "Text1", QStringLiteral("1000"));
+              firstStep(w, true);
+              for (int i = 0; i < 500; ++i)
+                  post(w, [&w] { child<QPushButton>(w, "StepForward")->click(); }, 0);
+          },
+          [](QWidget &w) { click(w, "StepForward"); }}},
+        {"TableauRowOf100000Cells",
+         {[](QWidget &w) {
+              boxes200000WithSteps(w);
+              firstStep(w, false);
+          },
+          [](QWidget &w) { click(w, "StepForward"); }}},
+        {"TableauColumnOf100000Boxes",
+         {[](QWidget &w) {
+              boxes200000WithSteps(w);
+              firstStep(w, true);
+              click(w, "StepForward");
+          },
+          [](QWidget &w) { click(w, "StepForward"); }}},
         {"AllBestPathsAtMillionEdges", {millionEdges, [](QWidget &w) { trigger(w, "actionAllBestPaths", solvedMs); }}},
         {"SelectResultRowAtMillionEdges",
          {[](QWidget &w) {

@@ -107,6 +107,25 @@ QString helpPageHtml()
                    "Alttaki tablo en iyi yolları sıralar; bir yola çift tıklayınca satırı sonuç tablosunda "
                    "seçilir. Sonuç tablosunda seçilen satırın yolu çizimde maviyle, “Tüm En İyi Yollar” "
                    "seçiliyse bir en iyi yol üzerindeki bütün çizgiler turuncuyla gösterilir.</p>")),
+        section(HelpText::tr("Vorta tablosu: ileri ve geri özyineleme"),
+                HelpText::tr("<p>“Çözüm Adımları” penceresinde “Özyineleme” iki yönden birini seçer. “İleri”: f(s), 1. "
+                   "sütundan s kutusuna en iyi toplamdır; adımlar 1. sütundan sağa gider. “Geri” (ders kitaplarının "
+                   "çoğunun yolu): f(s), s kutusundan son sütuna en iyi toplamdır; adımlar son sütundan sola gider "
+                   "ve adımlar tablosunun dördüncü sütunu “Sonraki kutu” olur. İki yön de “Çiz” ile aynı en iyi "
+                   "toplamı, aynı eşit yol sayısını ve aynı yolu verir. Seçim ayarlarda hatırlanır ve derse "
+                   "kaydedilir.</p>"
+                   "<p>Vorta tablosu bu adımın sütununu bir ders kitabı gibi gösterir: her kutu bir satır; komşu "
+                   "sütunun her kutusu bir sütun; hücrede o adayın toplamı (yol değeri + komşunun en iyi toplamı, "
+                   "ipucunda “yol + en iyi”), yol yoksa ya da komşuya hiç yol ulaşmıyorsa “-”; ardından “En iyi” ve "
+                   "en iyiyi veren bütün komşular (“Seçilen”). Seçilen hücreler kalın ve yeşil zeminlidir; aynı "
+                   "seçimler çizimde yeşil çizilir. Tablonun üstünde seçili satırın bağıntısı sayılarıyla yazılır, "
+                   "ör. f(4) = min{ f(2) + 7, f(3) + 1 } = min{ 9, 5 } = 5. Komşu sütun çok kutuluysa komşular "
+                   "sayfa sayfa gösterilir.</p>"
+                   "<p>Adımlar cevabı önceden vermez: son adıma kadar başlıkta en iyi toplam yoktur, adımlar "
+                   "tablosunda yalnız çözülen sütunlar doludur, en iyi yollar listesi boştur ve çizimde kırmızı ya "
+                   "da turuncu yol çizilmez. Son adımda hepsi gösterilir; pencere kapanınca çizim eski haline "
+                   "döner. Pencerenin altındaki satır çizimdeki her rengin anlamını söyler. “Yazdır” çizimi ve "
+                   "her vortanın tablosunu yazdırır (önce önizleme).</p>")),
         section(HelpText::tr("Dışa aktarmak, yazdırmak, kopyalamak"),
                 HelpText::tr("<p>Dosya menüsünde “Çizimi Dışa Aktar…” bütün çizimi, işaretliyse kırmızı yolla birlikte, "
                    "%100 boyutta PNG (bir ya da iki kat), SVG ya da PDF olarak kaydeder; türünü dosya adının "

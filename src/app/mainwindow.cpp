@@ -425,6 +425,8 @@ void MainWindow::showStages(bool keepTab)
 // undoing or redoing it does.
 void MainWindow::showSettings(Setting which, bool fromHistory)
 {
+    if (which == Setting::Recursion)
+        return; // the steps window shows it and nothing is drawn anew
     reportingErrors([&] {
         if (fromHistory)
             fillSettingControls();

@@ -54,9 +54,12 @@ PictureOverlays OverlayLayers::overlaysFor(const EdgeDataPtr &graph) const
     if (m_step.on(graph)) {
         o.highlightedStage = m_step.content.highlightedStage;
         o.chosenFrom = m_step.content.chosenFrom;
+        o.chosenEdges = m_step.content.chosenEdges;
         o.boxLabels = m_step.content.boxLabels;
         o.bestPath = m_step.content.bestPath;
     }
+    if (m_answerHidden)
+        return o;
     // The last step marks the best path as "Çiz" does; otherwise "Çiz"'s own stands.
     if (o.bestPath.empty() && m_drawnBestPath.on(graph))
         o.bestPath = m_drawnBestPath.content;

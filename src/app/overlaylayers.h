@@ -39,6 +39,10 @@ public:
     void setStepLayers(EdgeDataPtr graph, PictureOverlays step);
     void clearStepLayers();
 
+    // While the steps walk towards the answer, nothing draws it: no red path,
+    // no selected path, no edges on best paths.
+    void setAnswerHidden(bool hidden) { m_answerHidden = hidden; }
+
     // The layers that belong to this graph, composed.
     PictureOverlays overlaysFor(const EdgeDataPtr &graph) const;
 
@@ -54,6 +58,7 @@ private:
     bool m_selectedFromSteps = false;
     Layer<std::shared_ptr<const std::vector<bool>>> m_bestEdges;
     Layer<PictureOverlays> m_step;
+    bool m_answerHidden = false;
 };
 
 } // namespace stagepath

@@ -4,12 +4,15 @@
 
 #include "solutionstepswindow.h"
 
+#include "colourlegend.h"
 #include "longtextdelegate.h"
 #include "reportview.h"
+#include "tableaupanel.h"
 
 #include "solver/rankedpathtable.h"
 #include "solver/steptable.h"
 
+#include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHideEvent>
@@ -42,7 +45,7 @@ SolutionStepsWindow::SolutionStepsWindow(QWidget *parent)
     wire();
     retranslate();
     showStep();
-    resize(560, 640);
+    resize(600, 860);
 }
 
 void SolutionStepsWindow::createControls()
@@ -67,6 +70,13 @@ void SolutionStepsWindow::createControls()
     m_rankedView = named<ReportView>(this, "RankedPaths");
     m_rankedView->setModel(m_rankedTable);
     m_rankedView->setItemDelegate(new LongTextDelegate(m_rankedView));
+    m_recursionLabel = new QLabel(this);
+    m_recursion = named<QComboBox>(this, "Recursion");
+    m_recursion->addItems({QString(), QString()});
+    m_recursionLabel->setBuddy(m_recursion);
+    m_print = named<QPushButton>(this, "StepsPrint");
+    m_tableau = new TableauPanel(this);
+    m_legend = new ColourLegend(this);
     const int widths[][5] = {{60, 60, 120, 90, 90}, {50, 100, 280, 80, 0}};
     for (int c = 0; c < StepTable::ColumnCount; ++c)
         m_stepView->setColumnWidth(c, widths[0][c]);
@@ -80,6 +90,9 @@ void SolutionStepsWindow::layOut()
     for (QPushButton *b : {m_first, m_back, m_forward, m_last})
         buttons->addWidget(b);
     buttons->addStretch();
+    buttons->addWidget(m_recursionLabel);
+    buttons->addWidget(m_recursion);
+    buttons->addWidget(m_print);
     auto *count = new QHBoxLayout;
     count->addWidget(m_rankedLabel);
     count->addWidget(m_rankedCount);
@@ -90,8 +103,10 @@ void SolutionStepsWindow::layOut()
     layout->addLayout(buttons);
     layout->addWidget(m_problem, 1);
     layout->addWidget(m_stepView, 3);
+    layout->addWidget(m_tableau, 3);
     layout->addLayout(count);
     layout->addWidget(m_rankedView, 2);
+    layout->addWidget(m_legend);
 }
 
 void SolutionStepsWindow::wire()
@@ -100,6 +115,8 @@ void SolutionStepsWindow::wire()
     connect(m_back, &QPushButton::clicked, this, [this] { goToStep(m_walk.current() - 1); });
     connect(m_forward, &QPushButton::clicked, this, [this] { goToStep(m_walk.current() + 1); });
     connect(m_last, &QPushButton::clicked, this, [this] { goToStep(m_walk.count()); });
+    connect(m_recursion, &QComboBox::activated, this, [this](int index) { Q_EMIT recursionChosen(index == 1); });
+    connect(m_print, &QPushButton::clicked, this, &SolutionStepsWindow::printRequested);
     connect(m_rankedCount, &QSpinBox::valueChanged, this, &SolutionStepsWindow::rankedCountChanged);
     // Return and a double click both activate; a double click is taken on its own as well.
     connect(m_rankedView, &QAbstractItemView::activated, this,
@@ -126,6 +143,16 @@ void SolutionStepsWindow::retranslate()
     m_stepView->setAccessibleName(tr("Kutuların en iyi toplamları"));
     m_rankedView->setAccessibleName(tr("En iyi yollar"));
     m_rankedView->setToolTip(tr("Bir yola çift tıklayın: sonuç tablosunda satırı seçilir ve yol mavi çizilir."));
+    m_recursionLabel->setText(tr("Özyineleme:"));
+    m_recursion->setItemText(0, tr("İleri", "recursion"));
+    m_recursion->setItemText(1, tr("Geri", "recursion"));
+    m_recursion->setToolTip(tr("İleri: 1. sütundan her kutuya en iyi toplam. Geri: her kutudan son sütuna en iyi "
+                               "toplam; adımlar son sütundan sola doğru gider."));
+    m_recursion->setAccessibleName(m_recursionLabel->text());
+    m_print->setText(tr("Yazdır"));
+    m_print->setToolTip(tr("Çizimi ve her vortanın tablosunu yazdırır (önce önizleme)."));
+    m_tableau->retranslate();
+    m_legend->retranslate();
     m_stepTable->retranslate();
     m_rankedTable->retranslate();
     showSummary();
@@ -156,15 +183,20 @@ void SolutionStepsWindow::showSolution(const std::shared_ptr<const Solution> &so
 {
     m_working = false;
     m_walk.setSolution(solution);
+    m_rankedFrom = nullptr;
     const SolutionRequest &r = solution->request;
     m_stepTable->setSearch(r.snapshot, solution->search, solution->problem);
-    m_rankedTable->setPaths(r.snapshot, r.mode, r.rankedCount, solution->ranked, solution->problem);
     const bool tables = solution->problem.isEmpty() && solution->search;
     m_problem->setVisible(!tables);
     m_stepView->setVisible(tables);
     m_rankedView->setVisible(tables);
     showSummary();
     showStep();
+}
+
+void SolutionStepsWindow::showRecursion(bool backward)
+{
+    m_recursion->setCurrentIndex(backward ? 1 : 0);
 }
 
 void SolutionStepsWindow::showWorking()
@@ -198,7 +230,32 @@ void SolutionStepsWindow::showStep()
     m_back->setEnabled(count > 0 && step > 0);
     m_forward->setEnabled(step < count);
     m_last->setEnabled(count > 0 && step != count);
+    m_print->setEnabled(count > 0);
+    const Solution *s = m_walk.solution().get();
+    const auto program = !m_working && s ? s->program : nullptr;
+    m_stepTable->setSteps(program, step);
+    m_tableau->setStep(program, step);
+    showRankedPaths();
+    showSummary();
     showSolvedColumn();
+}
+
+// The k best paths are the answer: none while the steps walk towards it.
+void SolutionStepsWindow::showRankedPaths()
+{
+    const Solution *s = m_walk.solution().get();
+    if (m_working || !s || m_walk.hidesAnswer()) {
+        if (m_rankedFrom || m_rankedTable->rowCount() > 0) {
+            m_rankedTable->clear();
+            m_rankedFrom = nullptr;
+        }
+        return;
+    }
+    if (m_rankedFrom == s)
+        return;
+    const SolutionRequest &r = s->request;
+    m_rankedTable->setPaths(r.snapshot, r.mode, r.rankedCount, s->ranked, s->problem);
+    m_rankedFrom = s;
 }
 
 // The rows of the column the step solved are selected in the step table.
@@ -211,8 +268,9 @@ void SolutionStepsWindow::showSolvedColumn()
         return;
     }
     const GraphShape &shape = m_walk.solution()->search->shape();
-    const int first = int(shape.globalBox(step - 1, 0) - 1);
-    const int last = first + int(shape.boxCount(step - 1)) - 1;
+    const int column = m_walk.isBackward() ? shape.columnCount() - step : step - 1;
+    const int first = int(shape.globalBox(column, 0) - 1);
+    const int last = first + int(shape.boxCount(column)) - 1;
     const QModelIndex top = m_stepTable->index(first, 0);
     selection->select(QItemSelection(top, m_stepTable->index(last, StepTable::ColumnCount - 1)),
                       QItemSelectionModel::ClearAndSelect);
@@ -233,6 +291,8 @@ void SolutionStepsWindow::showSummary()
         m_summary->setText(mode);
     else if (!s->search->hasPath())
         m_summary->setText(tr("%1: bu grafikte yol yok.").arg(mode));
+    else if (m_walk.hidesAnswer())
+        m_summary->setText(tr("%1 — en iyi toplam son adımda").arg(mode));
     else
         m_summary->setText(tr("%1 — en iyi toplam: %2, bu toplamı veren yol sayısı: %3")
                                .arg(mode, m_stepTable->bestTotalText(), m_stepTable->bestPathCountText()));

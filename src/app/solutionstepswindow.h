@@ -11,6 +11,14 @@
 // double click (or Return) on a path chooses it. A graph that cannot be
 // computed is named in one line where the tables stand.
 //
+// The recursion (Recursion: "İleri", "Geri") chooses the direction of the
+// steps; the stage tableau of the step in view (StageTableau, with its
+// recurrence) stands under the step table, and a legend names the colours
+// of the drawing. While the steps walk, before the last one, nothing shows
+// the answer: no best total in the heading, only the solved columns in the
+// step table, no ranked paths. "Yazdır" prints the drawing and every stage's
+// tableau (its owner does).
+//
 // The window shows the solutions it is given and walks their steps; what the
 // steps and the chosen paths do to the drawing is up to its owner.
 
@@ -22,14 +30,17 @@
 
 #include <memory>
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
 
 namespace stagepath {
 
+class ColourLegend;
 class RankedPathTable;
 class ReportView;
+class TableauPanel;
 class StepTable;
 
 class SolutionStepsWindow : public QWidget
@@ -48,12 +59,18 @@ public:
     void showWorking();
     // Back before the first step, without stepChanged().
     void leaveSteps();
+    // The lesson's recursion shown in Recursion, without recursionChosen().
+    void showRecursion(bool backward);
+    const TableauPanel *tableau() const { return m_tableau; }
 
 Q_SIGNALS:
     void stepChanged();
     void rankedCountChanged(int count);
     // A ranked path was chosen (its row in rankedPaths()).
     void rankedPathChosen(int row);
+    // The user chose the recursion in Recursion.
+    void recursionChosen(bool backward);
+    void printRequested();
     // The user closed the window.
     void closed();
 
@@ -70,11 +87,13 @@ private:
     void showStep();
     void showSolvedColumn();
     void showSummary();
+    void showRankedPaths();
 
     StepTable *m_stepTable;
     RankedPathTable *m_rankedTable;
     StepWalk m_walk;
     bool m_working = false;
+    const Solution *m_rankedFrom = nullptr; // the solution whose paths the ranked table shows
 
     QLabel *m_summary = nullptr;
     QLabel *m_stepText = nullptr;
@@ -87,6 +106,11 @@ private:
     QLabel *m_rankedLabel = nullptr;
     QSpinBox *m_rankedCount = nullptr;
     ReportView *m_rankedView = nullptr;
+    QLabel *m_recursionLabel = nullptr;
+    QComboBox *m_recursion = nullptr;
+    QPushButton *m_print = nullptr;
+    TableauPanel *m_tableau = nullptr;
+    ColourLegend *m_legend = nullptr;
 };
 
 } // namespace stagepath

@@ -9,13 +9,20 @@
 #include "reportview.h"
 #include "solutionrunner.h"
 #include "solutionstepswindow.h"
+#include "usersettings.h"
+
+#include "backgroundtask.h"
 
 #include "lesson/lessondocument.h"
+#include "share/stepsprintout.h"
 #include "model/edgetable.h"
 #include "solver/rankedpathtable.h"
 #include "solver/resulttable.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QMainWindow>
 #include <QMenu>
 #include <QScreen>
@@ -36,6 +43,38 @@ SolutionViews::SolutionViews(const Parts &parts)
     m_allBestEdges->setCheckable(true);
     wire();
     retranslate();
+    takeRememberedRecursion();
+}
+
+namespace {
+
+const QString recursionKey = QStringLiteral("steps/backward");
+
+} // namespace
+
+// A lesson of no file (the start-up one, a new one) takes the recursion the
+// user chose last; an opened lesson keeps its own.
+void SolutionViews::takeRememberedRecursion()
+{
+    LessonDocument *lesson = m_parts.lesson;
+    const bool remembered = userSettings().value(recursionKey, false).toBool();
+    if (lesson->fileName().isEmpty() && lesson->settings().values.backward != remembered) {
+        SettingsState state = lesson->settings();
+        state.values.backward = remembered;
+        lesson->applySettings(state, Setting::Recursion, false);
+    }
+    m_steps->showRecursion(lesson->settings().values.backward);
+}
+
+void SolutionViews::chooseRecursion(bool backward)
+{
+    userSettings().setValue(recursionKey, backward);
+    LessonDocument *lesson = m_parts.lesson;
+    if (lesson->settings().values.backward == backward)
+        return;
+    SettingsState next = lesson->settings();
+    next.values.backward = backward;
+    lesson->changeSetting(Setting::Recursion, next);
 }
 
 void SolutionViews::wire()
@@ -51,15 +90,22 @@ void SolutionViews::wire()
     });
     connect(m_steps, &SolutionStepsWindow::rankedCountChanged, this, &SolutionViews::requestSolution);
     connect(m_steps, &SolutionStepsWindow::rankedPathChosen, this, &SolutionViews::chooseRankedPath);
+    connect(m_steps, &SolutionStepsWindow::recursionChosen, this, &SolutionViews::chooseRecursion);
+    connect(m_steps, &SolutionStepsWindow::printRequested, this, &SolutionViews::printSteps);
 
     // The graph: the edge table (edits, regenerations, undo and redo, opened
     // lessons) and the mode.
     EdgeTable *edges = m_parts.lesson->edgeTable();
     connect(edges, &QAbstractItemModel::modelReset, this, &SolutionViews::followGraph);
     connect(edges, &QAbstractItemModel::dataChanged, this, &SolutionViews::followGraph);
-    connect(m_parts.lesson, &LessonDocument::lessonReplaced, this, &SolutionViews::followGraph);
+    connect(m_parts.lesson, &LessonDocument::lessonReplaced, this, [this] {
+        takeRememberedRecursion();
+        followGraph();
+    });
     connect(m_parts.lesson, &LessonDocument::settingsChanged, this, [this](Setting which) {
-        if (which == Setting::Mode)
+        if (which == Setting::Recursion)
+            m_steps->showRecursion(m_parts.lesson->settings().values.backward);
+        if (which == Setting::Mode || which == Setting::Recursion)
             followGraph();
     });
 
@@ -154,6 +200,7 @@ void SolutionViews::requestSolution()
     request.mode = m_parts.lesson->settings().values.longest ? PathMode::Longest : PathMode::Shortest;
     request.rankedCount = steps ? m_steps->rankedCount() : 0;
     request.boxTexts = steps;
+    request.recursion = m_parts.lesson->settings().values.backward ? Recursion::Backward : Recursion::Forward;
     const auto &latest = m_runner->latest();
     const bool newGraph = !latest || !latest->sameGraph(request);
     m_runner->request(request);
@@ -167,6 +214,7 @@ void SolutionViews::followGraph()
 {
     m_steps->leaveSteps();
     m_layers.clearStepLayers();
+    m_layers.setAnswerHidden(false);
     if (m_layers.selectedFromSteps())
         m_layers.clearSelectedPath();
     m_layers.clearBestEdges();
@@ -192,6 +240,7 @@ void SolutionViews::showStep()
     }
     const Solution &solution = *walk.solution();
     m_layers.setStepLayers(solution.request.snapshot, walk.overlays());
+    m_layers.setAnswerHidden(walk.hidesAnswer());
     const BestPathSearch &search = *solution.search;
     if (walk.atLast() && search.hasPath() && isListed(solution.request.snapshot)) {
         const qint64 row = m_parts.resultTable->rowOfPositions(search.positions());
@@ -210,6 +259,7 @@ void SolutionViews::leaveSteps()
 {
     m_steps->leaveSteps();
     m_layers.clearStepLayers();
+    m_layers.setAnswerHidden(false);
     if (m_layers.selectedFromSteps())
         m_layers.clearSelectedPath();
     applyLayers();
@@ -258,6 +308,33 @@ void SolutionViews::chooseRankedPath(int row)
     }
     m_layers.setSelectedPath(ranked->snapshot(), path.positions);
     applyLayers();
+}
+
+// The drawing and every stage's tableau, previewed first as actionPrint does.
+void SolutionViews::printSteps()
+{
+    const Solution *solution = m_steps->walk().solution().get();
+    if (!solution || !solution->program)
+        return;
+    const std::shared_ptr<const StageProgram> program = solution->program;
+    const QString file = m_parts.lesson->fileName();
+    const QString title = file.isEmpty() ? tr("Çözüm adımları") : tr("Çözüm adımları — %1").arg(QFileInfo(file).fileName());
+    const LessonSettings settings = m_parts.lesson->settings().values;
+    auto printout = std::make_shared<std::optional<Printout>>();
+    BackgroundTask::start(
+        m_steps, tr("Baskı hazırlanıyor…"),
+        [=](TaskProgress &) { printout->emplace(gatherStepsPrintout(title, settings, *program)); },
+        [this, printout](bool cancelled) {
+            if (cancelled || !*printout)
+                return;
+            auto *dialog = new QPrintPreviewDialog(m_steps);
+            dialog->setObjectName(QStringLiteral("PrintPreview"));
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->printer()->setDocName(printout->value().content().title);
+            connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                    [printout](QPrinter *printer) { printout->value().print(printer); });
+            dialog->open();
+        });
 }
 
 void SolutionViews::applyLayers()

@@ -77,6 +77,8 @@ private Q_SLOTS:
     void leaveSteps();
     void showSolution(const std::shared_ptr<const Solution> &solution);
     void chooseRankedPath(int row);
+    void chooseRecursion(bool backward);
+    void printSteps();
 
 private:
     void wire();
@@ -86,6 +88,7 @@ private:
     bool isListed(const EdgeDataPtr &graph) const;
     void selectResultRow(qint64 row, bool fromSteps);
     void placeBesideWindow();
+    void takeRememberedRecursion();
 
     Parts m_parts;
     SolutionRunner *m_runner;

@@ -5,11 +5,12 @@
 #pragma once
 // The dynamic program walked column by column over a solution. Step 0 is
 // before the walk and adds nothing to the drawing. Step c, from 1 to the
-// number of columns, has columns 1 to c solved: each solved box's best total
-// is written beside its circle and the edge it chose from the previous
-// column is marked, the stage that solved column c is highlighted (none at
-// step 1, where every total is 0) and, at the last step, the best path is
-// marked in red as "Çiz" marks it.
+// number of columns, has c columns solved (forward columns 1 to c, backward
+// the last c): each solved box's best total is written beside its circle and
+// the edge it chose is marked, the stage that solved the step's column is
+// highlighted with every tied choice of its tableau marked (none at step 1,
+// where every total is 0) and, at the last step, the best path is marked in
+// red as "Çiz" marks it.
 
 #include "drawing/overlays.h"
 #include "solver/solution.h"
@@ -35,6 +36,9 @@ public:
     int current() const { return m_step; }
     bool isWalking() const { return m_step > 0; }
     bool atLast() const { return m_step > 0 && m_step == count(); }
+    // Walking, before the last step: what is not solved yet stays hidden.
+    bool hidesAnswer() const { return m_step > 0 && m_step < count(); }
+    bool isBackward() const;
     // Clamped to 0 ... count().
     void goTo(int step);
 

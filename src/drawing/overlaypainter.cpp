@@ -98,6 +98,7 @@ void OverlayPainter::paint(QPainter &painter) const
         m_lines.paint(painter, stage);
     }
     paintChosenEdges(painter);
+    paintChosenRows(painter);
     paintLabels(painter);
     // The best path is the most prominent line: on top, and never thinner
     // than a layer it lies over, so that none shows beside it.
@@ -145,6 +146,27 @@ void OverlayPainter::paintChosenEdges(QPainter &painter) const
             if (from >= 0 && from < shape.boxCount(s))
                 batch.add(g.edgeLine(s, from, m), kChosenEdgeColour);
         }
+    }
+}
+
+void OverlayPainter::paintChosenRows(QPainter &painter) const
+{
+    const auto &rows = m_state.layers.chosenEdges;
+    const GraphShape &shape = m_content.edges->shape;
+    if (!rows || rows->empty())
+        return;
+    const GraphGeometry &g = m_content.geometry;
+    m_map.useDevicePixels(painter);
+    SegmentBatch batch(painter, m_map, m_device, kChosenEdgeWidth);
+    for (const qint64 row : *rows) {
+        if (row < 0 || row >= shape.edgeCount())
+            continue;
+        const GraphShape::Edge e = shape.edgeAt(row);
+        const double x1 = g.columnX(e.stage), x2 = g.columnX(e.stage + 1);
+        if (std::max(x1, x2) + std::abs(g.radius()) < m_area.left() - kChosenEdgeWidth
+            || std::min(x1, x2) - std::abs(g.radius()) > m_area.right() + kChosenEdgeWidth)
+            continue;
+        batch.add(g.edgeLine(e.stage, e.from, e.to), kChosenEdgeColour);
     }
 }
 

@@ -46,6 +46,7 @@ public:
 private:
     void paintPath(QPainter &painter, const std::vector<qint64> &positions, QRgb colour, double width) const;
     void paintChosenEdges(QPainter &painter) const;
+    void paintChosenRows(QPainter &painter) const;
     void paintLabels(QPainter &painter) const;
 
     const GraphPicture::Content &m_content;

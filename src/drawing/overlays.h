@@ -32,6 +32,10 @@ struct PictureOverlays {
     // By 0-based global box index: the position, in the previous column, of
     // the box its chosen incoming edge comes from; -1 for none.
     std::shared_ptr<const std::vector<qint64>> chosenFrom;
+    // Further chosen edges, by edge row in increasing order, drawn as those
+    // of chosenFrom: a choice that is no incoming edge (the backward
+    // recursion chooses the road on) and every tied choice of a stage.
+    std::shared_ptr<const std::vector<qint64>> chosenEdges;
     // By 0-based global box index: a label written beside the circle; empty for none.
     std::shared_ptr<const std::vector<QString>> boxLabels;
     // The best path: the 0-based box position in each column; one segment

@@ -245,6 +245,8 @@ private:
             problem = readSwitch("colourLines", settings.colourLines);
         if (problem.isEmpty())
             problem = readSwitch("longest", settings.longest);
+        if (problem.isEmpty())
+            problem = readRecursion(settings.backward);
         return problem;
     }
 
@@ -343,6 +345,17 @@ private:
             *flag = v.toBool();
         }
         origin = std::move(read);
+        return {};
+    }
+
+    // "recursion": "forward" (also when left out) or "backward".
+    QString readRecursion(bool &backward) const
+    {
+        const QJsonValue value = optional("recursion").value_or(QJsonValue(QStringLiteral("forward")));
+        if (value != QJsonValue(QStringLiteral("forward")) && value != QJsonValue(QStringLiteral("backward")))
+            return LessonFile::tr("\"recursion\" alanı \"forward\" ya da \"backward\" olmalı, %1 değil")
+                .arg(spelled(value));
+        backward = value.toString() == QLatin1String("backward");
         return {};
     }
 

@@ -32,7 +32,7 @@ struct SettingsState {
 };
 
 // Which setting a step changes.
-enum class Setting { XSpacing, YSpacing, PenWidth, CircleSize, ColourLines, Mode };
+enum class Setting { XSpacing, YSpacing, PenWidth, CircleSize, ColourLines, Mode, Recursion };
 
 // What a step of the tables changed.
 enum class TableChange {

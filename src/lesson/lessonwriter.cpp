@@ -205,9 +205,19 @@ QByteArray writeLesson(const Lesson &lesson)
     appendSetting(out, "penWidth", s.penWidth);
     appendSetting(out, "circleSize", s.circleSize);
     appendSwitch(out, "colourLines", s.colourLines);
-    appendSwitch(out, "longest", s.longest, !lesson.origin);
-    if (lesson.origin)
+    appendSwitch(out, "longest", s.longest, true);
+    // Keys that only some lessons have follow, each after a comma; a lesson
+    // without them is written exactly as before they existed.
+    const auto nextKey = [&out] { out.chop(1); out += ",\n"; };
+    if (lesson.origin) {
+        nextKey();
         appendOrigin(out, *lesson.origin);
+    }
+    // The forward recursion is the one a file without the key means.
+    if (s.backward) {
+        nextKey();
+        out += "    \"recursion\": \"backward\"\n";
+    }
     out += "}\n";
     return out;
 }

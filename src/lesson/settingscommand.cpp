@@ -43,6 +43,7 @@ void SettingsCommand::describe()
         setText(is.colourLines ? tr("çizgileri renklendir: açık") : tr("çizgileri renklendir: kapalı"));
         break;
     case Setting::Mode: setText(tr("%1 → %2").arg(modeName(was.longest), modeName(is.longest))); break;
+    case Setting::Recursion: setText(is.backward ? tr("özyineleme: Geri") : tr("özyineleme: İleri")); break;
     }
 }
 

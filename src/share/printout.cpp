@@ -79,6 +79,8 @@ void measureColumns(TableExcerpt &table)
     for (int c = 0; c < table.headers.size(); ++c)
         table.widths[size_t(c)] = headerMetrics.horizontalAdvance(table.headers[c]);
     for (const QStringList &row : table.rows) {
+        if (row.size() == 1)
+            continue;
         for (int c = 0; c < row.size() && c < table.headers.size(); ++c)
             table.widths[size_t(c)] = std::max(table.widths[size_t(c)], metrics.horizontalAdvance(row[c]));
     }
@@ -145,6 +147,11 @@ PrintoutContent Printout::gather(const QString &title, EdgeDataPtr edges, const 
     return content;
 }
 
+void Printout::measure(TableExcerpt &table)
+{
+    measureColumns(table);
+}
+
 Printout::Printout(PrintoutContent content)
     : m_content(std::move(content))
 {
@@ -157,9 +164,12 @@ void Printout::print(QPagedPaintDevice *device) const
         return;
     const QRectF page(QPointF(), device->pageLayout().paintRectPixels(device->logicalDpiX()).size());
     paintFirstPage(painter, page);
-    paintTable(painter, device, page, m_content.edges);
+    if (m_content.edges.rowCount > 0 || m_content.tableaux.rowCount == 0)
+        paintTable(painter, device, page, m_content.edges);
     if (m_content.results.rowCount > 0)
         paintTable(painter, device, page, m_content.results);
+    if (m_content.tableaux.rowCount > 0)
+        paintTable(painter, device, page, m_content.tableaux);
     painter.end();
 }
 

@@ -48,6 +48,7 @@ struct PrintoutContent {
     QStringList bestPathLines;  // the mode and total, the path text; or why there is no path
     TableExcerpt edges;
     TableExcerpt results;       // no rows when nothing is listed
+    TableExcerpt tableaux;      // the solution steps' tableaux, when printed (stepsprintout.h)
 };
 
 class Printout
@@ -65,6 +66,9 @@ public:
     // edges and settings: the lesson; listed: the result table's listing.
     static PrintoutContent gather(const QString &title, EdgeDataPtr edges, const LessonSettings &settings,
                                   const ListedPaths &listed);
+
+    // Measures a table's columns for print (a row of one cell is a line across the table).
+    static void measure(TableExcerpt &table);
 
     explicit Printout(PrintoutContent content);
     const PrintoutContent &content() const { return m_content; }

@@ -43,6 +43,14 @@ std::shared_ptr<const std::vector<QString>> boxTexts(const BestPathSearch &searc
     return texts;
 }
 
+std::shared_ptr<const std::vector<QString>> programTexts(const StageProgram &program)
+{
+    auto texts = std::make_shared<std::vector<QString>>(size_t(program.shape().totalBoxes()));
+    for (size_t box = 0; box < texts->size(); ++box)
+        (*texts)[box] = program.reachable(qint64(box)) ? formatNumber(program.best(qint64(box))) : QStringLiteral("-");
+    return texts;
+}
+
 } // namespace
 
 std::shared_ptr<const Solution> solve(const SolutionRequest &request, const Solution *earlier)
@@ -60,6 +68,10 @@ std::shared_ptr<const Solution> solve(const SolutionRequest &request, const Solu
         solution->boxTexts = earlier->boxTexts;
         if (earlier->request.rankedCount == request.rankedCount)
             solution->ranked = earlier->ranked;
+        if (earlier->program && earlier->program->recursion() == request.recursion) {
+            solution->program = earlier->program;
+            solution->programTexts = earlier->programTexts;
+        }
     } else if (const auto problem = checkComputable(data)) {
         solution->problem = *problem;
     } else {
@@ -74,8 +86,14 @@ std::shared_ptr<const Solution> solve(const SolutionRequest &request, const Solu
         return solution;
     if (request.boxTexts && !solution->boxTexts)
         solution->boxTexts = boxTexts(*solution->search);
-    if (!request.boxTexts)
+    if (!request.boxTexts) {
         solution->boxTexts.reset();
+        solution->program.reset();
+        solution->programTexts.reset();
+    } else if (!solution->program) {
+        solution->program = std::make_shared<const StageProgram>(request.snapshot, request.mode, request.recursion);
+        solution->programTexts = programTexts(*solution->program);
+    }
     if (request.rankedCount > 0 && !solution->ranked)
         solution->ranked =
             std::make_shared<const std::vector<RankedPath>>(rankedPaths(data, request.mode, request.rankedCount));

@@ -14,6 +14,7 @@
 #include "model/graphdata.h"
 #include "pathmode.h"
 #include "rankedpaths.h"
+#include "stagetableau.h"
 
 #include <QString>
 
@@ -27,6 +28,8 @@ struct SolutionRequest {
     PathMode mode = PathMode::Shortest;
     int rankedCount = 0;    // how many best paths to rank; 0 for none
     bool boxTexts = false;  // write every box's best total
+    // The direction of the stage tableaux, worked out along with the box texts.
+    Recursion recursion = Recursion::Forward;
 };
 
 struct Solution {
@@ -41,6 +44,11 @@ struct Solution {
     // it on its first best partial path; -1 in column 1.
     std::shared_ptr<const std::vector<qint64>> previousPositions;
     RankedPathsPtr ranked; // the rankedCount best paths, when asked for
+    // The stage tableaux in the request's direction, with the box texts.
+    std::shared_ptr<const StageProgram> program;
+    // By 0-based box: its best total in the program's direction in the
+    // general number form, "-" without a path (with the program).
+    std::shared_ptr<const std::vector<QString>> programTexts;
 
     // The same graph in the same mode: the program and the edges carry over.
     bool sameGraph(const SolutionRequest &other) const

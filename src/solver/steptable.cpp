@@ -47,6 +47,25 @@ void StepTable::clear()
     endResetModel();
 }
 
+void StepTable::setSteps(std::shared_ptr<const StageProgram> program, int step)
+{
+    const bool wasBackward = isBackward();
+    m_program = std::move(program);
+    m_step = m_program ? step : 0;
+    if (wasBackward != isBackward())
+        Q_EMIT headerDataChanged(Qt::Horizontal, PreviousColumn, PreviousColumn);
+    if (rows() > 0)
+        Q_EMIT dataChanged(index(0, TotalColumn), index(rows() - 1, ColumnCount - 1));
+}
+
+bool StepTable::isHidden(int box) const
+{
+    if (!m_program || m_step <= 0 || m_step >= m_program->stepCount()
+        || m_program->shape().totalBoxes() != m_search->shape().totalBoxes())
+        return false;
+    return !m_program->isSolvedBy(m_search->columnOf(box), m_step);
+}
+
 QString StepTable::bestTotalText() const
 {
     return m_search && m_search->hasPath() ? formatNumber(m_search->total()) : QString();
@@ -70,7 +89,9 @@ QString StepTable::headerText(int column) const
     case BoxColumn: return QCoreApplication::translate("StepTable", "Kutu");
     case ColumnColumn: return QCoreApplication::translate("StepTable", "Sütun");
     case TotalColumn: return QCoreApplication::translate("StepTable", "En iyi toplam");
-    case PreviousColumn: return QCoreApplication::translate("StepTable", "Önceki kutu");
+    case PreviousColumn:
+        return isBackward() ? QCoreApplication::translate("StepTable", "Sonraki kutu")
+                            : QCoreApplication::translate("StepTable", "Önceki kutu");
     case TiesColumn: return QCoreApplication::translate("StepTable", "Eşit yollar");
     default: return QString();
     }
@@ -78,6 +99,16 @@ QString StepTable::headerText(int column) const
 
 QString StepTable::cellText(int box, int column) const
 {
+    if (column >= TotalColumn && isHidden(box))
+        return QString();
+    if (column >= TotalColumn && isBackward() && m_program->shape().totalBoxes() == m_search->shape().totalBoxes()) {
+        const StageProgram &p = *m_program;
+        if (column == TotalColumn)
+            return p.reachable(box) ? formatNumber(p.best(box)) : QStringLiteral("-");
+        if (column == PreviousColumn)
+            return p.firstChoice(box) < 0 ? QString() : p.data().boxLabel(p.firstChoice(box) + 1);
+        return countText(p.tieCount(box));
+    }
     switch (column) {
     case BoxColumn: return QString::number(box + 1);
     case ColumnColumn: return QString::number(m_search->columnOf(box) + 1);

@@ -18,6 +18,7 @@
 #include "bestpathsearch.h"
 #include "model/graphdata.h"
 #include "pathmode.h"
+#include "stagetableau.h"
 #include "texttable.h"
 
 #include <memory>
@@ -43,6 +44,13 @@ public:
     void setSearch(EdgeDataPtr snapshot, std::shared_ptr<const BestPathSearch> search, const QString &problem);
     void clear();
 
+    // The walk through the steps: with a backward program, "En iyi toplam",
+    // the fourth column ("Sonraki kutu": the box after this one on its first
+    // best partial path to the last column) and "Eşit yollar" are the
+    // program's; at a step before the last (1 ... stepCount() - 1) the boxes
+    // of the columns not solved yet show none of them. Step 0 shows all.
+    void setSteps(std::shared_ptr<const StageProgram> program, int step);
+
     QString problem() const { return m_problem; }
     // The search behind the rows (the drawing reads the edges on best paths
     // and each box's chosen edge from it); null while there are no rows.
@@ -63,6 +71,11 @@ protected:
     QString headerText(int column) const override;
 
 private:
+    bool isBackward() const { return m_program && m_program->recursion() == Recursion::Backward; }
+    bool isHidden(int box) const;
+
+    std::shared_ptr<const StageProgram> m_program;
+    int m_step = 0;
     EdgeDataPtr m_snapshot;
     std::shared_ptr<const BestPathSearch> m_search;
     QString m_problem;

@@ -10,6 +10,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -407,11 +408,11 @@ private Q_SLOTS:
             QCOMPARE(anyAround(solved, quarter(e.from, e.to), isRed), onPath);
             QCOMPARE(anyAround(last, quarter(e.from, e.to), isRed), onPath);
         }
-        // Stepping back leaves "Çiz"'s red path as it was.
+        // A step before the last hides "Çiz"'s red path; leaving the steps brings it back.
         openSteps();
         press("StepLast");
         press("StepBack");
-        QVERIFY(anyIn(drawing(), solved.rect(), isRed));
+        QVERIFY(!anyIn(drawing(), solved.rect(), isRed));
         steps()->close();
         QCOMPARE(drawing(), solved);
     }
@@ -462,6 +463,66 @@ private Q_SLOTS:
             if (!part.startsWith('('))
                 boxes.push_back(part.toLongLong());
         QVERIFY(blueOn(boxes));
+    }
+
+    // The stagecoach lesson worked backward: the first step shows no best
+    // total, no ranked path, no red or orange line; each step's tableau is the
+    // board's; the last step shows everything.
+    void backwardStepsRevealTheAnswerOnlyAtTheLast()
+    {
+        setLesson({1, 3, 3, 2, 1}, {"2", "4", "3", "7", "4", "6", "3", "2", "4", "4", "1", "5", "1", "4", "6", "3",
+                                    "3", "3", "3", "4"});
+        m_counts = {1, 3, 3, 2, 1};
+        child<QAction>("actionAllBestPaths")->setChecked(true);
+        openSteps();
+        QAbstractItemModelTester tester(model("StageTableau"), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QCOMPARE(model("StageTableau")->rowCount(), 0);
+        auto *recursion = child<QComboBox>("Recursion");
+        QCOMPARE(recursion->count(), 2);
+        recursion->setCurrentIndex(1);
+        Q_EMIT recursion->activated(1);
+        QCOMPARE(model("StepTable")->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Sonraki kutu"));
+        auto texts = [this] {
+            QString all;
+            for (auto *label : steps()->findChildren<QLabel *>())
+                if (label->isVisible())
+                    all += label->text() + u'\n';
+            return all;
+        };
+        press("StepFirst");
+        QVERIFY2(!texts().contains(QStringLiteral("11")), qPrintable(texts()));
+        QCOMPARE(model("RankedPaths")->rowCount(), 0);
+        QCOMPARE(cell("StepTable", 0, 2), QString());  // box 1 is solved last
+        QCOMPARE(cell("StepTable", 9, 2), QStringLiteral("0"));
+        const QImage first = drawing();
+        QVERIFY(!anyIn(first, first.rect(), isRed));
+        QVERIFY(!anyIn(first, first.rect(), isOrange));
+        press("StepForward");
+        press("StepForward");
+        press("StepForward"); // column 2, from column 3
+        const QStringList rowB{"2", "11", "11", "12", "11", "5, 6"};
+        for (int c = 0; c < rowB.size(); ++c)
+            QCOMPARE(cell("StageTableau", 0, c), rowB[c]);
+        QCOMPARE(model("StageTableau")->index(0, 3).data(Qt::ToolTipRole).toString(), QStringLiteral("6 + 6"));
+        QVERIFY(texts().contains(QStringLiteral("f(2) = min{ 7 + f(5), 4 + f(6), 6 + f(7) } = min{ 11, 11, 12 } = 11")));
+        QCOMPARE(cell("StepTable", 1, 3), QStringLiteral("5"));
+        QCOMPARE(cell("StepTable", 0, 2), QString());
+        QVERIFY(!anyIn(drawing(), first.rect(), isRed));
+        press("StepLast");
+        QVERIFY(texts().contains(QStringLiteral("en iyi toplam: 11")));
+        QCOMPARE(cell("StepTable", 0, 2), QStringLiteral("11"));
+        QCOMPARE(cell("StepTable", 0, 4), QStringLiteral("3"));
+        QVERIFY(model("RankedPaths")->rowCount() > 0);
+        const QImage last = drawing();
+        // "Çiz"'s path, A-C-E-H-J, in red.
+        for (const Edge &e : edges()) {
+            const std::vector<qint64> path{1, 3, 5, 8, 10};
+            const bool onPath = std::count(path.begin(), path.end(), e.from) + std::count(path.begin(), path.end(), e.to) == 2;
+            QCOMPARE(anyAround(last, quarter(e.from, e.to), isRed), onPath);
+        }
+        recursion->setCurrentIndex(0);
+        Q_EMIT recursion->activated(0);
+        child<QAction>("actionAllBestPaths")->setChecked(false);
     }
 
     void everyBestEdgeIsDrawnSoTiesShow()

@@ -74,6 +74,7 @@ inline Lesson randomLesson(QRandomGenerator &rng)
     s.circleSize = rng.bounded(10, 21);
     s.colourLines = rng.bounded(2);
     s.longest = rng.bounded(2);
+    s.backward = rng.bounded(2);
     return lesson;
 }
 

@@ -100,13 +100,14 @@ QString shown(const LessonDocument &document)
         parts << tables.edges->text(row) + u'=' + QString::number(tables.edges->value(row), 'g', 17);
     const SettingsState &s = document.settings();
     parts << s.xText << s.yText << s.penWidthText
-          << QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+          << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8")
                  .arg(s.values.xSpacing)
                  .arg(s.values.ySpacing)
                  .arg(s.values.penWidth)
                  .arg(s.values.circleSize)
                  .arg(s.values.colourLines)
                  .arg(s.values.longest)
+                 .arg(s.values.backward)
                  .arg(tables.edges->shape.boxCounts().size());
     return parts.join(u'|');
 }
@@ -201,7 +202,7 @@ public:
     QString changeSetting()
     {
         SettingsState next = document.settings();
-        const auto which = Setting(rng.bounded(6));
+        const auto which = Setting(rng.bounded(7));
         switch (which) {
         case Setting::XSpacing: next.xText = lessons::countText(rng.bounded(300), rng); next.values.xSpacing = next.xText.toDouble(); break;
         case Setting::YSpacing: next.yText = QString::number(rng.bounded(300)); next.values.ySpacing = next.yText.toDouble(); break;
@@ -209,6 +210,7 @@ public:
         case Setting::CircleSize: next.values.circleSize = rng.bounded(10, 21); break;
         case Setting::ColourLines: next.values.colourLines = !next.values.colourLines; break;
         case Setting::Mode: next.values.longest = !next.values.longest; break;
+        case Setting::Recursion: next.values.backward = !next.values.backward; break;
         }
         document.changeSetting(which, next);
         return QStringLiteral("setting");

@@ -246,6 +246,7 @@ private Q_SLOTS:
         QTest::newRow("pen width 0") << fileWith("[1]", "[]", R"(, "penWidth": 0.4)") << "\"penWidth\" alanı";
         QTest::newRow("circle 9") << fileWith("[1]", "[]", R"(, "circleSize": 9)") << "\"circleSize\" alanı";
         QTest::newRow("colouring as text") << fileWith("[1]", "[]", R"(, "colourLines": "evet")") << "\"colourLines\" alanı";
+        QTest::newRow("unknown recursion") << fileWith("[1]", "[]", R"(, "recursion": "sideways")") << "\"recursion\" alanı";
 
         QByteArray columns = "[";
         for (int i = 0; i < 1002; ++i)
