@@ -7,6 +7,7 @@
 // as a lesson file keeps it. Qt Core only, so that programs without a window
 // can read, change and write lessons.
 
+#include "model/exerciseanswers.h"
 #include "model/graphdata.h"
 #include "model/lessonsettings.h"
 
@@ -22,6 +23,8 @@ struct Lesson {
     // of those typed otherwise than in the general number form.
     EdgeDataPtr edges;
     LessonSettings settings;
+    // What a student answered in exercise mode.
+    ExerciseAnswers answers;
 };
 
 } // namespace stagepath

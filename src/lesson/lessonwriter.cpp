@@ -135,6 +135,29 @@ void appendSwitch(QByteArray &out, const char *key, bool on, bool last = false)
     out += last ? "\n" : ",\n";
 }
 
+// "answers": {"path": "...", "total": "...", "boxTotals": {"box": "text", ...}, "revealedColumns": n},
+// boxes numbered from 1 as the window shows them.
+void appendAnswers(QByteArray &out, const ExerciseAnswers &answers)
+{
+    out += "    \"answers\": {\n        \"path\": ";
+    appendString(out, answers.path);
+    out += ",\n        \"total\": ";
+    appendString(out, answers.total);
+    out += ",\n        \"boxTotals\": {";
+    const char *separator = "";
+    for (auto it = answers.boxTotals.constBegin(); it != answers.boxTotals.constEnd(); ++it) {
+        out += separator;
+        out += '"';
+        out += QByteArray::number(it.key() + 1);
+        out += "\": ";
+        appendString(out, it.value());
+        separator = ", ";
+    }
+    out += "},\n        \"revealedColumns\": ";
+    out += QByteArray::number(answers.revealedColumns);
+    out += "\n    },\n";
+}
+
 } // namespace
 
 QByteArray writeLesson(const Lesson &lesson)
@@ -159,8 +182,15 @@ QByteArray writeLesson(const Lesson &lesson)
     appendSetting(out, "penWidth", s.penWidth);
     appendSetting(out, "circleSize", s.circleSize);
     appendSwitch(out, "colourLines", s.colourLines);
-    appendSwitch(out, "longest", s.longest, true);
-    out += "}\n";
+    appendSwitch(out, "longest", s.longest);
+    // The exercise's fields only where a lesson has them, so that other
+    // lessons are written as before.
+    if (s.exercise)
+        appendSwitch(out, "exercise", true);
+    if (!lesson.answers.isEmpty())
+        appendAnswers(out, lesson.answers);
+    out.chop(2); // the last field's ",\n"
+    out += "\n}\n";
     return out;
 }
 

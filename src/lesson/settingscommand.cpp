@@ -43,6 +43,10 @@ void SettingsCommand::describe()
         setText(is.colourLines ? tr("çizgileri renklendir: açık") : tr("çizgileri renklendir: kapalı"));
         break;
     case Setting::Mode: setText(tr("%1 → %2").arg(modeName(was.longest), modeName(is.longest))); break;
+    case Setting::Exercise:
+        setText(is.exercise ? tr("alıştırma modu: açık") : tr("alıştırma modu: kapalı"));
+        break;
+    case Setting::Answers: setText(tr("alıştırma cevabı")); break;
     }
 }
 

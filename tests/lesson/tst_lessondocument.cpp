@@ -54,6 +54,9 @@ QString shown(const LessonDocument &document)
                  .arg(s.values.colourLines)
                  .arg(s.values.longest)
                  .arg(tables.edges->shape.boxCounts().size());
+    parts << QStringLiteral("%1 %2 %3 %4 %5").arg(s.values.exercise).arg(s.answers.path, s.answers.total).arg(s.answers.revealedColumns);
+    for (auto it = s.answers.boxTotals.cbegin(); it != s.answers.boxTotals.cend(); ++it)
+        parts << QString::number(it.key()) + u':' + it.value();
     return parts.join(u'|');
 }
 
@@ -147,7 +150,7 @@ public:
     QString changeSetting()
     {
         SettingsState next = document.settings();
-        const auto which = Setting(rng.bounded(6));
+        const auto which = Setting(rng.bounded(8));
         switch (which) {
         case Setting::XSpacing: next.xText = lessons::countText(rng.bounded(300), rng); next.values.xSpacing = next.xText.toDouble(); break;
         case Setting::YSpacing: next.yText = QString::number(rng.bounded(300)); next.values.ySpacing = next.yText.toDouble(); break;
@@ -155,6 +158,18 @@ public:
         case Setting::CircleSize: next.values.circleSize = rng.bounded(10, 21); break;
         case Setting::ColourLines: next.values.colourLines = !next.values.colourLines; break;
         case Setting::Mode: next.values.longest = !next.values.longest; break;
+        case Setting::Exercise: next.values.exercise = !next.values.exercise; break;
+        case Setting::Answers: {
+            // A keystroke in the path or the total, a typed box total, or a revealed column.
+            ExerciseAnswers &a = next.answers;
+            switch (rng.bounded(4)) {
+            case 0: a.path += QString::number(rng.bounded(10)); break;
+            case 1: a.total = lessons::valueText(rng); break;
+            case 2: a.boxTotals.insert(rng.bounded(6), lessons::valueText(rng)); break;
+            default: ++a.revealedColumns; break;
+            }
+            break;
+        }
         }
         document.changeSetting(which, next);
         return QStringLiteral("setting");
