@@ -4,6 +4,7 @@
 
 #include "mainwindow.h"
 
+#include "exercisemode.h"
 #include "helpmenu.h"
 #include "historyactions.h"
 #include "languagemenu.h"
@@ -121,6 +122,7 @@ void MainWindow::createMenus()
     m_fileMenu = menuBar()->addMenu(QString());
     m_editMenu = menuBar()->addMenu(QString());
     m_viewMenu = menuBar()->addMenu(QString());
+    m_exerciseMenu = menuBar()->addMenu(QString());
     m_helpMenu = menuBar()->addMenu(QString());
 
     m_files = new LessonFiles(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
@@ -144,6 +146,9 @@ void MainWindow::createMenus()
     m_solutionViews->addActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
+    m_exercise = new ExerciseMode({this, m_lesson, &m_controls, m_solutionViews, m_resultTable,
+                                   [this] { drawBestPath(); }});
+    m_exercise->addActions(m_exerciseMenu);
     m_helpCommands = new HelpMenu(this, m_helpMenu);
 }
 
@@ -157,6 +162,7 @@ void MainWindow::retranslateUi()
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));
+    m_exerciseMenu->setTitle(tr("Alıştırma"));
     m_helpMenu->setTitle(tr("Yardım"));
     c.stageCountLabel->setText(tr("Vorta Sayısı :"));
     c.redrawButton->setText(tr("Tekrar Çiz"));
@@ -194,6 +200,7 @@ void MainWindow::retranslateUi()
     m_pictureView->retranslate();
     m_stageNavigation->retranslate();
     m_solutionViews->retranslate();
+    m_exercise->retranslate();
     m_languageMenu->retranslate();
     m_helpCommands->retranslate();
     retranslateTables();
@@ -411,6 +418,8 @@ void MainWindow::showStages(bool keepTab)
 void MainWindow::showSettings(Setting which, bool fromHistory)
 {
     reportingErrors([&] {
+        if (which == Setting::Answers)
+            return; // the exercise panel shows them
         if (fromHistory)
             fillSettingControls();
         if (fromHistory || which != Setting::Mode)
@@ -628,6 +637,8 @@ MainWindow::Listing MainWindow::listAllPaths()
 
 void MainWindow::listPaths()
 {
+    if (m_settings.exercise)
+        return; // the totals would give the answer away
     reportingErrors([this] {
         const Listing listing = listAllPaths();
         if (listing == Listing::TooMany)
@@ -640,6 +651,8 @@ void MainWindow::listPaths()
 
 void MainWindow::drawBestPath()
 {
+    if (m_settings.exercise)
+        return;
     reportingErrors([this] {
         const Listing listing = listAllPaths();
         if (listing == Listing::Failed)

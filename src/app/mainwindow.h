@@ -48,6 +48,7 @@ class QMessageBox;
 namespace stagepath {
 
 class EdgeTable;
+class ExerciseMode;
 class HelpMenu;
 class HistoryActions;
 class LanguageMenu;
@@ -150,6 +151,7 @@ private:
     QMenu *m_fileMenu = nullptr;  // "Dosya"
     QMenu *m_editMenu = nullptr;  // "Düzen"
     QMenu *m_viewMenu = nullptr;  // "Görünüm"
+    QMenu *m_exerciseMenu = nullptr; // "Alıştırma"
     QMenu *m_helpMenu = nullptr;  // "Yardım"
 
     PictureViewport *m_pictureView = nullptr; // picture size, scroll ranges, wheel, zoom
@@ -158,6 +160,7 @@ private:
     HelpMenu *m_helpCommands = nullptr;
     ShareActions *m_share = nullptr; // export, print, copy
     SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
+    ExerciseMode *m_exercise = nullptr;       // the student solves, the window checks
 };
 
 } // namespace stagepath

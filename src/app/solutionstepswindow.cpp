@@ -159,7 +159,9 @@ void SolutionStepsWindow::showSolution(const std::shared_ptr<const Solution> &so
     const SolutionRequest &r = solution->request;
     m_stepTable->setSearch(r.snapshot, solution->search, solution->problem);
     m_rankedTable->setPaths(r.snapshot, r.mode, r.rankedCount, solution->ranked, solution->problem);
-    const bool tables = solution->problem.isEmpty() && solution->search;
+    if (m_exercise)
+        m_rankedTable->clear();
+    const bool tables = m_exercise || (solution->problem.isEmpty() && solution->search);
     m_problem->setVisible(!tables);
     m_stepView->setVisible(tables);
     m_rankedView->setVisible(tables);
@@ -181,9 +183,23 @@ void SolutionStepsWindow::leaveSteps()
     showStep();
 }
 
+void SolutionStepsWindow::setExercise(ExerciseSheet *sheet)
+{
+    m_exercise = sheet;
+    m_stepTable->setExercise(sheet);
+    if (sheet) {
+        m_rankedTable->clear();
+        m_problem->hide();
+        m_stepView->show();
+    }
+    m_walk.goTo(0);
+    showSummary();
+    showStep();
+}
+
 void SolutionStepsWindow::goToStep(int step)
 {
-    if (m_working)
+    if (m_working || m_exercise)
         return;
     m_walk.goTo(step);
     showStep();
@@ -192,7 +208,7 @@ void SolutionStepsWindow::goToStep(int step)
 
 void SolutionStepsWindow::showStep()
 {
-    const int step = m_walk.current(), count = m_working ? 0 : m_walk.count();
+    const int step = m_walk.current(), count = m_working || m_exercise ? 0 : m_walk.count();
     m_stepText->setText(count > 0 ? m_walk.text() : QString());
     m_first->setEnabled(count > 0 && step != 1);
     m_back->setEnabled(count > 0 && step > 0);
@@ -222,6 +238,12 @@ void SolutionStepsWindow::showSolvedColumn()
 void SolutionStepsWindow::showSummary()
 {
     const Solution *s = m_walk.solution().get();
+    if (m_exercise) {
+        const bool longest = s ? s->request.mode == PathMode::Longest : false;
+        m_summary->setText(tr("%1 — alıştırma: her kutunun en iyi toplamını \"En iyi toplam\" sütununa yazın.")
+                               .arg(longest ? tr("En Uzun Yol") : tr("En Kısa Yol")));
+        return;
+    }
     if (m_working || !s) {
         m_summary->setText(m_working ? tr("Hesaplanıyor…") : QString());
         return;

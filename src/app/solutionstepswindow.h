@@ -28,6 +28,7 @@ class QSpinBox;
 
 namespace stagepath {
 
+class ExerciseSheet;
 class RankedPathTable;
 class ReportView;
 class StepTable;
@@ -48,6 +49,9 @@ public:
     void showWorking();
     // Back before the first step, without stepChanged().
     void leaveSteps();
+    // Exercise mode (null: off): no step, no total, no ranked path; the step
+    // table holds the student's box totals.
+    void setExercise(ExerciseSheet *sheet);
 
 Q_SIGNALS:
     void stepChanged();
@@ -75,6 +79,7 @@ private:
     RankedPathTable *m_rankedTable;
     StepWalk m_walk;
     bool m_working = false;
+    ExerciseSheet *m_exercise = nullptr;
 
     QLabel *m_summary = nullptr;
     QLabel *m_stepText = nullptr;

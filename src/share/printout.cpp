@@ -133,7 +133,13 @@ PrintoutContent Printout::gather(const QString &title, EdgeDataPtr edges, const 
     PrintoutContent content;
     content.title = title;
     std::optional<BestPath> best;
-    content.bestPathLines = bestPathLines(*edges, settings.longest ? PathMode::Longest : PathMode::Shortest, best);
+    const PathMode mode = settings.longest ? PathMode::Longest : PathMode::Shortest;
+    if (settings.exercise) // an exercise keeps its answer: the mode only
+        content.bestPathLines = {(mode == PathMode::Shortest ? PrintoutText::tr("En Kısa Yol")
+                                                             : PrintoutText::tr("En Uzun Yol"))
+                                 + QStringLiteral(": ") + PrintoutText::tr("alıştırma")};
+    else
+        content.bestPathLines = bestPathLines(*edges, mode, best);
     content.picture = markedPicture(edges, settings, best ? best->positions : std::vector<qint64>());
     if (edges->shape.edgeCount() > maxStrokedEdges)
         content.drawing = drawingImage(content.picture);

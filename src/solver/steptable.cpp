@@ -4,6 +4,8 @@
 
 #include "steptable.h"
 
+#include "exercisesheet.h"
+
 #include "model/numbers.h"
 #include "validation.h"
 
@@ -78,6 +80,8 @@ QString StepTable::headerText(int column) const
 
 QString StepTable::cellText(int box, int column) const
 {
+    if (m_exercise)
+        return exerciseCellText(*m_exercise, box, column);
     switch (column) {
     case BoxColumn: return QString::number(box + 1);
     case ColumnColumn: return QString::number(m_search->columnOf(box) + 1);
@@ -93,6 +97,8 @@ QString StepTable::cellText(int box, int column) const
 
 int StepTable::rows() const
 {
+    if (m_exercise)
+        return int(m_exercise->boxCount());
     return m_search ? int(m_search->shape().totalBoxes()) : 0;
 }
 
