@@ -4,7 +4,7 @@
 <context>
     <name>BatchRun</name>
     <message>
-        <location filename="../src/share/batchrun.cpp" line="+61"/>
+        <location filename="../src/share/batchrun.cpp" line="+65"/>
         <source>resmin türü dosya adının uzantısından anlaşılmalı: .png, .svg ya da .pdf.</source>
         <translation>the kind of picture is told by the file name&apos;s extension: .png, .svg or .pdf.</translation>
     </message>
@@ -17,7 +17,7 @@
 <context>
     <name>BoxCountCommand</name>
     <message>
-        <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
+        <location filename="../src/lesson/boxcountcommand.cpp" line="+24"/>
         <source>kutu sayıları</source>
         <translation>box counts</translation>
     </message>
@@ -30,7 +30,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+27"/>
+        <location filename="../src/app/commandline.cpp" line="+31"/>
         <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
 
 --solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz.</source>
@@ -92,7 +92,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+22"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -100,7 +100,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../src/app/helptext.cpp" line="+39"/>
+        <location filename="../src/app/helptext.cpp" line="+43"/>
         <source>Vorta Sayısı</source>
         <translation>Number of stages</translation>
     </message>
@@ -191,6 +191,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+17"/>
+        <source>Öğrenciler için: alıştırma</source>
+        <translation>For students: exercises</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Alıştırma menüsünde “Alıştırma Modu”nu açın (öğretmeniniz bir dersi alıştırma olarak da verebilir). Bu modda cevap gizlidir: “Çiz” ve “Hesaplama Yap” kapalıdır, hiçbir yerde en iyi toplam ya da en iyi yol görünmez. Değerler ve çizim durur; “-” değerli bir çizgi, var olmayan bir yoldur.&lt;/p&gt;&lt;p&gt;Sağdaki Alıştırma panelinde “Yol” kutusuna yolunuzu yazın: her sütundan bir kutu, ilk sütundan son sütuna, numarası ya da adıyla, aralarında “-” ya da boşluk (1-4-7). Çizimde kutulara sırayla tıklayarak da kurabilirsiniz; yanlış sütundan bir kutuya tıklarsanız pencere söyler. Geri tuşu son kutuyu siler. “Toplam” kutusuna yolun toplamını yazın ve “Kontrol Et”e basın.&lt;/p&gt;&lt;p&gt;Cevap doğruysa kaç en iyi yol olduğunu da öğrenirsiniz. Yanlışsa ilk sorun söylenir: yol her sütundan bir kutu geçmiyor, yolda var olmayan bir çizgi var, toplam yolun değerlerinin toplamı değil (doğru toplam yazılır) ya da yol en iyi değil: yolun bütün en iyi yollardan ayrıldığı sütun ve orada karşılaştırılan seçenekler gösterilir.&lt;/p&gt;&lt;p&gt;Çözüm Adımları penceresinde (F6) her kutunun en iyi toplamını “En iyi toplam” sütununa yazabilirsiniz. “Kontrol Et” doğru toplamları yeşil, yanlışları kırmızı yapar; kırmızı bir hücrenin üzerinde durunca o kutuya gelen adaylar görünür. Takılırsanız “Sonraki Sütunu Göster” bir sütunun toplamlarını doldurur; “Cevabı Göster” alıştırmayı bitirir ve “Çiz” gibi en iyi yolu gösterir.&lt;/p&gt;&lt;p&gt;Cevaplarınız dersle birlikte kaydedilir ve Geri Al ile geri alınır: dosyayı öğretmeninize verebilirsiniz.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;In the Exercise menu, turn on “Exercise Mode” (your teacher may also hand out a lesson as an exercise). In this mode the answer is hidden: “Draw” and “Calculate” are disabled, and no best total or best path shows anywhere. The values and the drawing stay; a line whose value is “-” is a road that does not exist.&lt;/p&gt;&lt;p&gt;In the Exercise panel on the right, type your path in the “Path” box: one box per column, from the first column to the last, by number or by name, separated by “-” or spaces (1-4-7). You can also build it by clicking the boxes on the drawing in order; a click on a box of the wrong column is answered with words. Backspace takes the last box off. Type the path&apos;s total in the “Total” box and press “Check”.&lt;/p&gt;&lt;p&gt;A right answer also tells you how many best paths there are. A wrong one is answered with its first problem: the path does not pass one box per column, a line on the path does not exist, the total is not the sum of the path&apos;s values (the right sum is given), or the path is not a best one: the column where it leaves every best path is named, with the choices compared there.&lt;/p&gt;&lt;p&gt;In the Solution Steps window (F6) you can type each box&apos;s best total in the “Best total” column. “Check” turns the right totals green and the wrong ones red; hold the mouse over a red cell to see the candidates for that box. If you are stuck, “Show Next Column” fills in one column&apos;s totals; “Show Answer” ends the exercise and shows the best path as “Draw” does.&lt;/p&gt;&lt;p&gt;Your answers are saved with the lesson and undone with Undo: you can hand the file to your teacher.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+20"/>
         <source>Dışa aktarmak, yazdırmak, kopyalamak</source>
         <translation>Exporting, printing, copying</translation>
     </message>
@@ -238,7 +248,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>LessonFile</name>
     <message>
-        <location filename="../src/lesson/lessonreader.cpp" line="+29"/>
+        <location filename="../src/lesson/lessonreader.cpp" line="+33"/>
         <source>bir nesne kapanmıyor (&apos;}&apos; eksik)</source>
         <translation>an object is not closed (&apos;}&apos; missing)</translation>
     </message>
@@ -333,7 +343,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>nothing</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>bir stagepath ders dosyası değil (&quot;format&quot; alanı &quot;stagepath&quot; olmalı)</source>
         <translation>not a stagepath lesson file (the field &quot;format&quot; must be &quot;stagepath&quot;)</translation>
     </message>
@@ -378,7 +388,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>entry %1 of the list &quot;values&quot; (%2) must be a number or a text</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+34"/>
+        <source>&quot;answers&quot; alanı bir nesne olmalı: &quot;path&quot; ve &quot;total&quot; metin, &quot;boxTotals&quot; kutu numarasından metne, &quot;revealedColumns&quot; bir tam sayı</source>
+        <translation>the field &quot;answers&quot; must be an object: &quot;path&quot; and &quot;total&quot; texts, &quot;boxTotals&quot; from box numbers to texts, &quot;revealedColumns&quot; a whole number</translation>
+    </message>
+    <message>
+        <location line="+39"/>
         <source>&quot;%1&quot; alanı -%2 ile %2 arasında bir sayı olmalı, %3 değil</source>
         <translation>the field &quot;%1&quot; must be a number from -%2 to %2, not %3</translation>
     </message>
@@ -429,7 +444,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the file cannot be read (%1)</translation>
     </message>
     <message>
-        <location filename="../src/lesson/lessonwriter.cpp" line="+171"/>
+        <location filename="../src/lesson/lessonwriter.cpp" line="+205"/>
         <source>dosya yazmak için açılamadı</source>
         <translation>the file cannot be opened for writing</translation>
     </message>
@@ -457,7 +472,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>PictureFile</name>
     <message>
-        <location filename="../src/share/picturefile.cpp" line="+43"/>
+        <location filename="../src/share/picturefile.cpp" line="+47"/>
         <source>Çizim PNG resmi için çok büyük (%1 × %2 piksel, en çok %3 piksel); SVG ya da PDF olarak kaydedin.</source>
         <translation>The drawing is too large for a PNG image (%1 × %2 pixels, at most %3 pixels); save it as SVG or PDF.</translation>
     </message>
@@ -470,17 +485,19 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Printout</name>
     <message>
-        <location filename="../src/share/printout.cpp" line="+42"/>
+        <location filename="../src/share/printout.cpp" line="+46"/>
+        <location line="+92"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-92"/>
+        <location line="+93"/>
         <source>En Uzun Yol</source>
         <translation>Longest Path</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-86"/>
         <source>Çizilecek yol yok.</source>
         <translation>There is no path to draw.</translation>
     </message>
@@ -505,7 +522,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Result table</translation>
     </message>
     <message>
-        <location line="+133"/>
+        <location line="+32"/>
+        <source>alıştırma</source>
+        <translation>exercise</translation>
+    </message>
+    <message>
+        <location line="+107"/>
         <source>%1 (%2 satır)</source>
         <translation>%1 (%2 rows)</translation>
     </message>
@@ -518,7 +540,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+68"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -541,7 +563,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SavedFile</name>
     <message>
-        <location filename="../src/share/savedfile.cpp" line="+25"/>
+        <location filename="../src/share/savedfile.cpp" line="+29"/>
         <source>&quot;%1&quot; yazılamadı: %2.</source>
         <translation>&quot;%1&quot; could not be written: %2.</translation>
     </message>
@@ -554,7 +576,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../src/lesson/settingscommand.cpp" line="+22"/>
+        <location filename="../src/lesson/settingscommand.cpp" line="+26"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
@@ -598,11 +620,26 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>alıştırma modu: açık</source>
+        <translation>exercise mode: on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>alıştırma modu: kapalı</source>
+        <translation>exercise mode: off</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>alıştırma cevabı</source>
+        <translation>exercise answer</translation>
+    </message>
 </context>
 <context>
     <name>SolutionRunner</name>
     <message>
-        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <location filename="../src/app/solutionrunner.cpp" line="+30"/>
         <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
         <translation>Out of memory; the solution cannot be shown.</translation>
     </message>
@@ -610,7 +647,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StageCountCommand</name>
     <message>
-        <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
+        <location filename="../src/lesson/stagecountcommand.cpp" line="+22"/>
         <source>vorta sayısı %1 → %2</source>
         <translation>number of stages %1 → %2</translation>
     </message>
@@ -618,7 +655,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+66"/>
+        <location filename="../src/solver/steptable.cpp" line="+72"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -646,7 +683,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepWalk</name>
     <message>
-        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <location filename="../src/app/stepwalk.cpp" line="+56"/>
         <source>Adım 0 / %1: çizim olduğu gibi</source>
         <translation>Step 0 / %1: the drawing as it is</translation>
     </message>
@@ -669,7 +706,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Validation</name>
     <message>
-        <location filename="../src/solver/validation.cpp" line="+32"/>
+        <location filename="../src/solver/validation.cpp" line="+36"/>
         <source>%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.</source>
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
@@ -702,7 +739,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::BackgroundTask</name>
     <message>
-        <location filename="../src/app/backgroundtask.cpp" line="+57"/>
+        <location filename="../src/app/backgroundtask.cpp" line="+61"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -715,7 +752,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::CopyCommand</name>
     <message>
-        <location filename="../src/app/copycommand.cpp" line="+156"/>
+        <location filename="../src/app/copycommand.cpp" line="+160"/>
         <source>Satırlar kopyalanıyor…</source>
         <translation>Copying the rows…</translation>
     </message>
@@ -738,7 +775,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::EdgeTable</name>
     <message>
-        <location filename="../src/model/edgetable.cpp" line="+108"/>
+        <location filename="../src/model/edgetable.cpp" line="+114"/>
         <source>Değer</source>
         <translation>Value</translation>
     </message>
@@ -759,9 +796,231 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>stagepath::ExerciseCheck</name>
+    <message>
+        <location filename="../src/solver/exercisecheck.cpp" line="+63"/>
+        <source>Derste hiç sütun yok.</source>
+        <translation>The lesson has no column.</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Bir yolun toplamı sayı aralığının dışına çıkıyor.</source>
+        <translation>The total of a path goes beyond the range of numbers.</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>İlk sütunun kutularının en iyi toplamı 0&apos;dır.</source>
+        <translation>The boxes of the first column have the best total 0.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Bu kutuya var olan bir yol gelmiyor; en iyi toplamı &quot;-&quot; yazılır.</source>
+        <translation>No existing road leads to this box; its best total is written &quot;-&quot;.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adaylar (önceki kutunun en iyi toplamı + yolun değeri):</source>
+        <translation>Candidates (best total of the previous box + the road&apos;s value):</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 kutusundan: %2 + %3 = %4</source>
+        <translation>from box %1: %2 + %3 = %4</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+180"/>
+        <source>(en iyi)</source>
+        <translation>(best)</translation>
+    </message>
+    <message>
+        <location line="-176"/>
+        <source>… ve %1 aday daha</source>
+        <translation>… and %1 more candidates</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi toplam: %1</source>
+        <translation>Best total: %1</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Yolu yazın ya da çizimde kutulara sırayla tıklayın.</source>
+        <translation>Type the path, or click the boxes on the drawing in order.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yolun toplamını yazın.</source>
+        <translation>Type the path&apos;s total.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>&quot;%1&quot; bir kutu değil: kutuları numarası ya da adıyla yazın.</source>
+        <translation>&quot;%1&quot; is not a box: write the boxes by number or by name.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Yol her sütundan bir kutu geçmeli: yolun %1. kutusu (%2) %3. sütunda, %4. sütunda olmalıydı.</source>
+        <translation>The path must pass one box per column: its box number %1 (%2) is in column %3; it should be in column %4.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Yol son sütuna varmıyor: %1 kutu var, her sütundan bir tane, %2 kutu olmalı.</source>
+        <translation>The path does not reach the last column: it has %1 boxes; with one per column it needs %2.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Yolda fazla kutu var: %1 kutu yazıldı, sütun sayısı %2.</source>
+        <translation>The path has too many boxes: %1 were written, and there are %2 columns.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>%1 kutusundan %2 kutusuna yol yok (değeri &quot;-&quot;).</source>
+        <translation>There is no road from box %1 to box %2 (its value is &quot;-&quot;).</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Toplam &quot;%1&quot; bir sayı değil.</source>
+        <translation>The total &quot;%1&quot; is not a number.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Toplam yanlış: bu yolun değerlerinin toplamı %1, siz %2 yazdınız.</source>
+        <translation>The total is wrong: the values of this path add up to %1; you wrote %2.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Doğru! Bu yol en iyi yol; toplamı %1. Başka en iyi yol yok.</source>
+        <translation>Right! This path is the best path; its total is %1. There is no other best path.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Doğru! Bu yol en iyi yollardan biri; toplamı %1. En iyi yol sayısı: %2.</source>
+        <translation>Right! This path is one of the best paths; its total is %1. Number of best paths: %2.</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>(sizin seçiminiz)</source>
+        <translation>(your choice)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>… ve %1 seçenek daha</source>
+        <translation>… and %1 more choices</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>en büyük</source>
+        <translation>the greatest</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>en küçük</source>
+        <translation>the least</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Toplam doğru (%1), ama bu yol en iyi değil (%2 toplam %3). Yol 1. sütunda ayrılıyor: hiçbir en iyi yol %4 kutusundan başlamıyor. Her başlangıç kutusundan varılabilecek en iyi toplam: %5.</source>
+        <translation>The total is right (%1), but this path is not a best one (%2 total: %3). The path leaves them in column 1: no best path starts at box %4. The best total that can be reached from each starting box: %5.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Toplam doğru (%1), ama bu yol en iyi değil (%2 toplam %3). Yol %4. sütunda bütün en iyi yollardan ayrılıyor. %5 kutusundan sonra seçenekler ve her biriyle varılabilecek en iyi toplam: %6.</source>
+        <translation>The total is right (%1), but this path is not a best one (%2 total: %3). In column %4 the path leaves every best path. The choices after box %5, each with the best total it can still reach: %6.</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::ExerciseMode</name>
+    <message>
+        <location filename="../src/app/exercisemode.cpp" line="+175"/>
+        <source>Alıştırma Modu</source>
+        <translation>Exercise Mode</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cevabı gizler: yolu ve toplamları siz bulursunuz, pencere kontrol eder.</source>
+        <translation>Hides the answer: you find the path and the totals, the window checks them.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kontrol Et</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sonraki Sütunu Göster</source>
+        <translation>Show Next Column</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cevabı Göster</source>
+        <translation>Show Answer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alıştırma</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>En iyi yolu bulun. Çizimde kutulara ilk sütundan son sütuna sırayla tıklayın ya da kutuları yazın (örneğin 1-4-7). Geri tuşu son kutuyu siler. Kutuların en iyi toplamlarını Çözüm Adımları penceresine (F6) yazabilirsiniz.</source>
+        <translation>Find the best path. Click the boxes on the drawing in order from the first column to the last, or type them (for example 1-4-7). Backspace takes the last box off. You can type the boxes&apos; best totals in the Solution Steps window (F6).</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Yol:</source>
+        <translation>&amp;Path:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Toplam:</source>
+        <translation>&amp;Total:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>örneğin 1-4-7</source>
+        <translation>for example 1-4-7</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>yolun toplamı</source>
+        <translation>the path&apos;s total</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Yol</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toplam</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sonuç</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <location line="+89"/>
+        <source>Bütün sütunların toplamları gösterildi.</source>
+        <translation>The totals of every column are shown.</translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Yol son sütuna vardı; %1 kutusu eklenmedi.</source>
+        <translation>The path has reached the last column; box %1 was not added.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 kutusu %2. sütunda; yolun sıradaki kutusu %3. sütundan olmalı.</source>
+        <translation>Box %1 is in column %2; the path&apos;s next box must be from column %3.</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::FileWork</name>
     <message>
-        <location filename="../src/app/filework.cpp" line="+59"/>
+        <location filename="../src/app/filework.cpp" line="+63"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -769,7 +1028,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpMenu</name>
     <message>
-        <location filename="../src/app/helpmenu.cpp" line="+27"/>
+        <location filename="../src/app/helpmenu.cpp" line="+31"/>
         <source>Yardım Konuları</source>
         <translation>Help Contents</translation>
     </message>
@@ -782,7 +1041,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpWindow</name>
     <message>
-        <location filename="../src/app/helpwindow.cpp" line="+28"/>
+        <location filename="../src/app/helpwindow.cpp" line="+32"/>
         <source>En Kısa Yol — Yardım</source>
         <translation>Shortest Path — Help</translation>
     </message>
@@ -790,7 +1049,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+60"/>
+        <location filename="../src/app/historyactions.cpp" line="+64"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -803,7 +1062,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+70"/>
+        <location filename="../src/app/languagemenu.cpp" line="+74"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -821,7 +1080,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+106"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+110"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -926,12 +1185,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+355"/>
+        <location filename="../src/app/mainwindow.cpp" line="+366"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="-202"/>
+        <location line="-204"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -944,6 +1203,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+1"/>
         <source>Görünüm</source>
         <translation>View</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Alıştırma</source>
+        <translation>Exercise</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -992,18 +1256,18 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
-        <location line="+491"/>
+        <location line="+498"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
-        <location line="-490"/>
-        <location line="+490"/>
+        <location line="-497"/>
+        <location line="+497"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="-489"/>
+        <location line="-496"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -1053,7 +1317,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Results</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+90"/>
         <source>%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.</source>
         <translation>%1 spacing must be a number from %2 to %3; the previous value (%4) is used.</translation>
     </message>
@@ -1063,7 +1327,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Pen width must be a number from 1 to %1; the previous value (%2) is used.</translation>
     </message>
     <message>
-        <location line="+173"/>
+        <location line="+175"/>
         <source>Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor.</source>
         <translation>There was not enough memory, so the command was not done. The window goes on working.</translation>
     </message>
@@ -1094,7 +1358,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>The listed paths were not changed.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+36"/>
         <source>Çizilecek yol yok.</source>
         <translation>There is no path to draw.</translation>
     </message>
@@ -1107,7 +1371,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureExport</name>
     <message>
-        <location filename="../src/app/pictureexport.cpp" line="+26"/>
+        <location filename="../src/app/pictureexport.cpp" line="+30"/>
         <source>PNG resmi (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -1145,7 +1409,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureViewport</name>
     <message>
-        <location filename="../src/app/pictureviewport.cpp" line="+36"/>
+        <location filename="../src/app/pictureviewport.cpp" line="+40"/>
         <source>Yakınlaştır</source>
         <translation>Zoom In</translation>
     </message>
@@ -1163,7 +1427,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PrintCommand</name>
     <message>
-        <location filename="../src/app/printcommand.cpp" line="+35"/>
+        <location filename="../src/app/printcommand.cpp" line="+39"/>
         <source>Baskı hazırlanıyor…</source>
         <translation>Preparing the printout…</translation>
     </message>
@@ -1171,7 +1435,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ResultTable</name>
     <message>
-        <location filename="../src/solver/resulttable.cpp" line="+15"/>
+        <location filename="../src/solver/resulttable.cpp" line="+19"/>
         <location line="+17"/>
         <source>Toplam</source>
         <translation>Total</translation>
@@ -1186,7 +1450,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ShareActions</name>
     <message>
-        <location filename="../src/app/shareactions.cpp" line="+26"/>
+        <location filename="../src/app/shareactions.cpp" line="+30"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -1224,7 +1488,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionStepsWindow</name>
     <message>
-        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+113"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1289,17 +1553,24 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Double-click a path: its row is selected in the result table and the path is drawn in blue.</translation>
     </message>
     <message>
-        <location line="+98"/>
+        <location line="+115"/>
+        <source>%1 — alıştırma: her kutunun en iyi toplamını &quot;En iyi toplam&quot; sütununa yazın.</source>
+        <translation>%1 — exercise: type each box&apos;s best total in the &quot;Best total&quot; column.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Hesaplanıyor…</source>
         <translation>Working it out…</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-4"/>
+        <location line="+7"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-7"/>
+        <location line="+7"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
@@ -1322,7 +1593,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionViews</name>
     <message>
-        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <location filename="../src/app/solutionviews.cpp" line="+81"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1345,7 +1616,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageNavigation</name>
     <message>
-        <location filename="../src/app/stagenavigation.cpp" line="+29"/>
+        <location filename="../src/app/stagenavigation.cpp" line="+33"/>
         <source>Sonraki Vorta</source>
         <translation>Next Stage</translation>
     </message>
@@ -1358,7 +1629,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageTable</name>
     <message>
-        <location filename="../src/model/stagetable.cpp" line="+25"/>
+        <location filename="../src/model/stagetable.cpp" line="+29"/>
         <source>%1.Vorta</source>
         <translation>Stage %1</translation>
     </message>
@@ -1416,7 +1687,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TableExport</name>
     <message>
-        <location filename="../src/app/tableexport.cpp" line="+31"/>
+        <location filename="../src/app/tableexport.cpp" line="+35"/>
         <source>Sonuç tablosu, CSV (*.csv)</source>
         <translation>Result table, CSV (*.csv)</translation>
     </message>

@@ -12,7 +12,9 @@
 #include "solver/exercisesheet.h"
 #include "solver/resulttable.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -66,7 +68,7 @@ ExerciseMode::ExerciseMode(const Parts &parts)
 void ExerciseMode::createPanel()
 {
     m_dock = named<QDockWidget>(m_parts.window, "ExercisePanel");
-    m_dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    m_dock->setFeatures(QDockWidget::DockWidgetMovable);
     auto *panel = new QWidget(m_dock);
     m_intro = new QLabel(panel);
     m_intro->setWordWrap(true);
@@ -178,6 +180,12 @@ void ExerciseMode::retranslate()
     m_revealColumn->setText(tr("Sonraki Sütunu Göster"));
     m_revealAnswer->setText(tr("Cevabı Göster"));
     m_dock->setWindowTitle(tr("Alıştırma"));
+    // The dock's own buttons are named once, when made: named again in the new language.
+    for (const auto &[name, text] : {std::pair{"qt_dockwidget_floatbutton", "Float"},
+                                     std::pair{"qt_dockwidget_closebutton", "Close"}}) {
+        if (auto *button = m_dock->findChild<QAbstractButton *>(QLatin1String(name)))
+            button->setAccessibleName(QCoreApplication::translate("QDockWidget", text));
+    }
     m_intro->setText(tr("En iyi yolu bulun. Çizimde kutulara ilk sütundan son sütuna sırayla tıklayın ya da "
                         "kutuları yazın (örneğin 1-4-7). Geri tuşu son kutuyu siler. Kutuların en iyi toplamlarını "
                         "Çözüm Adımları penceresine (F6) yazabilirsiniz."));
