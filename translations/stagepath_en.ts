@@ -909,30 +909,30 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>… and %1 more choices</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>en büyük</source>
-        <translation>the greatest</translation>
+        <translation>greatest</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>en küçük</source>
-        <translation>the least</translation>
+        <translation>least</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Toplam doğru (%1), ama bu yol en iyi değil (%2 toplam %3). Yol 1. sütunda ayrılıyor: hiçbir en iyi yol %4 kutusundan başlamıyor. Her başlangıç kutusundan varılabilecek en iyi toplam: %5.</source>
-        <translation>The total is right (%1), but this path is not a best one (%2 total: %3). The path leaves them in column 1: no best path starts at box %4. The best total that can be reached from each starting box: %5.</translation>
+        <source>Toplam doğru (%1), ama bu yol en iyi değil. Yol 1. sütunda ayrılıyor: hiçbir en iyi yol %2 kutusundan başlamıyor. Her başlangıç kutusundan varılabilecek %3 toplam: %4.</source>
+        <translation>The total is right (%1), but this path is not a best one. It leaves them in column 1: no best path starts at box %2. The %3 total that can be reached from each starting box: %4.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <source>Toplam doğru (%1), ama bu yol en iyi değil (%2 toplam %3). Yol %4. sütunda bütün en iyi yollardan ayrılıyor. %5 kutusundan sonra seçenekler ve her biriyle varılabilecek en iyi toplam: %6.</source>
-        <translation>The total is right (%1), but this path is not a best one (%2 total: %3). In column %4 the path leaves every best path. The choices after box %5, each with the best total it can still reach: %6.</translation>
+        <location line="+5"/>
+        <source>Toplam doğru (%1), ama bu yol en iyi değil. Yol %2. sütunda bütün en iyi yollardan ayrılıyor. %3 kutusundan sonra seçenekler ve her biriyle varılabilecek %4 toplam: %5.</source>
+        <translation>The total is right (%1), but this path is not a best one. In column %2 it leaves every best path. The choices after box %3, each with the %4 total it can still reach: %5.</translation>
     </message>
 </context>
 <context>
     <name>stagepath::ExerciseMode</name>
     <message>
-        <location filename="../src/app/exercisemode.cpp" line="+175"/>
+        <location filename="../src/app/exercisemode.cpp" line="+178"/>
         <source>Alıştırma Modu</source>
         <translation>Exercise Mode</translation>
     </message>
@@ -962,7 +962,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Exercise</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+7"/>
         <source>En iyi yolu bulun. Çizimde kutulara ilk sütundan son sütuna sırayla tıklayın ya da kutuları yazın (örneğin 1-4-7). Geri tuşu son kutuyu siler. Kutuların en iyi toplamlarını Çözüm Adımları penceresine (F6) yazabilirsiniz.</source>
         <translation>Find the best path. Click the boxes on the drawing in order from the first column to the last, or type them (for example 1-4-7). Backspace takes the last box off. You can type the boxes&apos; best totals in the Solution Steps window (F6).</translation>
     </message>
@@ -1002,7 +1002,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Verdict</translation>
     </message>
     <message>
-        <location line="+89"/>
+        <location line="+112"/>
         <source>Bütün sütunların toplamları gösterildi.</source>
         <translation>The totals of every column are shown.</translation>
     </message>

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 
 namespace stagepath {
@@ -222,11 +223,11 @@ void ExerciseMode::follow()
             m_parts.resultTable->clearRows();
             followGraph();
             m_parts.views->setExercise(m_sheet);
-            m_dock->show();
+            showPanel(true);
             showVerdict(QStringLiteral("incomplete"), QString());
         } else {
             m_parts.views->setExercise(nullptr);
-            m_dock->hide();
+            showPanel(false);
             m_sheet->setGraph(nullptr, PathMode::Shortest);
         }
     }
@@ -234,6 +235,29 @@ void ExerciseMode::follow()
     for (auto [edit, text] : {std::pair{m_path, state.answers.path}, std::pair{m_total, state.answers.total}}) {
         if (edit->text() != text)
             edit->setText(text);
+    }
+}
+
+// The window grows by the panel's width where the screen has room, so that
+// the drawing keeps its width, and gives it back when the panel goes.
+void ExerciseMode::showPanel(bool on)
+{
+    QMainWindow *window = m_parts.window;
+    const bool sized = !window->isMaximized() && !window->isFullScreen();
+    if (on) {
+        m_dock->show();
+        m_grownBy = 0;
+        if (sized) {
+            const int room = window->screen() ? window->screen()->availableGeometry().right() - window->frameGeometry().right()
+                                              : 0;
+            m_grownBy = qBound(0, room, m_dock->sizeHint().width());
+            window->resize(window->width() + m_grownBy, window->height());
+        }
+    } else {
+        m_dock->hide();
+        if (sized && m_grownBy > 0)
+            window->resize(window->width() - m_grownBy, window->height());
+        m_grownBy = 0;
     }
 }
 

@@ -70,6 +70,7 @@ private:
     // The window as the lesson's setting and answers now stand.
     void follow();
     void followGraph();
+    void showPanel(bool on);
     void changeAnswers(const ExerciseAnswers &answers, bool typing = false);
     void check();
     void showVerdict(const QString &verdict, const QString &text);
@@ -95,6 +96,7 @@ private:
     QPushButton *m_answerButton = nullptr;
     QLabel *m_verdict = nullptr;
     bool m_wasOn = false;
+    int m_grownBy = 0; // pixels the window grew by for the panel
 };
 
 } // namespace stagepath

@@ -421,21 +421,18 @@ void ExerciseCheck::noteNotBest(PathVerdict &verdict) const
     }
     if (named < int(verdict.candidates.size()))
         choices << tr("… ve %1 seçenek daha").arg(int(verdict.candidates.size()) - named);
-    const QString best = formatNumber(bestTotal());
     const QString goal = m_sign < 0 ? tr("en büyük") : tr("en küçük");
     if (column == 0) {
-        verdict.text = tr("Toplam doğru (%1), ama bu yol en iyi değil (%2 toplam %3). Yol 1. sütunda ayrılıyor: "
-                          "hiçbir en iyi yol %4 kutusundan başlamıyor. Her başlangıç kutusundan varılabilecek "
-                          "en iyi toplam: %5.")
-                           .arg(formatNumber(verdict.pathTotal), goal, best,
-                                m_data.boxLabel(verdict.boxes[0] + 1), choices.join(QStringLiteral(", ")));
+        verdict.text = tr("Toplam doğru (%1), ama bu yol en iyi değil. Yol 1. sütunda ayrılıyor: hiçbir en iyi yol "
+                          "%2 kutusundan başlamıyor. Her başlangıç kutusundan varılabilecek %3 toplam: %4.")
+                           .arg(formatNumber(verdict.pathTotal), m_data.boxLabel(verdict.boxes[0] + 1), goal,
+                                choices.join(QStringLiteral(", ")));
     } else {
-        verdict.text = tr("Toplam doğru (%1), ama bu yol en iyi değil (%2 toplam %3). Yol %4. sütunda bütün en "
-                          "iyi yollardan ayrılıyor. %5 kutusundan sonra seçenekler ve her biriyle varılabilecek "
-                          "en iyi toplam: %6.")
-                           .arg(formatNumber(verdict.pathTotal), goal, best)
+        verdict.text = tr("Toplam doğru (%1), ama bu yol en iyi değil. Yol %2. sütunda bütün en iyi yollardan "
+                          "ayrılıyor. %3 kutusundan sonra seçenekler ve her biriyle varılabilecek %4 toplam: %5.")
+                           .arg(formatNumber(verdict.pathTotal))
                            .arg(column + 1)
-                           .arg(m_data.boxLabel(verdict.boxes[size_t(column) - 1] + 1),
+                           .arg(m_data.boxLabel(verdict.boxes[size_t(column) - 1] + 1), goal,
                                 choices.join(QStringLiteral(", ")));
     }
 }
