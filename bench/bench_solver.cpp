@@ -20,6 +20,7 @@
 #include "model/graphdata.h"
 #include "model/numbers.h"
 #include "solver/bestpath.h"
+#include "solver/exercisesheet.h"
 #include "solver/bestpathsearch.h"
 #include "solver/paths.h"
 #include "solver/rankedpaths.h"
@@ -163,6 +164,33 @@ void BM_StepProgram(benchmark::State &state)
 }
 BENCHMARK(BM_StepProgram)->ArgNames({"shape", "values"})->ArgsProduct({{Million, ManyBoxes, ManyStages}, {0, 1, 2}})
     ->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// "Kontrol Et" in exercise mode: the checker worked out for the graph (a
+// tenth of the roads missing), a path that is not best judged with its
+// candidates, and a thousand typed box totals marked.
+void BM_ExerciseCheck(benchmark::State &state)
+{
+    auto data = std::make_shared<EdgeData>(graphAt(int(state.range(0)), Values(state.range(1))));
+    for (size_t i = 0; i < data->values.size(); i += 10)
+        data->values[i] = kMissingRoad;
+    state.SetLabel(kindNames[state.range(1)]);
+    const GraphShape &shape = data->shape;
+    QStringList path;
+    for (int c = 0; c < shape.columnCount(); ++c)
+        path << QString::number(shape.globalBox(c, (c * 7 + 1) % shape.boxCount(c)));
+    ExerciseAnswers answers{path.join(QLatin1Char('-')), QStringLiteral("12345"), {}, 0};
+    for (qint64 b = 0; b < 1000; ++b)
+        answers.boxTotals.insert(b * (shape.totalBoxes() / 1000), QString::number(b));
+    const EdgeDataPtr graph = data;
+    for (auto _ : state) {
+        ExerciseSheet sheet;
+        sheet.setGraph(graph, PathMode::Shortest);
+        sheet.setAnswers(answers);
+        benchmark::DoNotOptimize(sheet.check());
+    }
+}
+BENCHMARK(BM_ExerciseCheck)->ArgNames({"shape", "values"})->ArgsProduct({{Million, ManyStages}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond);
 
 void BM_RankedPaths(benchmark::State &state)
 {

@@ -355,6 +355,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>&lt;p&gt;“Çözüm Adımları” penceresinde “Özyineleme” iki yönden birini seçer. “İleri”: f(s), 1. sütundan s kutusuna en iyi toplamdır; adımlar 1. sütundan sağa gider. “Geri” (ders kitaplarının çoğunun yolu): f(s), s kutusundan son sütuna en iyi toplamdır; adımlar son sütundan sola gider ve adımlar tablosunun dördüncü sütunu “Sonraki kutu” olur. İki yön de “Çiz” ile aynı en iyi toplamı, aynı eşit yol sayısını ve aynı yolu verir. Seçim ayarlarda hatırlanır ve derse kaydedilir.&lt;/p&gt;&lt;p&gt;Vorta tablosu bu adımın sütununu bir ders kitabı gibi gösterir: her kutu bir satır; komşu sütunun her kutusu bir sütun; hücrede o adayın toplamı (yol değeri + komşunun en iyi toplamı, ipucunda “yol + en iyi”), yol yoksa ya da komşuya hiç yol ulaşmıyorsa “-”; ardından “En iyi” ve en iyiyi veren bütün komşular (“Seçilen”). Seçilen hücreler kalın ve yeşil zeminlidir; aynı seçimler çizimde yeşil çizilir. Tablonun üstünde seçili satırın bağıntısı sayılarıyla yazılır, ör. f(4) = min{ f(2) + 7, f(3) + 1 } = min{ 9, 5 } = 5. Komşu sütun çok kutuluysa komşular sayfa sayfa gösterilir.&lt;/p&gt;&lt;p&gt;Adımlar cevabı önceden vermez: son adıma kadar başlıkta en iyi toplam yoktur, adımlar tablosunda yalnız çözülen sütunlar doludur, en iyi yollar listesi boştur ve çizimde kırmızı ya da turuncu yol çizilmez. Son adımda hepsi gösterilir; pencere kapanınca çizim eski haline döner. Pencerenin altındaki satır çizimdeki her rengin anlamını söyler. “Yazdır” çizimi ve her vortanın tablosunu yazdırır (önce önizleme).&lt;/p&gt;</source>
             <translation>&lt;p&gt;In the window “Solution Steps”, “Recursion” chooses one of two directions. “Forward”: f(s) is the best total from column 1 to box s; the steps go from column 1 rightwards. “Backward” (the way most textbooks go): f(s) is the best total from box s to the last column; the steps go from the last column leftwards and the fourth column of the step table becomes “Next box”. Both give the same best total, the same number of tied paths and the same path as “Draw”. The choice is remembered in the settings and saved with the lesson.&lt;/p&gt;&lt;p&gt;The stage tableau shows this step's column as a textbook does: a row per box; a column per box of the neighbouring column; in a cell that candidate's total (the road's value + the neighbour's best total, “road + best” in its tooltip), “-” where the road does not exist or no path reaches the neighbour; then “Best” and every neighbour that gives it (“Chosen”). The chosen cells are bold on green; the same choices are drawn in green. Above the tableau the selected row's recurrence is written with its numbers, e.g. f(4) = min{ f(2) + 7, f(3) + 1 } = min{ 9, 5 } = 5. A neighbouring column of many boxes is shown page by page.&lt;/p&gt;&lt;p&gt;The steps do not give the answer away: until the last step the heading shows no best total, the step table only the solved columns, the list of best paths nothing, and the drawing no red or orange path. The last step shows it all; closing the window restores the drawing. The line at the bottom of the window says what each colour of the drawing means. “Print” prints the drawing and every stage's tableau (preview first).&lt;/p&gt;</translation>
         </message>
+        <message>
+            <location line="+17" />
+            <source>Öğrenciler için: alıştırma</source>
+            <translation>For students: exercises</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>&lt;p&gt;Alıştırma menüsünde “Alıştırma Modu”nu açın (öğretmeniniz bir dersi alıştırma olarak da verebilir). Bu modda cevap gizlidir: “Çiz” ve “Hesaplama Yap” kapalıdır, hiçbir yerde en iyi toplam ya da en iyi yol görünmez. Değerler ve çizim durur; “-” değerli bir çizgi, var olmayan bir yoldur.&lt;/p&gt;&lt;p&gt;Sağdaki Alıştırma panelinde “Yol” kutusuna yolunuzu yazın: her sütundan bir kutu, ilk sütundan son sütuna, numarası ya da adıyla, aralarında “-” ya da boşluk (1-4-7). Çizimde kutulara sırayla tıklayarak da kurabilirsiniz; yanlış sütundan bir kutuya tıklarsanız pencere söyler. Geri tuşu son kutuyu siler. “Toplam” kutusuna yolun toplamını yazın ve “Kontrol Et”e basın.&lt;/p&gt;&lt;p&gt;Cevap doğruysa kaç en iyi yol olduğunu da öğrenirsiniz. Yanlışsa ilk sorun söylenir: yol her sütundan bir kutu geçmiyor, yolda var olmayan bir çizgi var, toplam yolun değerlerinin toplamı değil (doğru toplam yazılır) ya da yol en iyi değil: yolun bütün en iyi yollardan ayrıldığı sütun ve orada karşılaştırılan seçenekler gösterilir.&lt;/p&gt;&lt;p&gt;Çözüm Adımları penceresinde (F6) her kutunun en iyi toplamını “En iyi toplam” sütununa yazabilirsiniz. “Kontrol Et” doğru toplamları yeşil, yanlışları kırmızı yapar; kırmızı bir hücrenin üzerinde durunca o kutuya gelen adaylar görünür. Takılırsanız “Sonraki Sütunu Göster” bir sütunun toplamlarını doldurur; “Cevabı Göster” alıştırmayı bitirir ve “Çiz” gibi en iyi yolu gösterir.&lt;/p&gt;&lt;p&gt;Cevaplarınız dersle birlikte kaydedilir ve Geri Al ile geri alınır: dosyayı öğretmeninize verebilirsiniz.&lt;/p&gt;</source>
+            <translation>&lt;p&gt;In the Exercise menu, turn on “Exercise Mode” (your teacher may also hand out a lesson as an exercise). In this mode the answer is hidden: “Draw” and “Calculate” are disabled, and no best total or best path shows anywhere. The values and the drawing stay; a line whose value is “-” is a road that does not exist.&lt;/p&gt;&lt;p&gt;In the Exercise panel on the right, type your path in the “Path” box: one box per column, from the first column to the last, by number or by name, separated by “-” or spaces (1-4-7). You can also build it by clicking the boxes on the drawing in order; a click on a box of the wrong column is answered with words. Backspace takes the last box off. Type the path's total in the “Total” box and press “Check”.&lt;/p&gt;&lt;p&gt;A right answer also tells you how many best paths there are. A wrong one is answered with its first problem: the path does not pass one box per column, a line on the path does not exist, the total is not the sum of the path's values (the right sum is given), or the path is not a best one: the column where it leaves every best path is named, with the choices compared there.&lt;/p&gt;&lt;p&gt;In the Solution Steps window (F6) you can type each box's best total in the “Best total” column. “Check” turns the right totals green and the wrong ones red; hold the mouse over a red cell to see the candidates for that box. If you are stuck, “Show Next Column” fills in one column's totals; “Show Answer” ends the exercise and shows the best path as “Draw” does.&lt;/p&gt;&lt;p&gt;Your answers are saved with the lesson and undone with Undo: you can hand the file to your teacher.&lt;/p&gt;</translation>
+        </message>
     </context>
     <context>
         <name>LessonFile</name>
@@ -589,6 +599,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>"recursion" alanı "forward" ya da "backward" olmalı, %1 değil</source>
             <translation>the field "recursion" must be "forward" or "backward", not %1</translation>
         </message>
+        <message>
+            <location line="+34" />
+            <source>"answers" alanı bir nesne olmalı: "path" ve "total" metin, "boxTotals" kutu numarasından metne, "revealedColumns" bir tam sayı</source>
+            <translation>the field "answers" must be an object: "path" and "total" texts, "boxTotals" from box numbers to texts, "revealedColumns" a whole number</translation>
+        </message>
     </context>
     <context>
         <name>NewExercise</name>
@@ -713,6 +728,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>Yalnızca ilk %1 satır yazdırıldı, %2 satır yazdırılmadı. Tablonun tamamı için: Dosya → Tabloyu Dışa Aktar (CSV).</source>
             <translation>Only the first %1 rows were printed; %2 rows were left out. For the whole table: File → Export Table (CSV).</translation>
         </message>
+        <message>
+            <location line="+32" />
+            <source>alıştırma</source>
+            <translation>exercise</translation>
+        </message>
     </context>
     <context>
         <name>RankedPathTable</name>
@@ -806,6 +826,21 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+0" />
             <source>özyineleme: İleri</source>
             <translation>recursion: forward</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>alıştırma modu: açık</source>
+            <translation>exercise mode: on</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>alıştırma modu: kapalı</source>
+            <translation>exercise mode: off</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>alıştırma cevabı</source>
+            <translation>exercise answer</translation>
         </message>
     </context>
     <context>
@@ -1834,6 +1869,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>%1 — en iyi toplam son adımda</source>
             <translation>%1 — the best total at the last step</translation>
         </message>
+        <message>
+            <location line="+115" />
+            <source>%1 — alıştırma: her kutunun en iyi toplamını "En iyi toplam" sütununa yazın.</source>
+            <translation>%1 — exercise: type each box's best total in the "Best total" column.</translation>
+        </message>
     </context>
     <context>
         <name>stagepath::SolutionViews</name>
@@ -2124,6 +2164,228 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+2" />
             <source>Yineleme bağıntısı</source>
             <translation>Recurrence</translation>
+        </message>
+    </context>
+    <context>
+        <name>stagepath::ExerciseCheck</name>
+        <message>
+            <location filename="../src/solver/exercisecheck.cpp" line="+63" />
+            <source>Derste hiç sütun yok.</source>
+            <translation>The lesson has no column.</translation>
+        </message>
+        <message>
+            <location line="+81" />
+            <source>Bir yolun toplamı sayı aralığının dışına çıkıyor.</source>
+            <translation>The total of a path goes beyond the range of numbers.</translation>
+        </message>
+        <message>
+            <location line="+77" />
+            <source>İlk sütunun kutularının en iyi toplamı 0'dır.</source>
+            <translation>The boxes of the first column have the best total 0.</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>Bu kutuya var olan bir yol gelmiyor; en iyi toplamı "-" yazılır.</source>
+            <translation>No existing road leads to this box; its best total is written "-".</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Adaylar (önceki kutunun en iyi toplamı + yolun değeri):</source>
+            <translation>Candidates (best total of the previous box + the road's value):</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>%1 kutusundan: %2 + %3 = %4</source>
+            <translation>from box %1: %2 + %3 = %4</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <location line="+180" />
+            <source>(en iyi)</source>
+            <translation>(best)</translation>
+        </message>
+        <message>
+            <location line="-176" />
+            <source>… ve %1 aday daha</source>
+            <translation>… and %1 more candidates</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>En iyi toplam: %1</source>
+            <translation>Best total: %1</translation>
+        </message>
+        <message>
+            <location line="+39" />
+            <source>Yolu yazın ya da çizimde kutulara sırayla tıklayın.</source>
+            <translation>Type the path, or click the boxes on the drawing in order.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Yolun toplamını yazın.</source>
+            <translation>Type the path's total.</translation>
+        </message>
+        <message>
+            <location line="+15" />
+            <source>"%1" bir kutu değil: kutuları numarası ya da adıyla yazın.</source>
+            <translation>"%1" is not a box: write the boxes by number or by name.</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>Yol her sütundan bir kutu geçmeli: yolun %1. kutusu (%2) %3. sütunda, %4. sütunda olmalıydı.</source>
+            <translation>The path must pass one box per column: its box number %1 (%2) is in column %3; it should be in column %4.</translation>
+        </message>
+        <message>
+            <location line="+13" />
+            <source>Yol son sütuna varmıyor: %1 kutu var, her sütundan bir tane, %2 kutu olmalı.</source>
+            <translation>The path does not reach the last column: it has %1 boxes; with one per column it needs %2.</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>Yolda fazla kutu var: %1 kutu yazıldı, sütun sayısı %2.</source>
+            <translation>The path has too many boxes: %1 were written, and there are %2 columns.</translation>
+        </message>
+        <message>
+            <location line="+16" />
+            <source>%1 kutusundan %2 kutusuna yol yok (değeri "-").</source>
+            <translation>There is no road from box %1 to box %2 (its value is "-").</translation>
+        </message>
+        <message>
+            <location line="+12" />
+            <source>Toplam "%1" bir sayı değil.</source>
+            <translation>The total "%1" is not a number.</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>Toplam yanlış: bu yolun değerlerinin toplamı %1, siz %2 yazdınız.</source>
+            <translation>The total is wrong: the values of this path add up to %1; you wrote %2.</translation>
+        </message>
+        <message>
+            <location line="+11" />
+            <source>Doğru! Bu yol en iyi yol; toplamı %1. Başka en iyi yol yok.</source>
+            <translation>Right! This path is the best path; its total is %1. There is no other best path.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Doğru! Bu yol en iyi yollardan biri; toplamı %1. En iyi yol sayısı: %2.</source>
+            <translation>Right! This path is one of the best paths; its total is %1. Number of best paths: %2.</translation>
+        </message>
+        <message>
+            <location line="+51" />
+            <source>(sizin seçiminiz)</source>
+            <translation>(your choice)</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>… ve %1 seçenek daha</source>
+            <translation>… and %1 more choices</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>en büyük</source>
+            <translation>greatest</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>en küçük</source>
+            <translation>least</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>Toplam doğru (%1), ama bu yol en iyi değil. Yol 1. sütunda ayrılıyor: hiçbir en iyi yol %2 kutusundan başlamıyor. Her başlangıç kutusundan varılabilecek %3 toplam: %4.</source>
+            <translation>The total is right (%1), but this path is not a best one. It leaves them in column 1: no best path starts at box %2. The %3 total that can be reached from each starting box: %4.</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>Toplam doğru (%1), ama bu yol en iyi değil. Yol %2. sütunda bütün en iyi yollardan ayrılıyor. %3 kutusundan sonra seçenekler ve her biriyle varılabilecek %4 toplam: %5.</source>
+            <translation>The total is right (%1), but this path is not a best one. In column %2 it leaves every best path. The choices after box %3, each with the %4 total it can still reach: %5.</translation>
+        </message>
+    </context>
+    <context>
+        <name>stagepath::ExerciseMode</name>
+        <message>
+            <location filename="../src/app/exercisemode.cpp" line="+178" />
+            <source>Alıştırma Modu</source>
+            <translation>Exercise Mode</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cevabı gizler: yolu ve toplamları siz bulursunuz, pencere kontrol eder.</source>
+            <translation>Hides the answer: you find the path and the totals, the window checks them.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kontrol Et</source>
+            <translation>Check</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Sonraki Sütunu Göster</source>
+            <translation>Show Next Column</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Cevabı Göster</source>
+            <translation>Show Answer</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Alıştırma</source>
+            <translation>Exercise</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>En iyi yolu bulun. Çizimde kutulara ilk sütundan son sütuna sırayla tıklayın ya da kutuları yazın (örneğin 1-4-7). Geri tuşu son kutuyu siler. Kutuların en iyi toplamlarını Çözüm Adımları penceresine (F6) yazabilirsiniz.</source>
+            <translation>Find the best path. Click the boxes on the drawing in order from the first column to the last, or type them (for example 1-4-7). Backspace takes the last box off. You can type the boxes' best totals in the Solution Steps window (F6).</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>&amp;Yol:</source>
+            <translation>&amp;Path:</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>&amp;Toplam:</source>
+            <translation>&amp;Total:</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>örneğin 1-4-7</source>
+            <translation>for example 1-4-7</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>yolun toplamı</source>
+            <translation>the path's total</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Yol</source>
+            <translation>Path</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Toplam</source>
+            <translation>Total</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Sonuç</source>
+            <translation>Verdict</translation>
+        </message>
+        <message>
+            <location line="+112" />
+            <source>Bütün sütunların toplamları gösterildi.</source>
+            <translation>The totals of every column are shown.</translation>
+        </message>
+        <message>
+            <location line="+62" />
+            <source>Yol son sütuna vardı; %1 kutusu eklenmedi.</source>
+            <translation>The path has reached the last column; box %1 was not added.</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>%1 kutusu %2. sütunda; yolun sıradaki kutusu %3. sütundan olmalı.</source>
+            <translation>Box %1 is in column %2; the path's next box must be from column %3.</translation>
         </message>
     </context>
 </TS>

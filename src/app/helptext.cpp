@@ -126,6 +126,27 @@ QString helpPageHtml()
                    "da turuncu yol çizilmez. Son adımda hepsi gösterilir; pencere kapanınca çizim eski haline "
                    "döner. Pencerenin altındaki satır çizimdeki her rengin anlamını söyler. “Yazdır” çizimi ve "
                    "her vortanın tablosunu yazdırır (önce önizleme).</p>")),
+        section(HelpText::tr("Öğrenciler için: alıştırma"),
+                HelpText::tr("<p>Alıştırma menüsünde “Alıştırma Modu”nu açın (öğretmeniniz bir dersi alıştırma olarak "
+                   "da verebilir). Bu modda cevap gizlidir: “Çiz” ve “Hesaplama Yap” kapalıdır, hiçbir yerde en "
+                   "iyi toplam ya da en iyi yol görünmez. Değerler ve çizim durur; “-” değerli bir çizgi, var "
+                   "olmayan bir yoldur.</p>"
+                   "<p>Sağdaki Alıştırma panelinde “Yol” kutusuna yolunuzu yazın: her sütundan bir kutu, ilk "
+                   "sütundan son sütuna, numarası ya da adıyla, aralarında “-” ya da boşluk (1-4-7). Çizimde "
+                   "kutulara sırayla tıklayarak da kurabilirsiniz; yanlış sütundan bir kutuya tıklarsanız "
+                   "pencere söyler. Geri tuşu son kutuyu siler. “Toplam” kutusuna yolun toplamını yazın ve "
+                   "“Kontrol Et”e basın.</p>"
+                   "<p>Cevap doğruysa kaç en iyi yol olduğunu da öğrenirsiniz. Yanlışsa ilk sorun söylenir: "
+                   "yol her sütundan bir kutu geçmiyor, yolda var olmayan bir çizgi var, toplam yolun "
+                   "değerlerinin toplamı değil (doğru toplam yazılır) ya da yol en iyi değil: yolun bütün en "
+                   "iyi yollardan ayrıldığı sütun ve orada karşılaştırılan seçenekler gösterilir.</p>"
+                   "<p>Çözüm Adımları penceresinde (F6) her kutunun en iyi toplamını “En iyi toplam” "
+                   "sütununa yazabilirsiniz. “Kontrol Et” doğru toplamları yeşil, yanlışları kırmızı yapar; "
+                   "kırmızı bir hücrenin üzerinde durunca o kutuya gelen adaylar görünür. Takılırsanız "
+                   "“Sonraki Sütunu Göster” bir sütunun toplamlarını doldurur; “Cevabı Göster” alıştırmayı "
+                   "bitirir ve “Çiz” gibi en iyi yolu gösterir.</p>"
+                   "<p>Cevaplarınız dersle birlikte kaydedilir ve Geri Al ile geri alınır: dosyayı "
+                   "öğretmeninize verebilirsiniz.</p>")),
         section(HelpText::tr("Dışa aktarmak, yazdırmak, kopyalamak"),
                 HelpText::tr("<p>Dosya menüsünde “Çizimi Dışa Aktar…” bütün çizimi, işaretliyse kırmızı yolla birlikte, "
                    "%100 boyutta PNG (bir ya da iki kat), SVG ya da PDF olarak kaydeder; türünü dosya adının "

@@ -6,6 +6,7 @@
 
 #include "errorfence.h"
 #include "exerciseactions.h"
+#include "exercisemode.h"
 #include "helpmenu.h"
 #include "historyactions.h"
 #include "languagemenu.h"
@@ -153,6 +154,9 @@ void MainWindow::createMenus()
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
     m_exercises = new ExerciseActions(this, m_lesson, m_files, [this](const QString &problem) { showMessage(problem); });
     m_exercises->addActions(m_exerciseMenu);
+    m_exercise = new ExerciseMode({this, m_lesson, &m_controls, m_solutionViews, m_resultTable,
+                                   [this] { drawBestPath(); }});
+    m_exercise->addActions(m_exerciseMenu);
     m_helpCommands = new HelpMenu(this, m_helpMenu);
 }
 
@@ -206,6 +210,7 @@ void MainWindow::retranslateUi()
     m_windowFit->retranslate();
     m_stageNavigation->retranslate();
     m_solutionViews->retranslate();
+    m_exercise->retranslate();
     m_languageMenu->retranslate();
     m_helpCommands->retranslate();
     retranslateTables();
@@ -428,6 +433,8 @@ void MainWindow::showSettings(Setting which, bool fromHistory)
     if (which == Setting::Recursion)
         return; // the steps window shows it and nothing is drawn anew
     reportingErrors([&] {
+        if (which == Setting::Answers)
+            return; // the exercise panel shows them
         if (fromHistory)
             fillSettingControls();
         if (fromHistory || which != Setting::Mode)
@@ -633,6 +640,8 @@ MainWindow::Listing MainWindow::listAllPaths()
 
 void MainWindow::listPaths()
 {
+    if (m_settings.exercise)
+        return; // the totals would give the answer away
     reportingErrors([this] {
         const Listing listing = listAllPaths();
         if (listing == Listing::TooMany)
@@ -645,6 +654,8 @@ void MainWindow::listPaths()
 
 void MainWindow::drawBestPath()
 {
+    if (m_settings.exercise)
+        return;
     reportingErrors([this] {
         const Listing listing = listAllPaths();
         if (listing == Listing::Failed)

@@ -49,6 +49,7 @@ namespace stagepath {
 
 class ExerciseActions;
 class EdgeTable;
+class ExerciseMode;
 class HelpMenu;
 class HistoryActions;
 class LanguageMenu;
@@ -164,6 +165,7 @@ private:
     ShareActions *m_share = nullptr; // export, print, copy
     ExerciseActions *m_exercises = nullptr; // new exercises, worksheets
     SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
+    ExerciseMode *m_exercise = nullptr;       // the student solves, the window checks
 };
 
 } // namespace stagepath

@@ -186,7 +186,7 @@ void SolutionStepsWindow::showSolution(const std::shared_ptr<const Solution> &so
     m_rankedFrom = nullptr;
     const SolutionRequest &r = solution->request;
     m_stepTable->setSearch(r.snapshot, solution->search, solution->problem);
-    const bool tables = solution->problem.isEmpty() && solution->search;
+    const bool tables = m_exercise || (solution->problem.isEmpty() && solution->search);
     m_problem->setVisible(!tables);
     m_stepView->setVisible(tables);
     m_rankedView->setVisible(tables);
@@ -213,9 +213,23 @@ void SolutionStepsWindow::leaveSteps()
     showStep();
 }
 
+void SolutionStepsWindow::setExercise(ExerciseSheet *sheet)
+{
+    m_exercise = sheet;
+    m_stepTable->setExercise(sheet);
+    if (sheet) {
+        m_rankedTable->clear();
+        m_problem->hide();
+        m_stepView->show();
+    }
+    m_walk.goTo(0);
+    showSummary();
+    showStep();
+}
+
 void SolutionStepsWindow::goToStep(int step)
 {
-    if (m_working)
+    if (m_working || m_exercise)
         return;
     m_walk.goTo(step);
     showStep();
@@ -224,7 +238,7 @@ void SolutionStepsWindow::goToStep(int step)
 
 void SolutionStepsWindow::showStep()
 {
-    const int step = m_walk.current(), count = m_working ? 0 : m_walk.count();
+    const int step = m_walk.current(), count = m_working || m_exercise ? 0 : m_walk.count();
     m_stepText->setText(count > 0 ? m_walk.text() : QString());
     m_first->setEnabled(count > 0 && step != 1);
     m_back->setEnabled(count > 0 && step > 0);
@@ -234,7 +248,7 @@ void SolutionStepsWindow::showStep()
     const Solution *s = m_walk.solution().get();
     const auto program = !m_working && s ? s->program : nullptr;
     m_stepTable->setSteps(program, step);
-    m_tableau->setStep(program, step);
+    m_tableau->setStep(m_exercise ? nullptr : program, step);
     showRankedPaths();
     showSummary();
     showSolvedColumn();
@@ -244,7 +258,7 @@ void SolutionStepsWindow::showStep()
 void SolutionStepsWindow::showRankedPaths()
 {
     const Solution *s = m_walk.solution().get();
-    if (m_working || !s || m_walk.hidesAnswer()) {
+    if (m_working || m_exercise || !s || m_walk.hidesAnswer()) {
         if (m_rankedFrom || m_rankedTable->rowCount() > 0) {
             m_rankedTable->clear();
             m_rankedFrom = nullptr;
@@ -280,6 +294,12 @@ void SolutionStepsWindow::showSolvedColumn()
 void SolutionStepsWindow::showSummary()
 {
     const Solution *s = m_walk.solution().get();
+    if (m_exercise) {
+        const bool longest = s ? s->request.mode == PathMode::Longest : false;
+        m_summary->setText(tr("%1 — alıştırma: her kutunun en iyi toplamını \"En iyi toplam\" sütununa yazın.")
+                               .arg(longest ? tr("En Uzun Yol") : tr("En Kısa Yol")));
+        return;
+    }
     if (m_working || !s) {
         m_summary->setText(m_working ? tr("Hesaplanıyor…") : QString());
         return;

@@ -38,6 +38,7 @@ class QSpinBox;
 namespace stagepath {
 
 class ColourLegend;
+class ExerciseSheet;
 class RankedPathTable;
 class ReportView;
 class TableauPanel;
@@ -62,6 +63,9 @@ public:
     // The lesson's recursion shown in Recursion, without recursionChosen().
     void showRecursion(bool backward);
     const TableauPanel *tableau() const { return m_tableau; }
+    // Exercise mode (null: off): no step, no total, no ranked path; the step
+    // table holds the student's box totals.
+    void setExercise(ExerciseSheet *sheet);
 
 Q_SIGNALS:
     void stepChanged();
@@ -94,6 +98,7 @@ private:
     StepWalk m_walk;
     bool m_working = false;
     const Solution *m_rankedFrom = nullptr; // the solution whose paths the ranked table shows
+    ExerciseSheet *m_exercise = nullptr;
 
     QLabel *m_summary = nullptr;
     QLabel *m_stepText = nullptr;

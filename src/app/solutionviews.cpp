@@ -142,7 +142,22 @@ PictureOverlays SolutionViews::overlaysAfterRedraw(const EdgeDataPtr &graph)
 
 void SolutionViews::showBestPath(std::vector<qint64> positions)
 {
+    if (m_exercise)
+        return;
     m_layers.setDrawnBestPath(m_parts.picture->picture().edges(), std::move(positions));
+    applyLayers();
+}
+
+void SolutionViews::setExercise(ExerciseSheet *sheet)
+{
+    m_exercise = sheet != nullptr;
+    if (m_exercise)
+        m_allBestEdges->setChecked(false);
+    m_allBestEdges->setEnabled(!m_exercise);
+    m_steps->setExercise(sheet);
+    m_layers.clearDrawnBestPath();
+    m_layers.clearSelectedPath();
+    m_layers.clearStepLayers();
     applyLayers();
 }
 
@@ -273,7 +288,7 @@ bool SolutionViews::isListed(const EdgeDataPtr &graph) const
 void SolutionViews::followSelectedRow()
 {
     const QModelIndex current = m_parts.resultView->currentIndex();
-    if (current.isValid() && m_parts.resultView->selectionModel()->isSelected(current)
+    if (!m_exercise && current.isValid() && m_parts.resultView->selectionModel()->isSelected(current)
         && current.row() < m_parts.resultTable->rowCount()) {
         m_layers.setSelectedPath(m_parts.resultTable->snapshot(), m_parts.resultTable->positionsOfRow(current.row()),
                                  m_selectingForSteps);
@@ -306,7 +321,8 @@ void SolutionViews::chooseRankedPath(int row)
         selectResultRow(*path.row, false);
         return;
     }
-    m_layers.setSelectedPath(ranked->snapshot(), path.positions);
+    if (!m_exercise)
+        m_layers.setSelectedPath(ranked->snapshot(), path.positions);
     applyLayers();
 }
 

@@ -36,6 +36,7 @@ class QMenu;
 
 namespace stagepath {
 
+class ExerciseSheet;
 class LessonDocument;
 class PictureBox;
 class PictureViewport;
@@ -67,6 +68,9 @@ public:
     PictureOverlays overlaysAfterRedraw(const EdgeDataPtr &graph);
     // "Çiz" marks its best path on the picture.
     void showBestPath(std::vector<qint64> positions);
+    // Exercise mode (null: off): no best path, no best edges, no selected
+    // path and no step is drawn, and the steps window shows the sheet.
+    void setExercise(ExerciseSheet *sheet);
 
 private Q_SLOTS:
     void openSteps();
@@ -98,6 +102,7 @@ private:
     OverlayLayers m_layers;
     bool m_selectingForSteps = false;
     bool m_placed = false;
+    bool m_exercise = false;
 };
 
 } // namespace stagepath

@@ -7,6 +7,7 @@
 // as a lesson file keeps it. Qt Core only, so that programs without a window
 // can read, change and write lessons.
 
+#include "model/exerciseanswers.h"
 #include "model/graphdata.h"
 #include "model/lessonsettings.h"
 
@@ -40,6 +41,8 @@ struct Lesson {
     LessonSettings settings;
     // Where a generated exercise came from; none for a lesson made otherwise.
     std::optional<ExerciseOrigin> origin;
+    // What a student answered in exercise mode.
+    ExerciseAnswers answers;
 };
 
 } // namespace stagepath

@@ -114,7 +114,8 @@ void LessonDocument::changeSetting(Setting which, const SettingsState &after)
     regenerateAfterCountEdits();
     if (after == m_settings)
         return;
-    const bool typed = which == Setting::XSpacing || which == Setting::YSpacing || which == Setting::PenWidth;
+    const bool typed = which == Setting::XSpacing || which == Setting::YSpacing || which == Setting::PenWidth
+                       || which == Setting::Answers;
     const bool typing = typed && continuesTyping();
     push(new SettingsCommand(this, which, m_settings, after, typing), typed);
 }
@@ -272,7 +273,7 @@ void LessonDocument::retranslateHistory()
 Lesson LessonDocument::lesson()
 {
     regenerateAfterCountEdits();
-    return {m_stageTable->countTexts(), m_edgeTable->snapshot(), m_settings.values, m_origin};
+    return {m_stageTable->countTexts(), m_edgeTable->snapshot(), m_settings.values, m_origin, m_settings.answers};
 }
 
 void LessonDocument::startNew()
@@ -292,6 +293,7 @@ void LessonDocument::load(const Lesson &lesson, const QString &fileName)
     m_stageCountText = QString::number(lesson.boxTexts.size() - 1);
     m_settings = shown(lesson.settings);
     m_origin = lesson.origin;
+    m_settings.answers = lesson.answers;
     replaceLesson(fileName);
 }
 

@@ -136,6 +136,8 @@ public:
             problem = readSettings(lesson.settings);
         if (problem.isEmpty())
             problem = readOrigin(lesson.origin);
+        if (problem.isEmpty())
+            problem = readAnswers(lesson.answers);
         return problem;
     }
 
@@ -247,7 +249,43 @@ private:
             problem = readSwitch("longest", settings.longest);
         if (problem.isEmpty())
             problem = readRecursion(settings.backward);
+        if (problem.isEmpty())
+            problem = readSwitch("exercise", settings.exercise);
         return problem;
+    }
+
+    // The student's answers; boxes are numbered from 1 in the file.
+    QString readAnswers(ExerciseAnswers &answers) const
+    {
+        const auto value = optional("answers");
+        if (!value)
+            return {};
+        const QString wrong = LessonFile::tr("\"answers\" alanı bir nesne olmalı: \"path\" ve \"total\" metin, "
+                                             "\"boxTotals\" kutu numarasından metne, \"revealedColumns\" bir tam sayı");
+        if (!value->isObject())
+            return wrong;
+        const QJsonObject object = value->toObject();
+        const QJsonValue path = object.value(QLatin1String("path")), total = object.value(QLatin1String("total"));
+        const QJsonValue boxes = object.value(QLatin1String("boxTotals"));
+        const QJsonValue revealed = object.value(QLatin1String("revealedColumns"));
+        if (!(path.isString() || path.isUndefined()) || !(total.isString() || total.isUndefined())
+            || !(boxes.isObject() || boxes.isUndefined()) || !(revealed.isDouble() || revealed.isUndefined()))
+            return wrong;
+        answers.path = path.toString();
+        answers.total = total.toString();
+        const double columns = revealed.toDouble(0);
+        if (columns < 0 || columns > limits::maxStageCount + 1 || columns != std::floor(columns))
+            return wrong;
+        answers.revealedColumns = int(columns);
+        const QJsonObject typed = boxes.toObject();
+        for (auto it = typed.constBegin(); it != typed.constEnd(); ++it) {
+            bool ok = false;
+            const qint64 box = it.key().toLongLong(&ok);
+            if (!ok || box < 1 || !it.value().isString())
+                return wrong;
+            answers.boxTotals.insert(box - 1, it.value().toString());
+        }
+        return {};
     }
 
     // A setting that the file may leave out (then it keeps its start-up value).

@@ -7,6 +7,7 @@
 // keeps them to put them back.
 
 #include "model/graphdata.h"
+#include "model/exerciseanswers.h"
 #include "model/lessonsettings.h"
 
 #include <QStringList>
@@ -27,12 +28,13 @@ struct SettingsState {
     QString xText;
     QString yText;
     QString penWidthText;
+    ExerciseAnswers answers; // the student's, in an exercise
 
     friend bool operator==(const SettingsState &, const SettingsState &) = default;
 };
 
 // Which setting a step changes.
-enum class Setting { XSpacing, YSpacing, PenWidth, CircleSize, ColourLines, Mode, Recursion };
+enum class Setting { XSpacing, YSpacing, PenWidth, CircleSize, ColourLines, Mode, Recursion, Exercise, Answers };
 
 // What a step of the tables changed.
 enum class TableChange {

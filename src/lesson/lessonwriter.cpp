@@ -167,6 +167,29 @@ void appendOrigin(QByteArray &out, const ExerciseOrigin &origin)
     out += origin.longest ? ", \"longest\": true}\n" : ", \"longest\": false}\n";
 }
 
+// "answers": {"path": "...", "total": "...", "boxTotals": {"box": "text", ...}, "revealedColumns": n},
+// boxes numbered from 1 as the window shows them.
+void appendAnswers(QByteArray &out, const ExerciseAnswers &answers)
+{
+    out += "    \"answers\": {\n        \"path\": ";
+    appendString(out, answers.path);
+    out += ",\n        \"total\": ";
+    appendString(out, answers.total);
+    out += ",\n        \"boxTotals\": {";
+    const char *separator = "";
+    for (auto it = answers.boxTotals.constBegin(); it != answers.boxTotals.constEnd(); ++it) {
+        out += separator;
+        out += '"';
+        out += QByteArray::number(it.key() + 1);
+        out += "\": ";
+        appendString(out, it.value());
+        separator = ", ";
+    }
+    out += "},\n        \"revealedColumns\": ";
+    out += QByteArray::number(answers.revealedColumns);
+    out += "\n    }\n";
+}
+
 } // namespace
 
 bool needsVersion2(const Lesson &lesson)
@@ -217,6 +240,14 @@ QByteArray writeLesson(const Lesson &lesson)
     if (s.backward) {
         nextKey();
         out += "    \"recursion\": \"backward\"\n";
+    }
+    if (s.exercise) {
+        nextKey();
+        appendSwitch(out, "exercise", true, true);
+    }
+    if (!lesson.answers.isEmpty()) {
+        nextKey();
+        appendAnswers(out, lesson.answers);
     }
     out += "}\n";
     return out;

@@ -44,6 +44,10 @@ void SettingsCommand::describe()
         break;
     case Setting::Mode: setText(tr("%1 → %2").arg(modeName(was.longest), modeName(is.longest))); break;
     case Setting::Recursion: setText(is.backward ? tr("özyineleme: Geri") : tr("özyineleme: İleri")); break;
+    case Setting::Exercise:
+        setText(is.exercise ? tr("alıştırma modu: açık") : tr("alıştırma modu: kapalı"));
+        break;
+    case Setting::Answers: setText(tr("alıştırma cevabı")); break;
     }
 }
 

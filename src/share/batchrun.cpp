@@ -117,8 +117,9 @@ private:
     bool pictureFits()
     {
         m_format = pictureFormatOf(m_request.picture);
+        // An exercise's picture keeps its answer.
         m_picture = markedPicture(m_lesson.edges, m_lesson.settings,
-                                  m_best ? m_best->positions : std::vector<qint64>());
+                                  m_best && !m_lesson.settings.exercise ? m_best->positions : std::vector<qint64>());
         if (const auto problem = pictureSizeProblem(m_picture, *m_format))
             return fail(aboutFile(m_request.picture, *problem));
         return true;

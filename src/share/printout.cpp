@@ -135,7 +135,13 @@ PrintoutContent Printout::gather(const QString &title, EdgeDataPtr edges, const 
     PrintoutContent content;
     content.title = title;
     std::optional<BestPath> best;
-    content.bestPathLines = bestPathLines(*edges, settings.longest ? PathMode::Longest : PathMode::Shortest, best);
+    const PathMode mode = settings.longest ? PathMode::Longest : PathMode::Shortest;
+    if (settings.exercise) // an exercise keeps its answer: the mode only
+        content.bestPathLines = {(mode == PathMode::Shortest ? PrintoutText::tr("En Kısa Yol")
+                                                             : PrintoutText::tr("En Uzun Yol"))
+                                 + QStringLiteral(": ") + PrintoutText::tr("alıştırma")};
+    else
+        content.bestPathLines = bestPathLines(*edges, mode, best);
     // On paper: a white background and dark lines.
     content.picture = markedPicture(edges, settings, best ? best->positions : std::vector<qint64>()).inLook(true);
     if (edges->shape.edgeCount() > maxStrokedEdges)

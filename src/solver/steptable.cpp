@@ -4,6 +4,8 @@
 
 #include "steptable.h"
 
+#include "exercisesheet.h"
+
 #include "model/numbers.h"
 #include "validation.h"
 
@@ -99,6 +101,8 @@ QString StepTable::headerText(int column) const
 
 QString StepTable::cellText(int box, int column) const
 {
+    if (m_exercise)
+        return exerciseCellText(*m_exercise, box, column);
     if (column >= TotalColumn && isHidden(box))
         return QString();
     if (column >= TotalColumn && isBackward() && m_program->shape().totalBoxes() == m_search->shape().totalBoxes()) {
@@ -124,6 +128,8 @@ QString StepTable::cellText(int box, int column) const
 
 int StepTable::rows() const
 {
+    if (m_exercise)
+        return int(m_exercise->boxCount());
     return m_search ? int(m_search->shape().totalBoxes()) : 0;
 }
 

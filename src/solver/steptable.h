@@ -25,6 +25,8 @@
 
 namespace stagepath {
 
+class ExerciseSheet;
+
 class StepTable : public TextTable
 {
     Q_OBJECT
@@ -61,6 +63,14 @@ public:
     QString bestTotalText() const;
     QString bestPathCountText() const;
 
+    // Exercise mode (null: off): the rows are the sheet's graph's boxes,
+    // "En iyi toplam" holds the student's typed totals (editable, marked
+    // green or red after a check), "Önceki kutu" and "Eşit yollar" are empty.
+    void setExercise(ExerciseSheet *sheet);
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
     // A count as shown: exact up to 2^63 - 1, "> 9223372036854775807" beyond.
     static QString countText(quint64 count);
 
@@ -79,6 +89,7 @@ private:
     EdgeDataPtr m_snapshot;
     std::shared_ptr<const BestPathSearch> m_search;
     QString m_problem;
+    ExerciseSheet *m_exercise = nullptr;
 };
 
 } // namespace stagepath

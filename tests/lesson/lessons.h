@@ -75,6 +75,15 @@ inline Lesson randomLesson(QRandomGenerator &rng)
     s.colourLines = rng.bounded(2);
     s.longest = rng.bounded(2);
     s.backward = rng.bounded(2);
+    s.exercise = rng.bounded(3) == 0;
+    if (rng.bounded(2)) {
+        ExerciseAnswers &a = lesson.answers;
+        a.path = oddTexts.at(rng.bounded(int(oddTexts.size()))) + QStringLiteral(" 1-4");
+        a.total = valueText(rng);
+        for (int i = rng.bounded(4); i > 0; --i)
+            a.boxTotals.insert(rng.bounded(1000000), valueText(rng));
+        a.revealedColumns = rng.bounded(columns + 1);
+    }
     return lesson;
 }
 
@@ -101,6 +110,8 @@ inline QString difference(const Lesson &a, const Lesson &b)
     }
     if (!(a.settings == b.settings))
         return QStringLiteral("settings differ");
+    if (!(a.answers == b.answers))
+        return QStringLiteral("answers differ");
     return {};
 }
 

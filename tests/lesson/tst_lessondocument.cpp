@@ -109,6 +109,9 @@ QString shown(const LessonDocument &document)
                  .arg(s.values.longest)
                  .arg(s.values.backward)
                  .arg(tables.edges->shape.boxCounts().size());
+    parts << QStringLiteral("%1 %2 %3 %4 %5").arg(s.values.exercise).arg(s.answers.path, s.answers.total).arg(s.answers.revealedColumns);
+    for (auto it = s.answers.boxTotals.cbegin(); it != s.answers.boxTotals.cend(); ++it)
+        parts << QString::number(it.key()) + u':' + it.value();
     return parts.join(u'|');
 }
 
@@ -202,7 +205,7 @@ public:
     QString changeSetting()
     {
         SettingsState next = document.settings();
-        const auto which = Setting(rng.bounded(7));
+        const auto which = Setting(rng.bounded(9));
         switch (which) {
         case Setting::XSpacing: next.xText = lessons::countText(rng.bounded(300), rng); next.values.xSpacing = next.xText.toDouble(); break;
         case Setting::YSpacing: next.yText = QString::number(rng.bounded(300)); next.values.ySpacing = next.yText.toDouble(); break;
@@ -211,6 +214,18 @@ public:
         case Setting::ColourLines: next.values.colourLines = !next.values.colourLines; break;
         case Setting::Mode: next.values.longest = !next.values.longest; break;
         case Setting::Recursion: next.values.backward = !next.values.backward; break;
+        case Setting::Exercise: next.values.exercise = !next.values.exercise; break;
+        case Setting::Answers: {
+            // A keystroke in the path or the total, a typed box total, or a revealed column.
+            ExerciseAnswers &a = next.answers;
+            switch (rng.bounded(4)) {
+            case 0: a.path += QString::number(rng.bounded(10)); break;
+            case 1: a.total = lessons::valueText(rng); break;
+            case 2: a.boxTotals.insert(rng.bounded(6), lessons::valueText(rng)); break;
+            default: ++a.revealedColumns; break;
+            }
+            break;
+        }
         }
         document.changeSetting(which, next);
         return QStringLiteral("setting");

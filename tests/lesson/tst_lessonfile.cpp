@@ -245,6 +245,9 @@ private Q_SLOTS:
         QTest::newRow("x too far") << fileWith("[1]", "[]", R"(, "x": 10001)") << "\"x\" alanı";
         QTest::newRow("pen width 0") << fileWith("[1]", "[]", R"(, "penWidth": 0.4)") << "\"penWidth\" alanı";
         QTest::newRow("circle 9") << fileWith("[1]", "[]", R"(, "circleSize": 9)") << "\"circleSize\" alanı";
+        QTest::newRow("answers as text") << fileWith("[1]", "[]", R"(, "answers": "1-2")") << "\"answers\" alanı";
+        QTest::newRow("box 0 answered") << fileWith("[1]", "[]", R"(, "answers": {"boxTotals": {"0": "5"}})")
+                                        << "\"answers\" alanı";
         QTest::newRow("colouring as text") << fileWith("[1]", "[]", R"(, "colourLines": "evet")") << "\"colourLines\" alanı";
         QTest::newRow("unknown recursion") << fileWith("[1]", "[]", R"(, "recursion": "sideways")") << "\"recursion\" alanı";
 
