@@ -58,7 +58,7 @@ EdgeDataPtr randomEdges(QRandomGenerator &rng)
 
 } // namespace
 
-class TestExercise : public QObject
+class TestExerciseGenerator : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -210,5 +210,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestExercise)
-#include "tst_exercise.moc"
+QTEST_GUILESS_MAIN(TestExerciseGenerator)
+#include "tst_exercisegenerator.moc"
