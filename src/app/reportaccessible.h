@@ -81,6 +81,7 @@ public:
     QAccessibleInterface *cell(int row, int column) const;
 
 private:
+    QAccessibleInterface *keptOrMadeCell(int row, int column) const;
     // Drops the cells outside the rows shown once there are more than those rows' worth.
     void trimCells() const;
     void dropCells() const;

@@ -325,6 +325,17 @@ void ReportView::currentChanged(const QModelIndex &current, const QModelIndex &p
     QAccessible::updateAccessibility(&focus);
 }
 
+// One note for the whole change, however many rows it spans: the screen
+// reader asks the table what is selected now.
+void ReportView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QAbstractItemView::selectionChanged(selected, deselected);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent changed(this, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&changed);
+}
+
 void ReportView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
