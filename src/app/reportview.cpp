@@ -27,6 +27,8 @@ ReportView::ReportView(QWidget *parent)
     , m_header(new QHeaderView(Qt::Horizontal, this))
     , m_rowHeight(fontMetrics().height() + 4)
 {
+    // Every report is a table to screen readers, whoever made it.
+    installReportAccessibility();
     m_header->setSectionsClickable(false);
     m_header->setHighlightSections(false);
     m_header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
