@@ -149,6 +149,11 @@ QAccessibleInterface *ReportAccessible::cell(int row, int column) const
     if (row < -1 || row >= rowCount() || column < 0 || column >= columnCount())
         return nullptr;
     trimCells();
+    return keptOrMadeCell(row, column);
+}
+
+QAccessibleInterface *ReportAccessible::keptOrMadeCell(int row, int column) const
+{
     const auto key = std::make_pair(row, column);
     if (const auto found = m_cells.constFind(key); found != m_cells.cend()) {
         if (QAccessibleInterface *kept = QAccessible::accessibleInterface(*found))
@@ -281,13 +286,18 @@ QList<QAccessibleInterface *> ReportAccessible::selectedCells() const
     const QItemSelectionModel *selection = view()->selectionModel();
     if (!selection)
         return cells;
+    // Trimmed once before the list is made: a trim while making it could drop cells already listed.
+    followModel();
+    trimCells();
+    const int rows = rowCount();
+    const int columns = columnCount();
     for (const QItemSelectionRange &range : selection->selection()) {
         if (range.parent() != view()->rootIndex())
             continue;
-        for (int row = range.top(); row <= range.bottom() && cells.size() < maxListed; ++row)
-            for (int column = range.left(); column <= range.right() && cells.size() < maxListed; ++column)
-                if (QAccessibleInterface *c = cell(row, column))
-                    cells.append(c);
+        for (int row = range.top(); row <= range.bottom() && row < rows && cells.size() < maxListed; ++row)
+            for (int column = range.left(); column <= range.right() && column < columns && cells.size() < maxListed;
+                 ++column)
+                cells.append(keptOrMadeCell(row, column));
     }
     return cells;
 }

@@ -26,8 +26,8 @@ namespace stagepath {
 
 class ReportView;
 
-// Makes the accessible interface of every ReportView; once per process,
-// after the application object exists. Later calls do nothing.
+// Makes the accessible interface of every ReportView: called at start-up
+// and by every ReportView made; the first call installs, later ones do nothing.
 void installReportAccessibility();
 
 // The child number of a cell (row -1: the header row) among columns columns;
@@ -81,6 +81,7 @@ public:
     QAccessibleInterface *cell(int row, int column) const;
 
 private:
+    QAccessibleInterface *keptOrMadeCell(int row, int column) const;
     // Drops the cells outside the rows shown once there are more than those rows' worth.
     void trimCells() const;
     void dropCells() const;

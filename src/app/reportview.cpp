@@ -27,6 +27,8 @@ ReportView::ReportView(QWidget *parent)
     , m_header(new QHeaderView(Qt::Horizontal, this))
     , m_rowHeight(fontMetrics().height() + 4)
 {
+    // Every report is a table to screen readers, whoever made it.
+    installReportAccessibility();
     m_header->setSectionsClickable(false);
     m_header->setHighlightSections(false);
     m_header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -323,6 +325,17 @@ void ReportView::currentChanged(const QModelIndex &current, const QModelIndex &p
     QAccessibleEvent focus(this, QAccessible::Focus);
     focus.setChild(child);
     QAccessible::updateAccessibility(&focus);
+}
+
+// One note for the whole change, however many rows it spans: the screen
+// reader asks the table what is selected now.
+void ReportView::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QAbstractItemView::selectionChanged(selected, deselected);
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent changed(this, QAccessible::SelectionWithin);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ReportView::paintEvent(QPaintEvent *event)

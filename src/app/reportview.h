@@ -53,6 +53,7 @@ protected:
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
     bool viewportEvent(QEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
     QRect rowRect(int row) const;
