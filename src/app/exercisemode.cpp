@@ -269,7 +269,7 @@ void ExerciseMode::followGraph()
         return;
     const EdgeDataPtr graph = m_parts.lesson->edgeTable()->snapshot();
     const PathMode mode = m_parts.lesson->settings().values.longest ? PathMode::Longest : PathMode::Shortest;
-    if (graph == m_sheet->graph())
+    if (graph == m_sheet->graph() && mode == m_sheet->mode())
         return;
     m_sheet->setGraph(graph, mode);
     showVerdict(QStringLiteral("incomplete"), QString());
