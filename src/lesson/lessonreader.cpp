@@ -189,6 +189,12 @@ private:
         for (const auto entry : list) {
             if (entry.isDouble() && std::isfinite(entry.toDouble())) {
                 setNumberEntry(*edges, row, entry.toDouble(), typedNumbers);
+            } else if (entry.isString() && isMissingRoadText(entry.toString())) {
+                // A road that does not exist, "-" as the edge table keeps it.
+                const QString text = entry.toString();
+                edges->values[size_t(row)] = kMissingRoad;
+                if (text != QStringLiteral("-"))
+                    edges->texts.insert(row, text);
             } else if (entry.isString()) {
                 const QString text = entry.toString();
                 const TypedNumber typed = typedNumbers.read(text);

@@ -256,6 +256,35 @@ private Q_SLOTS:
         QVERIFY(!picture->picture().overlays().bestPath.empty());
         QVERIFY(everythingShown().join(u'|').contains(QString::number(solved.best)));
     }
+
+    // A student's saved file opens as the exercise it was, with every answer
+    // shown where it was typed; the answers stay the lesson's when saved again.
+    void aStudentsFileShowsTheAnswers()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("ogrenci.stagepath"));
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(R"({"format": "stagepath", "version": 1, "boxes": [1, 2, 1], "values": [3, 5, 2, "-"],
+                      "exercise": true,
+                      "answers": {"path": "1 - 2 - 4", "total": "5", "boxTotals": {"3": "5"}, "revealedColumns": 1}})");
+        out.close();
+        QVERIFY(form->openLesson(file));
+        QVERIFY(child<QDockWidget>("ExercisePanel")->isVisible());
+        QVERIFY(!child<QPushButton>("Command5")->isEnabled());
+        QCOMPARE(child<QLineEdit>("ExercisePath")->text(), QStringLiteral("1 - 2 - 4"));
+        QCOMPARE(child<QLineEdit>("ExerciseTotal")->text(), QStringLiteral("5"));
+        action("actionSolutionSteps")->trigger();
+        QTRY_COMPARE(model("StepTable")->rowCount(), 4);
+        QCOMPARE(cell("StepTable", 2, 2), QStringLiteral("5"));
+        check();
+        QVERIFY2(verdict() == QStringLiteral("right"), qPrintable(child<QLabel>("ExerciseVerdict")->text()));
+        // Box 3 is reached by the road 1 → 3 only (5); box 4 by 2 → 4 (5): the missing road is left out.
+        QCOMPARE(model("StepTable")->index(2, 2).data(Qt::BackgroundRole).value<QBrush>().color().green() > 200, true);
+        action("actionRevealColumn")->trigger();
+        QCOMPARE(cell("StepTable", 1, 2), QStringLiteral("3"));
+        QCOMPARE(cell("StepTable", 3, 2), QString());
+    }
 };
 
 QTEST_MAIN(TestExercise)
