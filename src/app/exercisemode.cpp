@@ -200,6 +200,9 @@ void ExerciseMode::retranslate()
     m_columnButton->setText(m_revealColumn->text());
     m_answerButton->setText(m_revealAnswer->text());
     m_verdict->setAccessibleName(tr("Sonuç"));
+    // The last check's words, again in the new language.
+    if (m_checked)
+        check();
 }
 
 bool ExerciseMode::isOn() const
@@ -272,6 +275,7 @@ void ExerciseMode::followGraph()
     if (graph == m_sheet->graph() && mode == m_sheet->mode())
         return;
     m_sheet->setGraph(graph, mode);
+    m_checked = false;
     showVerdict(QStringLiteral("incomplete"), QString());
 }
 
@@ -293,6 +297,7 @@ void ExerciseMode::check()
     m_parts.lesson->endTyping();
     followGraph();
     const PathVerdict verdict = m_sheet->check();
+    m_checked = true;
     showVerdict(verdict.verdictName(), verdict.text);
 }
 
