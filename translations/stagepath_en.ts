@@ -383,7 +383,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the list &quot;values&quot; has %1 values; the box counts give %2 edges</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+28"/>
         <source>&quot;values&quot; listesinin %1. öğesi (%2) bir sayı ya da metin olmalı</source>
         <translation>entry %1 of the list &quot;values&quot; (%2) must be a number or a text</translation>
     </message>
@@ -932,7 +932,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ExerciseMode</name>
     <message>
-        <location filename="../src/app/exercisemode.cpp" line="+178"/>
+        <location filename="../src/app/exercisemode.cpp" line="+176"/>
         <source>Alıştırma Modu</source>
         <translation>Exercise Mode</translation>
     </message>
@@ -968,13 +968,13 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+3"/>
-        <source>&amp;Yol:</source>
-        <translation>&amp;Path:</translation>
+        <source>Yol:</source>
+        <translation>Path:</translation>
     </message>
     <message>
         <location line="+1"/>
-        <source>&amp;Toplam:</source>
-        <translation>&amp;Total:</translation>
+        <source>Toplam:</source>
+        <translation>Total:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -997,12 +997,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Total</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Sonuç</source>
         <translation>Verdict</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+117"/>
         <source>Bütün sütunların toplamları gösterildi.</source>
         <translation>The totals of every column are shown.</translation>
     </message>
