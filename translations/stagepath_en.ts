@@ -2387,5 +2387,15 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>%1 kutusu %2. sütunda; yolun sıradaki kutusu %3. sütundan olmalı.</source>
             <translation>Box %1 is in column %2; the path's next box must be from column %3.</translation>
         </message>
+        <message>
+            <location line="+3" />
+            <source>Yol:</source>
+            <translation>Path:</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Toplam:</source>
+            <translation>Total:</translation>
+        </message>
     </context>
 </TS>

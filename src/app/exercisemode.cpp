@@ -87,8 +87,6 @@ void ExerciseMode::createPanel()
     m_verdict->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_verdict->setStyleSheet(verdictStyle);
     m_verdict->setProperty("verdict", QStringLiteral("incomplete"));
-    m_pathLabel->setBuddy(m_path);
-    m_totalLabel->setBuddy(m_total);
 
     auto *layout = new QGridLayout(panel);
     layout->addWidget(m_intro, 0, 0, 1, 2);
@@ -190,8 +188,8 @@ void ExerciseMode::retranslate()
     m_intro->setText(tr("En iyi yolu bulun. Çizimde kutulara ilk sütundan son sütuna sırayla tıklayın ya da "
                         "kutuları yazın (örneğin 1-4-7). Geri tuşu son kutuyu siler. Kutuların en iyi toplamlarını "
                         "Çözüm Adımları penceresine (F6) yazabilirsiniz."));
-    m_pathLabel->setText(tr("&Yol:"));
-    m_totalLabel->setText(tr("&Toplam:"));
+    m_pathLabel->setText(tr("Yol:"));
+    m_totalLabel->setText(tr("Toplam:"));
     m_path->setPlaceholderText(tr("örneğin 1-4-7"));
     m_total->setPlaceholderText(tr("yolun toplamı"));
     m_path->setAccessibleName(tr("Yol"));
@@ -199,7 +197,12 @@ void ExerciseMode::retranslate()
     m_checkButton->setText(m_check->text());
     m_columnButton->setText(m_revealColumn->text());
     m_answerButton->setText(m_revealAnswer->text());
+    for (QPushButton *b : {m_checkButton, m_columnButton, m_answerButton})
+        b->setAccessibleName(b->text());
     m_verdict->setAccessibleName(tr("Sonuç"));
+    // The last check's words, again in the new language.
+    if (m_checked)
+        check();
 }
 
 bool ExerciseMode::isOn() const
@@ -269,9 +272,10 @@ void ExerciseMode::followGraph()
         return;
     const EdgeDataPtr graph = m_parts.lesson->edgeTable()->snapshot();
     const PathMode mode = m_parts.lesson->settings().values.longest ? PathMode::Longest : PathMode::Shortest;
-    if (graph == m_sheet->graph())
+    if (graph == m_sheet->graph() && mode == m_sheet->mode())
         return;
     m_sheet->setGraph(graph, mode);
+    m_checked = false;
     showVerdict(QStringLiteral("incomplete"), QString());
 }
 
@@ -293,6 +297,7 @@ void ExerciseMode::check()
     m_parts.lesson->endTyping();
     followGraph();
     const PathVerdict verdict = m_sheet->check();
+    m_checked = true;
     showVerdict(verdict.verdictName(), verdict.text);
 }
 

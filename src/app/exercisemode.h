@@ -96,6 +96,7 @@ private:
     QPushButton *m_answerButton = nullptr;
     QLabel *m_verdict = nullptr;
     bool m_wasOn = false;
+    bool m_checked = false; // the verdict shown is the last check's
     int m_grownBy = 0; // pixels the window grew by for the panel
 };
 

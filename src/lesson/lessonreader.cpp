@@ -221,6 +221,12 @@ private:
                 edges->values[size_t(row)] = kMissingRoad; // a road that does not exist
             } else if (entry.isDouble() && std::isfinite(entry.toDouble())) {
                 setNumberEntry(*edges, row, entry.toDouble(), typedNumbers);
+            } else if (entry.isString() && isMissingRoadText(entry.toString())) {
+                // A road that does not exist, "-" as the edge table keeps it.
+                const QString text = entry.toString();
+                edges->values[size_t(row)] = kMissingRoad;
+                if (text != QStringLiteral("-"))
+                    edges->texts.insert(row, text);
             } else if (entry.isString()) {
                 setTextEntry(*edges, row, entry.toString(), typedNumbers, fileLocale ? &*fileLocale : nullptr);
             } else {

@@ -37,6 +37,7 @@ public:
     // The graph and the mode the answers are for; the marks go.
     void setGraph(EdgeDataPtr snapshot, PathMode mode);
     const EdgeDataPtr &graph() const { return m_graph; }
+    PathMode mode() const { return m_mode; }
     qint64 boxCount() const { return m_graph ? m_graph->shape.totalBoxes() : 0; }
     int columnOf(qint64 box) const; // 0-based
 
