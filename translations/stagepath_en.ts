@@ -1063,12 +1063,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Worksheet…</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>Alıştırma yapılamadı: bellek yetmedi.</source>
         <translation>The exercise could not be made: not enough memory.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+18"/>
         <source>PDF belgeleri (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
     </message>

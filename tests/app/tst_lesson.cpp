@@ -324,6 +324,10 @@ private Q_SLOTS:
         QVERIFY(visibleMessage() && visibleMessage()->text().contains(QStringLiteral("Tohum")));
         closeMessages();
         child<QLineEdit>("ExerciseSeed")->setText(QStringLiteral("42"));
+        answerQuestionWith(QStringLiteral("İptal")); // keeps the lesson and the dialog
+        dialog->accept();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(form->isWindowModified());
         answerQuestionWith(QStringLiteral("Kaydetme"));
         dialog->accept();
         QVERIFY(!dialog->isVisible());
