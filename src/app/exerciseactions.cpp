@@ -63,24 +63,27 @@ void ExerciseActions::newExercise()
     m_dialog->start(m_document->settings().values.longest);
 }
 
-// The exercise made and loaded, or why not.
-QString ExerciseActions::makeExercise(const ExerciseOrigin &options)
+// Whether the exercise was made and loaded; when not, a message says why
+// (or the user kept the modified lesson).
+bool ExerciseActions::makeExercise(const ExerciseOrigin &options)
 {
     ExerciseResult made;
     try {
         const BusyCursor busy(true);
         made = generateExercise(options);
     } catch (const std::bad_alloc &) {
-        return tr("Alıştırma yapılamadı: bellek yetmedi.");
+        made.problem = tr("Alıştırma yapılamadı: bellek yetmedi.");
     }
-    if (!made.lesson)
-        return made.problem;
-    // Asked after the options are known to give an exercise; a "no" keeps
+    if (!made.lesson) {
+        m_report(made.problem);
+        return false;
+    }
+    // Asked once the options are known to give an exercise; "İptal" keeps
     // both the lesson and the dialog.
     if (!m_files->confirmDiscard())
-        return {};
+        return false;
     m_document->load(*made.lesson, QString());
-    return {};
+    return true;
 }
 
 // A save dialog for a PDF file, opened without blocking; done is called with the file chosen.

@@ -42,7 +42,7 @@ public Q_SLOTS:
     void writeWorksheet();
 
 private:
-    QString makeExercise(const ExerciseOrigin &options);
+    bool makeExercise(const ExerciseOrigin &options);
     void chooseFile(const QString &title, const char *name, const QString &proposed,
                     const std::function<void(const QString &)> &done);
     void writeWorksheetFiles(const QString &sheetFile, const QString &keyFile);

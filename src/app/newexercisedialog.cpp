@@ -19,7 +19,7 @@
 namespace stagepath {
 
 NewExerciseDialog::NewExerciseDialog(QWidget *parent, std::function<void(const QString &)> report,
-                                     std::function<QString(const ExerciseOrigin &)> make)
+                                     std::function<bool(const ExerciseOrigin &)> make)
     : QDialog(parent)
     , m_report(std::move(report))
     , m_make(std::move(make))
@@ -131,12 +131,8 @@ void NewExerciseDialog::accept()
     const auto chosen = options();
     if (!chosen)
         return;
-    const QString problem = m_make(*chosen);
-    if (!problem.isEmpty()) {
-        m_report(problem);
-        return;
-    }
-    QDialog::accept();
+    if (m_make(*chosen))
+        QDialog::accept();
 }
 
 } // namespace stagepath

@@ -29,10 +29,10 @@ class NewExerciseDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // report shows a warning; make tries the options and says why they give
-    // no exercise (an empty string when the exercise was made).
+    // report shows a warning; make tries the options and answers whether the
+    // exercise was made (when not, it has said why, and the dialog stays open).
     NewExerciseDialog(QWidget *parent, std::function<void(const QString &)> report,
-                      std::function<QString(const ExerciseOrigin &)> make);
+                      std::function<bool(const ExerciseOrigin &)> make);
 
     // Opens it with a fresh seed and the mode given.
     void start(bool longest);
@@ -44,7 +44,7 @@ public:
 
 private:
     std::function<void(const QString &)> m_report;
-    std::function<QString(const ExerciseOrigin &)> m_make;
+    std::function<bool(const ExerciseOrigin &)> m_make;
     QLabel *m_boxesLabel;
     QLineEdit *m_boxes;
     QLabel *m_valuesLabel;

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace stagepath {
 
@@ -82,51 +83,100 @@ public:
         m_y += height + mm(3);
     }
 
-    // The tableaux side by side while they fit across the page.
+    // The tableaux side by side while they fit across the page, made
+    // smaller (to 60 %) when that keeps them on the exercise's page; else
+    // at full size, going on to further pages.
     void tableaux(const std::vector<WorksheetTableau> &tables, bool filled)
     {
         const QFont font = fontOf(9);
         m_painter.setFont(font);
         const QFontMetricsF metrics(font, &m_writer);
-        const double line = metrics.height();
-        const double rowHeight = filled ? line * 1.5 : line * 2.0;
-        const double gap = mm(6);
-        double x = 0, rowBottom = m_y;
+        m_line = metrics.height();
+        m_rowHeight = filled ? m_line * 1.5 : m_line * 1.9;
+        std::vector<Measured> measured;
         for (const WorksheetTableau &table : tables) {
-            std::vector<double> widths;
+            Measured m;
             for (qsizetype c = 0; c < table.headers.size(); ++c) {
-                const double least = c == 0 ? mm(10) : mm(filled ? 9 : 13);
+                const double least = c == 0 ? mm(9) : mm(filled ? 8 : 10);
                 double w = std::max(least, metrics.horizontalAdvance(table.headers[c]) + mm(2));
                 for (const QStringList &row : table.rows)
                     w = std::max(w, metrics.horizontalAdvance(row.value(c)) + mm(2));
-                widths.push_back(w);
+                m.widths.push_back(w);
             }
-            const double tableWidth = std::accumulate(widths.begin(), widths.end(), 0.0);
-            const double titleWidth = metrics.horizontalAdvance(table.title);
-            const double width = std::min(m_width, std::max(tableWidth, titleWidth));
-            const double scale = tableWidth > m_width ? m_width / tableWidth : 1.0;
-            const double height = line * 1.4 + rowHeight * double(table.rows.size() + 1) * scale;
-            if (x > 0 && x + width > m_width) {
+            m.tableWidth = std::accumulate(m.widths.begin(), m.widths.end(), 0.0);
+            m.shrink = m.tableWidth > m_width ? m_width / m.tableWidth : 1.0;
+            m.width = std::min(m_width, std::max(m.tableWidth, metrics.horizontalAdvance(table.title)));
+            m.height = m_line * 1.4 + m_rowHeight * double(table.rows.size() + 1) * m.shrink;
+            measured.push_back(std::move(m));
+        }
+        for (const double scale : {1.0, 0.9, 0.8, 0.7, 0.6}) {
+            const double height = pack(measured, m_width / scale);
+            if (m_y + height * scale <= m_height) {
+                m_painter.save();
+                m_painter.translate(0, m_y);
+                m_painter.scale(scale, scale);
+                for (size_t i = 0; i < tables.size(); ++i)
+                    paintTitled(tables[i], measured[i], measured[i].x, measured[i].y);
+                m_painter.restore();
+                m_y += height * scale + mm(4);
+                return;
+            }
+        }
+        const double gap = mm(6);
+        double x = 0, rowBottom = m_y;
+        for (size_t i = 0; i < tables.size(); ++i) {
+            const Measured &m = measured[i];
+            if (x > 0 && x + m.width > m_width) {
                 x = 0;
                 m_y = rowBottom + gap;
             }
             if (x == 0) {
-                need(height);
+                need(m.height);
                 rowBottom = m_y;
             }
-            m_painter.drawText(QRectF(x, m_y, width, line * 1.2), Qt::AlignLeft | Qt::AlignVCenter, table.title);
-            m_painter.save();
-            m_painter.translate(x, m_y + line * 1.4);
-            m_painter.scale(scale, scale);
-            paintTable(table, widths, rowHeight);
-            m_painter.restore();
-            rowBottom = std::max(rowBottom, m_y + height);
-            x += width + gap;
+            paintTitled(tables[i], m, x, m_y);
+            rowBottom = std::max(rowBottom, m_y + m.height);
+            x += m.width + gap;
         }
         m_y = rowBottom + mm(4);
     }
 
 private:
+    struct Measured {
+        std::vector<double> widths;
+        double tableWidth = 0, width = 0, height = 0, shrink = 1;
+        double x = 0, y = 0; // where pack() put it
+    };
+
+    // Places the tables in rows across the width, from the top; their height together.
+    static double pack(std::vector<Measured> &tables, double width)
+    {
+        const double gap = mm(6);
+        double x = 0, y = 0, rowHeight = 0;
+        for (Measured &m : tables) {
+            if (x > 0 && x + m.width > width) {
+                x = 0;
+                y += rowHeight + gap;
+                rowHeight = 0;
+            }
+            m.x = x;
+            m.y = y;
+            rowHeight = std::max(rowHeight, m.height);
+            x += m.width + gap;
+        }
+        return y + rowHeight;
+    }
+
+    void paintTitled(const WorksheetTableau &table, const Measured &m, double x, double y)
+    {
+        m_painter.drawText(QRectF(x, y, m.width, m_line * 1.2), Qt::AlignLeft | Qt::AlignVCenter, table.title);
+        m_painter.save();
+        m_painter.translate(x, y + m_line * 1.4);
+        m_painter.scale(m.shrink, m.shrink);
+        paintTable(table, m.widths, m_rowHeight);
+        m_painter.restore();
+    }
+
     void paintTable(const WorksheetTableau &table, const std::vector<double> &widths, double rowHeight)
     {
         m_painter.setPen(QPen(Qt::black, mm(0.2)));
@@ -152,6 +202,9 @@ private:
     double m_height = 0;
     double m_y = 0;
     bool m_started = false;
+    double m_line = 0;      // the tableaux' line height
+    double m_rowHeight = 0; // and their rows'
+
 };
 
 } // namespace
@@ -222,17 +275,19 @@ void paintValuesOnLines(QPainter &painter, const QRectF &rect, const EdgeData &e
                 if (!edges.isMissing(shape.edgeRow(stage, j, k)))
                     painter.drawLine(centre(stage, j), centre(stage + 1, k));
     // Each value on its own line, at a point that differs with the line's
-    // right box, so that the values of one box's lines stand apart.
+    // right box (most) and left box (less), so that the values of one box's
+    // lines stand apart and those of lines into one box too.
     painter.setFont(fontOf(std::clamp(radius * 0.7 * 72 / resolution, 6.0, 10.0)));
     const QFontMetricsF metrics(painter.font(), painter.device());
     for (int stage = 0; stage < shape.stageCount(); ++stage) {
         const double right = double(shape.boxCount(stage + 1));
+        const double left = double(shape.boxCount(stage));
         for (qint64 j = 0; j < shape.boxCount(stage); ++j)
             for (qint64 k = 0; k < shape.boxCount(stage + 1); ++k) {
                 const qint64 row = shape.edgeRow(stage, j, k);
                 if (edges.isMissing(row))
                     continue;
-                const double t = 0.25 + 0.5 * (double(k) + 1) / (right + 1);
+                const double t = 0.2 + 0.6 * (double(k) + (double(j) + 0.5) / left) / right;
                 const QPointF at = centre(stage, j) + t * (centre(stage + 1, k) - centre(stage, j));
                 const QString text = edges.text(row);
                 const QSizeF size(metrics.horizontalAdvance(text) + mm(0.8), metrics.height());

@@ -22,6 +22,7 @@
 #include <QCommandLineParser>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
@@ -306,6 +307,11 @@ private Q_SLOTS:
     {
         QVERIFY(action("actionNewExercise")->parent() == form.get());
         QVERIFY(!action("actionNewExercise")->associatedObjects().isEmpty());
+        QStringList menus; // "Alıştırma" between "Görünüm" and "Yardım"
+        for (QAction *menu : form->menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus.mid(menus.indexOf(QStringLiteral("Görünüm")), 3),
+                 QStringList({QStringLiteral("Görünüm"), QStringLiteral("Alıştırma"), QStringLiteral("Yardım")}));
         child<QCheckBox>("Check1")->click();
         action("actionNewExercise")->trigger();
         auto *dialog = child<QDialog>("NewExercise");
@@ -324,6 +330,10 @@ private Q_SLOTS:
         QVERIFY(visibleMessage() && visibleMessage()->text().contains(QStringLiteral("Tohum")));
         closeMessages();
         child<QLineEdit>("ExerciseSeed")->setText(QStringLiteral("42"));
+        answerQuestionWith(QStringLiteral("İptal")); // keeps the lesson and the dialog
+        dialog->accept();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(form->isWindowModified());
         answerQuestionWith(QStringLiteral("Kaydetme"));
         dialog->accept();
         QVERIFY(!dialog->isVisible());
