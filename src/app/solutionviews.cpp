@@ -143,6 +143,8 @@ PictureOverlays SolutionViews::overlaysAfterRedraw(const EdgeDataPtr &graph)
 void SolutionViews::showBestPath(std::vector<qint64> positions)
 {
     m_layers.setDrawnBestPath(m_parts.picture->picture().edges(), std::move(positions));
+    // Asked for, the answer shows even while the steps walk towards it.
+    m_layers.setAnswerHidden(false);
     applyLayers();
 }
 
