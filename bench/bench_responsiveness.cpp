@@ -242,7 +242,6 @@ void chooseRecursion(QWidget &w, bool backward)
     post(w, [&w, backward] {
         auto *box = child<QComboBox>(w, "Recursion");
         box->setCurrentIndex(backward ? 1 : 0);
-        Q_EMIT box->activated(backward ? 1 : 0);
     }, solvedMs);
 }
 

@@ -115,7 +115,7 @@ void SolutionStepsWindow::wire()
     connect(m_back, &QPushButton::clicked, this, [this] { goToStep(m_walk.current() - 1); });
     connect(m_forward, &QPushButton::clicked, this, [this] { goToStep(m_walk.current() + 1); });
     connect(m_last, &QPushButton::clicked, this, [this] { goToStep(m_walk.count()); });
-    connect(m_recursion, &QComboBox::activated, this, [this](int index) { Q_EMIT recursionChosen(index == 1); });
+    connect(m_recursion, &QComboBox::currentIndexChanged, this, [this](int index) { Q_EMIT recursionChosen(index == 1); });
     connect(m_print, &QPushButton::clicked, this, &SolutionStepsWindow::printRequested);
     connect(m_rankedCount, &QSpinBox::valueChanged, this, &SolutionStepsWindow::rankedCountChanged);
     // Return and a double click both activate; a double click is taken on its own as well.
@@ -196,6 +196,7 @@ void SolutionStepsWindow::showSolution(const std::shared_ptr<const Solution> &so
 
 void SolutionStepsWindow::showRecursion(bool backward)
 {
+    const QSignalBlocker quiet(m_recursion);
     m_recursion->setCurrentIndex(backward ? 1 : 0);
 }
 

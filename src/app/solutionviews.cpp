@@ -145,6 +145,8 @@ void SolutionViews::showBestPath(std::vector<qint64> positions)
     if (m_exercise)
         return;
     m_layers.setDrawnBestPath(m_parts.picture->picture().edges(), std::move(positions));
+    // Asked for, the answer shows even while the steps walk towards it.
+    m_layers.setAnswerHidden(false);
     applyLayers();
 }
 

@@ -34,6 +34,7 @@ TableauPanel::TableauPanel(QWidget *parent)
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->verticalHeader()->hide();
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
     m_view->horizontalHeader()->setDefaultSectionSize(64);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_page->setObjectName(QStringLiteral("TableauPage"));

@@ -51,6 +51,8 @@ PrintoutContent gatherStepsPrintout(const QString &title, const LessonSettings &
         t.rows.push_back({QString()});
         columns = std::max(columns, shown + 3);
     }
+    if (qint64(t.rows.size()) > Printout::maxRows)
+        t.rows.resize(size_t(Printout::maxRows));
     t.rowCount = std::max(rows, qint64(t.rows.size()));
     for (int c = 0; c < columns; ++c)
         t.headers << QString();

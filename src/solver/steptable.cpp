@@ -51,13 +51,14 @@ void StepTable::clear()
 
 void StepTable::setSteps(std::shared_ptr<const StageProgram> program, int step)
 {
-    const bool wasBackward = isBackward();
+    if (program == m_program && (program ? step : 0) == m_step)
+        return;
+    // A reset, not a change of every row: views answer a change of a range
+    // cell by cell, and a step may show or hide a hundred thousand boxes.
+    beginResetModel();
     m_program = std::move(program);
     m_step = m_program ? step : 0;
-    if (wasBackward != isBackward())
-        Q_EMIT headerDataChanged(Qt::Horizontal, PreviousColumn, PreviousColumn);
-    if (rows() > 0)
-        Q_EMIT dataChanged(index(0, TotalColumn), index(rows() - 1, ColumnCount - 1));
+    endResetModel();
 }
 
 bool StepTable::isHidden(int box) const

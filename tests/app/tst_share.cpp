@@ -19,6 +19,7 @@
 #include "model/numbers.h"
 #include "share/batchrun.h"
 #include "share/printout.h"
+#include "share/stepsprintout.h"
 #include "solver/resulttable.h"
 
 #include <QAction>
@@ -288,6 +289,36 @@ private Q_SLOTS:
         printout.print(&writer);
         const qsizetype pages = pdf.data().count("/Type /Page\n");
         QVERIFY2(pages > 2 && pages < 100, qPrintable(QString::number(pages)));
+    }
+
+    // The steps on paper: every stage's tableau after the drawing, as the
+    // window shows it; at a million roads cut at the printout's bound.
+    void stepsPrintoutHoldsEveryTableau()
+    {
+        const std::vector<double> values{2, 4, 3, 7, 4, 6, 3, 2, 4, 4, 1, 5, 1, 4, 6, 3, 3, 3, 3, 4};
+        auto coach = std::make_shared<EdgeData>();
+        coach->shape = GraphShape({1, 3, 3, 2, 1});
+        coach->values = values;
+        const StageProgram backward(coach, PathMode::Shortest, Recursion::Backward);
+        const PrintoutContent content = gatherStepsPrintout(QStringLiteral("ders"), LessonSettings{}, backward);
+        const auto &rows = content.tableaux.rows;
+        QCOMPARE(std::count_if(rows.begin(), rows.end(), [](const QStringList &r) { return r.size() == 1 && !r[0].isEmpty(); }), 5);
+        QVERIFY(std::find(rows.begin(), rows.end(), QStringList{"2", "11", "11", "12", "11", "5, 6"}) != rows.end());
+        QVERIFY(std::find(rows.begin(), rows.end(), QStringList{"1", "13", "11", "11", "11", "3, 4"}) != rows.end());
+        QCOMPARE(content.edges.rowCount, 0);
+
+        auto wide = std::make_shared<EdgeData>();
+        wide->shape = GraphShape({1000, 1000});
+        wide->values.assign(size_t(wide->shape.edgeCount()), 7);
+        const StageProgram forward(wide, PathMode::Shortest, Recursion::Forward);
+        const Printout printout(gatherStepsPrintout(QStringLiteral("ders"), LessonSettings{}, forward));
+        QVERIFY(qint64(printout.content().tableaux.rows.size()) <= Printout::maxRows);
+        QVERIFY(printout.content().tableaux.headers.size() <= maxPrintedNeighbours + 3);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&pdf);
+        printout.print(&writer);
+        QVERIFY(pdf.data().count("/Type /Page\n") >= 2);
     }
 };
 

@@ -8,6 +8,8 @@
 
 #include "windowdriver.h"
 
+#include "drawing/colours.h"
+
 #include <QAbstractItemModelTester>
 #include <QAction>
 #include <QComboBox>
@@ -480,7 +482,6 @@ private Q_SLOTS:
         auto *recursion = child<QComboBox>("Recursion");
         QCOMPARE(recursion->count(), 2);
         recursion->setCurrentIndex(1);
-        Q_EMIT recursion->activated(1);
         QCOMPARE(model("StepTable")->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Sonraki kutu"));
         auto texts = [this] {
             QString all;
@@ -513,6 +514,11 @@ private Q_SLOTS:
         QCOMPARE(cell("StepTable", 0, 2), QStringLiteral("11"));
         QCOMPARE(cell("StepTable", 0, 4), QStringLiteral("3"));
         QVERIFY(model("RankedPaths")->rowCount() > 0);
+        // The legend names every colour drawn over the graph.
+        const QString legend = child<QLabel>("StepsLegend")->text();
+        for (QRgb colour : {kPathColour, kBestEdgesColour, kSelectedPathColour, kHighlightedStageColour,
+                            kChosenEdgeColour, kBoxLabelColour, kBackgroundColour})
+            QVERIFY2(legend.contains(QColor::fromRgba(colour).name()), qPrintable(QColor::fromRgba(colour).name()));
         const QImage last = drawing();
         // "Çiz"'s path, A-C-E-H-J, in red.
         for (const Edge &e : edges()) {
@@ -521,7 +527,6 @@ private Q_SLOTS:
             QCOMPARE(anyAround(last, quarter(e.from, e.to), isRed), onPath);
         }
         recursion->setCurrentIndex(0);
-        Q_EMIT recursion->activated(0);
         child<QAction>("actionAllBestPaths")->setChecked(false);
     }
 
