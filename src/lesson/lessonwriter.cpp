@@ -135,6 +135,26 @@ void appendSwitch(QByteArray &out, const char *key, bool on, bool last = false)
     out += last ? "\n" : ",\n";
 }
 
+// The boxes' names, one per box in box-number order ("" for an unnamed box).
+void appendNames(QByteArray &out, const EdgeData &edges)
+{
+    out += "    \"names\": [";
+    for (qint64 box = 1; box <= edges.shape.totalBoxes(); ++box) {
+        if (box > 1)
+            out += ", ";
+        const size_t i = size_t(box - 1);
+        appendString(out, i < edges.names->size() ? QStringView((*edges.names)[i]) : QStringView());
+    }
+    out += "],\n";
+}
+
+// Box names came with version 2; a lesson without them is written as
+// version 1, so that older readers keep opening it.
+bool usesBoxNames(const Lesson &lesson)
+{
+    return lesson.edges && lesson.edges->hasNames();
+}
+
 } // namespace
 
 QByteArray writeLesson(const Lesson &lesson)
@@ -144,7 +164,7 @@ QByteArray writeLesson(const Lesson &lesson)
     QByteArray out;
     out.reserve(256 + 8 * lesson.boxTexts.size() + 6 * edges.shape.edgeCount() + 16 * edges.texts.size());
     out += "{\n    \"format\": \"stagepath\",\n    \"version\": ";
-    out += QByteArray::number(lessonfile::version);
+    out += QByteArray::number(usesBoxNames(lesson) ? 2 : lessonfile::firstVersion);
     out += ",\n    \"boxes\": [";
     for (qsizetype i = 0; i < lesson.boxTexts.size(); ++i) {
         if (i > 0)
@@ -153,12 +173,16 @@ QByteArray writeLesson(const Lesson &lesson)
     }
     out += "],\n";
     appendValues(out, edges, typedNumbers);
+    if (usesBoxNames(lesson))
+        appendNames(out, edges);
     const LessonSettings &s = lesson.settings;
     appendSetting(out, "x", s.xSpacing);
     appendSetting(out, "y", s.ySpacing);
     appendSetting(out, "penWidth", s.penWidth);
     appendSetting(out, "circleSize", s.circleSize);
     appendSwitch(out, "colourLines", s.colourLines);
+    if (s.valuesOnLines)
+        appendSwitch(out, "valuesOnLines", true);
     appendSwitch(out, "longest", s.longest, true);
     out += "}\n";
     return out;

@@ -82,6 +82,14 @@ QVariant EdgeTable::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return cell(*m_data, index.row(), index.column());
+    if (role == Qt::ToolTipRole && m_data->names
+        && (index.column() == FromColumn || index.column() == ToColumn)) {
+        const GraphShape::Edge e = m_data->shape.edgeAt(index.row());
+        const qint64 box = index.column() == FromColumn ? m_data->shape.globalBox(e.stage, e.from)
+                                                         : m_data->shape.globalBox(e.stage + 1, e.to);
+        const QString label = m_data->boxLabel(box);
+        return label == QString::number(box) ? QVariant() : QVariant(label);
+    }
     return {};
 }
 
@@ -150,6 +158,15 @@ bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int rol
     setValueText(row, value.toString());
     Q_EMIT valueEdited(row, previous);
     return true;
+}
+
+void EdgeTable::setNames(BoxNamesPtr names)
+{
+    if (names == m_data->names)
+        return;
+    writable().names = std::move(names);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, FromColumn), index(rowCount() - 1, ToColumn), {Qt::ToolTipRole});
 }
 
 void EdgeTable::setValueText(qint64 row, const QString &text)

@@ -6,7 +6,8 @@
 // The edge table: one row per edge, ordered by stage, then by left box, then
 // by right box. Columns: "Değer" (the value, editable), "Kutu No" (global
 // number of the left box), "Diğer Kutu" (global number of the right box) and
-// "Vorta" (the stage). Only the values are stored; the other cells follow from
+// "Vorta" (the stage); the two box columns show a named box's name as their
+// tooltip. Only the values are stored; the other cells follow from
 // the row number and the box counts.
 
 #include "graphdata.h"
@@ -45,6 +46,8 @@ public:
     // Sets the text (and so the number) of one value without the after-edit
     // event: for putting back a value kept earlier.
     void setValueText(qint64 row, const QString &text);
+    // Replaces the boxes' names (null: none); the values stay.
+    void setNames(BoxNamesPtr names);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

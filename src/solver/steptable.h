@@ -63,6 +63,9 @@ protected:
     QString headerText(int column) const override;
 
 private:
+    // A 0-based box as the table names it: its name, or its number.
+    QString boxLabel(qint64 box) const;
+
     EdgeDataPtr m_snapshot;
     std::shared_ptr<const BestPathSearch> m_search;
     QString m_problem;

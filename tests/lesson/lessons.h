@@ -7,6 +7,7 @@
 // comparison of two lessons.
 
 #include "lesson/lesson.h"
+#include "model/boxnames.h"
 #include "model/edgetable.h"
 #include "model/numbers.h"
 
@@ -74,6 +75,20 @@ inline Lesson randomLesson(QRandomGenerator &rng)
     s.circleSize = rng.bounded(10, 21);
     s.colourLines = rng.bounded(2);
     s.longest = rng.bounded(2);
+    s.valuesOnLines = rng.bounded(2);
+    // Every third lesson names some of its boxes, with texts a JSON writer
+    // must escape; each name is made unique by its box number.
+    if (rng.bounded(3) == 0 && table.shape().totalBoxes() > 0) {
+        static const QStringList stems{QStringLiteral("A"), QStringLiteral("İzmir "), QStringLiteral("\"tırnak\""),
+                                       QStringLiteral("ters\\"), QStringLiteral("😀"), QStringLiteral("virgül,"),
+                                       QStringLiteral("\u00e9\t")};
+        BoxNames names(size_t(table.shape().totalBoxes()));
+        for (size_t box = 0; box < names.size(); ++box)
+            if (rng.bounded(3) > 0)
+                names[box] = stems.at(rng.bounded(int(stems.size()))) + QString::number(box + 1);
+        table.setNames(normalisedNames(std::move(names)));
+        lesson.edges = table.snapshot();
+    }
     return lesson;
 }
 
@@ -98,6 +113,11 @@ inline QString difference(const Lesson &a, const Lesson &b)
                 .arg(b.edges->text(row))
                 .arg(b.edges->value(row), 0, 'g', 17);
     }
+    for (qint64 box = 1; box <= a.edges->shape.totalBoxes(); ++box)
+        if (a.edges->boxLabel(box) != b.edges->boxLabel(box))
+            return QStringLiteral("box %1 named \"%2\" / \"%3\"").arg(box).arg(a.edges->boxLabel(box), b.edges->boxLabel(box));
+    if (a.edges->hasNames() != b.edges->hasNames())
+        return QStringLiteral("names on / off");
     if (!(a.settings == b.settings))
         return QStringLiteral("settings differ");
     return {};
