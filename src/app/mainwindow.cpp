@@ -15,6 +15,7 @@
 #include "solutionviews.h"
 #include "stagenavigation.h"
 #include "tabstrip.h"
+#include "textbookactions.h"
 #include "twips.h"
 #include "windowrouting.h"
 
@@ -134,6 +135,7 @@ void MainWindow::createMenus()
                                 [this](const QString &problem) { showMessage(problem); },
                                 {m_controls.edgeView, m_controls.stageEdgeView}});
     m_share->addActions(m_fileMenu, m_editMenu);
+    m_textbook = new TextbookActions(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
     m_pictureView->addZoomActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_stageNavigation = new StageNavigation(m_controls.stageTabs, this);
@@ -142,6 +144,7 @@ void MainWindow::createMenus()
     m_solutionViews = new SolutionViews({this, m_lesson, m_controls.picture, m_pictureView, m_controls.resultView,
                                          m_resultTable});
     m_solutionViews->addActions(m_viewMenu);
+    m_textbook->addActions(m_editMenu, m_viewMenu);
     m_viewMenu->addSeparator();
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
     m_helpCommands = new HelpMenu(this, m_helpMenu);
@@ -154,6 +157,7 @@ void MainWindow::retranslateUi()
     m_files->retranslate();
     m_historyActions->retranslate();
     m_share->retranslate();
+    m_textbook->retranslate();
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));
