@@ -89,15 +89,16 @@ void TextbookActions::nameWithLetters()
 void TextbookActions::openBoxNames()
 {
     if (!m_dialog)
-        m_dialog = createDialog();
+        createDialog();
     m_dialog->show();
     m_dialog->raise();
     m_dialog->activateWindow();
 }
 
-QDialog *TextbookActions::createDialog()
+void TextbookActions::createDialog()
 {
     auto *dialog = new QDialog(m_window);
+    m_dialog = dialog;
     dialog->setObjectName(QStringLiteral("BoxNames"));
     auto *table = new QTableView(dialog);
     table->setObjectName(QStringLiteral("BoxNameTable"));
@@ -128,7 +129,6 @@ QDialog *TextbookActions::createDialog()
     layout->addLayout(row);
     dialog->resize(360, 420);
     retranslateDialog();
-    return dialog;
 }
 
 void TextbookActions::retranslateDialog()

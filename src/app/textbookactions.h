@@ -40,7 +40,7 @@ public:
 
 private:
     void openBoxNames();
-    QDialog *createDialog();
+    void createDialog();
     void nameWithLetters();
     void retranslateDialog();
 
