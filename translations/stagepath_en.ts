@@ -4,7 +4,7 @@
 <context>
     <name>BatchRun</name>
     <message>
-        <location filename="../src/share/batchrun.cpp" line="+61"/>
+        <location filename="../src/share/batchrun.cpp" line="+65"/>
         <source>resmin türü dosya adının uzantısından anlaşılmalı: .png, .svg ya da .pdf.</source>
         <translation>the kind of picture is told by the file name&apos;s extension: .png, .svg or .pdf.</translation>
     </message>
@@ -17,7 +17,7 @@
 <context>
     <name>BoxCountCommand</name>
     <message>
-        <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
+        <location filename="../src/lesson/boxcountcommand.cpp" line="+24"/>
         <source>kutu sayıları</source>
         <translation>box counts</translation>
     </message>
@@ -28,9 +28,50 @@
     </message>
 </context>
 <context>
+    <name>BoxNameRules</name>
+    <message>
+        <location filename="../src/model/boxnames.cpp" line="+38"/>
+        <source>&quot;%1&quot; %2 karakter; bir kutu adı en çok %3 karakter olabilir.</source>
+        <translation>&quot;%1&quot; has %2 characters; a box name may have at most %3.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;%1&quot; satır sonu içeriyor; bir kutu adı tek satır olmalı.</source>
+        <translation>&quot;%1&quot; holds a line break; a box name must be one line.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&quot;%1&quot; boşlukla başlıyor ya da bitiyor; bir kutu adının başında ve sonunda boşluk olamaz.</source>
+        <translation>&quot;%1&quot; starts or ends with a space; a box name may not.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;%1&quot; içinde &quot;%2&quot; var; bir kutu adında &quot;(&quot;, &quot;)&quot; ve &quot;-&quot; olamaz, yol metnini karıştırırlar.</source>
+        <translation>&quot;%1&quot; contains &quot;%2&quot;; a box name may not contain &quot;(&quot;, &quot;)&quot; or &quot;-&quot;, they would confuse the path text.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;%1&quot; adı %2. kutunun adı; her kutunun adı başka olmalı.</source>
+        <translation>&quot;%1&quot; is the name of box %2; every box needs a name of its own.</translation>
+    </message>
+</context>
+<context>
+    <name>BoxNamesCommand</name>
+    <message>
+        <location filename="../src/lesson/boxnamescommand.cpp" line="+36"/>
+        <source>kutu adları</source>
+        <translation>box names</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1. kutunun adı %2 → %3</source>
+        <translation>name of box %1 %2 → %3</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+27"/>
+        <location filename="../src/app/commandline.cpp" line="+31"/>
         <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
 
 --solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz.</source>
@@ -92,7 +133,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+22"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -100,7 +141,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../src/app/helptext.cpp" line="+39"/>
+        <location filename="../src/app/helptext.cpp" line="+43"/>
         <source>Vorta Sayısı</source>
         <translation>Number of stages</translation>
     </message>
@@ -181,6 +222,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+7"/>
+        <source>Kutu adları ve çizgilerdeki değerler</source>
+        <translation>Box names and values on the lines</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Ders kitaplarındaki gibi kutulara ad verebilirsiniz: Düzen → “Kutu Adları…” her kutunun numarasını ve adını bir tabloda gösterir; adına çift tıklayıp yazın. “Kutuları Harflerle Adlandır” bütün kutulara numara sırasıyla A, B, …, Z, AA, AB, … adlarını verir. Bir ad 1 ile 20 karakter arasındadır, her kutuda başkadır; “(”, “)”, “-”, satır sonu ve başta ya da sonda boşluk içeremez. Boş ad kutunun numarasını geri getirir. Ad, yuvarlağın içinde, yol metinlerinde (“Yol” sütunu, en iyi yollar, komut satırı ve CSV) ve Çözüm Adımları tablosunda numaranın yerine geçer; çizgi tablosu numaraları gösterir, adı ipucu olarak verir. Vorta Sayısı ya da kutu sayısı değişince bir kutu, sütunu ve sırası durdukça adını korur.&lt;/p&gt;&lt;p&gt;Görünüm → “Değerleri Çizgilerde Göster” her çizginin değerini kutunun altındaki sütun yerine kendi çizgisinin üstüne, beyaz küçük bir kutu içinde yazar; değerler birbirinin ve kırmızı yolun üstüne binmez. Dışa aktarılan resim ve baskı da böyle çizilir. Adlar ve bu seçim ders dosyasına kaydedilir, geri alınabilir.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;You can name the boxes as a textbook does: Edit → “Box Names…” shows each box’s number and name in a table; double-click the name and type. “Name the Boxes with Letters” names every box A, B, …, Z, AA, AB, … in the order of their numbers. A name has 1 to 20 characters, differs from every other box’s name, and may not contain “(”, “)”, “-”, a line break or spaces at either end. An empty name brings the number back. The name takes the number’s place in the circle, in the path texts (the “Path” column, the best paths, the command line and CSV) and in the Solution Steps table; the edge table shows the numbers and gives the name as a tooltip. When the stage count or a box count changes, a box keeps its name as long as its column and its place in it remain.&lt;/p&gt;&lt;p&gt;View → “Show Values on the Lines” writes each line’s value on its own line, in a small white box, instead of in the column under the box; the values never cover each other and the red path never covers them. Exported pictures and prints are drawn the same way. The names and this choice are saved in the lesson file and can be undone.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>“Çiz”in ardındaki fikir: dinamik programlama</source>
         <translation>The idea behind “Draw”: dynamic programming</translation>
     </message>
@@ -238,7 +289,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>LessonFile</name>
     <message>
-        <location filename="../src/lesson/lessonreader.cpp" line="+29"/>
+        <location filename="../src/lesson/lessonreader.cpp" line="+34"/>
         <source>bir nesne kapanmıyor (&apos;}&apos; eksik)</source>
         <translation>an object is not closed (&apos;}&apos; missing)</translation>
     </message>
@@ -333,7 +384,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>nothing</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+49"/>
         <source>bir stagepath ders dosyası değil (&quot;format&quot; alanı &quot;stagepath&quot; olmalı)</source>
         <translation>not a stagepath lesson file (the field &quot;format&quot; must be &quot;stagepath&quot;)</translation>
     </message>
@@ -378,7 +429,22 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>entry %1 of the list &quot;values&quot; (%2) must be a number or a text</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+19"/>
+        <source>&quot;names&quot; alanı her kutu için bir ad tutan bir liste olmalı (%1 kutu var)</source>
+        <translation>&quot;names&quot; must be a list holding one name for each box (there are %1 boxes)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&quot;names&quot; listesinin %1. öğesi (%2) bir metin olmalı</source>
+        <translation>entry %1 of the &quot;names&quot; list (%2) must be a text</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&quot;names&quot; listesinin %1. öğesi kullanılamaz: %2</source>
+        <translation>entry %1 of the &quot;names&quot; list cannot be used: %2</translation>
+    </message>
+    <message>
+        <location line="+36"/>
         <source>&quot;%1&quot; alanı -%2 ile %2 arasında bir sayı olmalı, %3 değil</source>
         <translation>the field &quot;%1&quot; must be a number from -%2 to %2, not %3</translation>
     </message>
@@ -429,7 +495,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the file cannot be read (%1)</translation>
     </message>
     <message>
-        <location filename="../src/lesson/lessonwriter.cpp" line="+171"/>
+        <location filename="../src/lesson/lessonwriter.cpp" line="+199"/>
         <source>dosya yazmak için açılamadı</source>
         <translation>the file cannot be opened for writing</translation>
     </message>
@@ -457,7 +523,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>PictureFile</name>
     <message>
-        <location filename="../src/share/picturefile.cpp" line="+43"/>
+        <location filename="../src/share/picturefile.cpp" line="+47"/>
         <source>Çizim PNG resmi için çok büyük (%1 × %2 piksel, en çok %3 piksel); SVG ya da PDF olarak kaydedin.</source>
         <translation>The drawing is too large for a PNG image (%1 × %2 pixels, at most %3 pixels); save it as SVG or PDF.</translation>
     </message>
@@ -470,7 +536,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Printout</name>
     <message>
-        <location filename="../src/share/printout.cpp" line="+42"/>
+        <location filename="../src/share/printout.cpp" line="+46"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -518,7 +584,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+68"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -541,7 +607,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SavedFile</name>
     <message>
-        <location filename="../src/share/savedfile.cpp" line="+25"/>
+        <location filename="../src/share/savedfile.cpp" line="+29"/>
         <source>&quot;%1&quot; yazılamadı: %2.</source>
         <translation>&quot;%1&quot; could not be written: %2.</translation>
     </message>
@@ -554,7 +620,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../src/lesson/settingscommand.cpp" line="+22"/>
+        <location filename="../src/lesson/settingscommand.cpp" line="+26"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
@@ -594,6 +660,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>colour the lines: off</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <source>değerler çizgilerde: açık</source>
+        <translation>values on the lines: on</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>değerler çizgilerde: kapalı</source>
+        <translation>values on the lines: off</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>%1 → %2</source>
         <translation>%1 → %2</translation>
@@ -602,7 +678,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SolutionRunner</name>
     <message>
-        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <location filename="../src/app/solutionrunner.cpp" line="+30"/>
         <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
         <translation>Out of memory; the solution cannot be shown.</translation>
     </message>
@@ -610,7 +686,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StageCountCommand</name>
     <message>
-        <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
+        <location filename="../src/lesson/stagecountcommand.cpp" line="+23"/>
         <source>vorta sayısı %1 → %2</source>
         <translation>number of stages %1 → %2</translation>
     </message>
@@ -618,7 +694,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+66"/>
+        <location filename="../src/solver/steptable.cpp" line="+70"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -646,7 +722,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepWalk</name>
     <message>
-        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <location filename="../src/app/stepwalk.cpp" line="+56"/>
         <source>Adım 0 / %1: çizim olduğu gibi</source>
         <translation>Step 0 / %1: the drawing as it is</translation>
     </message>
@@ -669,7 +745,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Validation</name>
     <message>
-        <location filename="../src/solver/validation.cpp" line="+32"/>
+        <location filename="../src/solver/validation.cpp" line="+36"/>
         <source>%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.</source>
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
@@ -702,7 +778,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::BackgroundTask</name>
     <message>
-        <location filename="../src/app/backgroundtask.cpp" line="+57"/>
+        <location filename="../src/app/backgroundtask.cpp" line="+61"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -713,9 +789,22 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>stagepath::BoxNameModel</name>
+    <message>
+        <location filename="../src/lesson/boxnamemodel.cpp" line="+75"/>
+        <source>Kutu No</source>
+        <translation>Box No</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ad</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::CopyCommand</name>
     <message>
-        <location filename="../src/app/copycommand.cpp" line="+156"/>
+        <location filename="../src/app/copycommand.cpp" line="+160"/>
         <source>Satırlar kopyalanıyor…</source>
         <translation>Copying the rows…</translation>
     </message>
@@ -738,7 +827,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::EdgeTable</name>
     <message>
-        <location filename="../src/model/edgetable.cpp" line="+108"/>
+        <location filename="../src/model/edgetable.cpp" line="+122"/>
         <source>Değer</source>
         <translation>Value</translation>
     </message>
@@ -761,7 +850,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::FileWork</name>
     <message>
-        <location filename="../src/app/filework.cpp" line="+59"/>
+        <location filename="../src/app/filework.cpp" line="+63"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -769,7 +858,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpMenu</name>
     <message>
-        <location filename="../src/app/helpmenu.cpp" line="+27"/>
+        <location filename="../src/app/helpmenu.cpp" line="+31"/>
         <source>Yardım Konuları</source>
         <translation>Help Contents</translation>
     </message>
@@ -782,7 +871,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpWindow</name>
     <message>
-        <location filename="../src/app/helpwindow.cpp" line="+28"/>
+        <location filename="../src/app/helpwindow.cpp" line="+32"/>
         <source>En Kısa Yol — Yardım</source>
         <translation>Shortest Path — Help</translation>
     </message>
@@ -790,7 +879,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+60"/>
+        <location filename="../src/app/historyactions.cpp" line="+64"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -803,7 +892,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+70"/>
+        <location filename="../src/app/languagemenu.cpp" line="+74"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -821,7 +910,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+106"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+110"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -926,7 +1015,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+355"/>
+        <location filename="../src/app/mainwindow.cpp" line="+363"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
@@ -1107,7 +1196,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureExport</name>
     <message>
-        <location filename="../src/app/pictureexport.cpp" line="+26"/>
+        <location filename="../src/app/pictureexport.cpp" line="+30"/>
         <source>PNG resmi (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -1145,7 +1234,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureViewport</name>
     <message>
-        <location filename="../src/app/pictureviewport.cpp" line="+36"/>
+        <location filename="../src/app/pictureviewport.cpp" line="+40"/>
         <source>Yakınlaştır</source>
         <translation>Zoom In</translation>
     </message>
@@ -1163,7 +1252,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PrintCommand</name>
     <message>
-        <location filename="../src/app/printcommand.cpp" line="+35"/>
+        <location filename="../src/app/printcommand.cpp" line="+39"/>
         <source>Baskı hazırlanıyor…</source>
         <translation>Preparing the printout…</translation>
     </message>
@@ -1171,7 +1260,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ResultTable</name>
     <message>
-        <location filename="../src/solver/resulttable.cpp" line="+15"/>
+        <location filename="../src/solver/resulttable.cpp" line="+19"/>
         <location line="+17"/>
         <source>Toplam</source>
         <translation>Total</translation>
@@ -1186,7 +1275,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ShareActions</name>
     <message>
-        <location filename="../src/app/shareactions.cpp" line="+26"/>
+        <location filename="../src/app/shareactions.cpp" line="+30"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -1224,7 +1313,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionStepsWindow</name>
     <message>
-        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+113"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1322,7 +1411,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionViews</name>
     <message>
-        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <location filename="../src/app/solutionviews.cpp" line="+81"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1345,7 +1434,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageNavigation</name>
     <message>
-        <location filename="../src/app/stagenavigation.cpp" line="+29"/>
+        <location filename="../src/app/stagenavigation.cpp" line="+33"/>
         <source>Sonraki Vorta</source>
         <translation>Next Stage</translation>
     </message>
@@ -1358,7 +1447,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageTable</name>
     <message>
-        <location filename="../src/model/stagetable.cpp" line="+25"/>
+        <location filename="../src/model/stagetable.cpp" line="+29"/>
         <source>%1.Vorta</source>
         <translation>Stage %1</translation>
     </message>
@@ -1416,7 +1505,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TableExport</name>
     <message>
-        <location filename="../src/app/tableexport.cpp" line="+31"/>
+        <location filename="../src/app/tableexport.cpp" line="+35"/>
         <source>Sonuç tablosu, CSV (*.csv)</source>
         <translation>Result table, CSV (*.csv)</translation>
     </message>
@@ -1451,6 +1540,44 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+11"/>
         <source>Kenar tablosu yazılıyor…</source>
         <translation>Writing the edge table…</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::TextbookActions</name>
+    <message>
+        <location filename="../src/app/textbookactions.cpp" line="+67"/>
+        <source>Kutu Adları…</source>
+        <translation>Box Names…</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Kutuları Harflerle Adlandır</source>
+        <translation>Name the Boxes with Letters</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Değerleri Çizgilerde Göster</source>
+        <translation>Show Values on the Lines</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Kutu Adları</source>
+        <translation>Box Names</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Bir kutuya ad vermek için adına çift tıklayın ya da yazmaya başlayın. Bir ad en çok %1 karakterdir; &quot;(&quot;, &quot;)&quot; ve &quot;-&quot; içeremez. Boş ad kutunun numarasını gösterir.</source>
+        <translation>To name a box, double-click its name or start typing. A name has at most %1 characters and may not contain &quot;(&quot;, &quot;)&quot; or &quot;-&quot;. An empty name shows the box&apos;s number.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Harflerle Adlandır</source>
+        <translation>Name with Letters</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Adları Sil</source>
+        <translation>Remove the Names</translation>
     </message>
 </context>
 </TS>
