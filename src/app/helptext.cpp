@@ -101,7 +101,8 @@ QString helpPageHtml()
                    "durdukça adını korur.</p>"
                    "<p>Görünüm → “Değerleri Çizgilerde Göster” her çizginin değerini kutunun altındaki "
                    "sütun yerine kendi çizgisinin üstüne, beyaz küçük bir kutu içinde yazar; değerler "
-                   "birbirinin ve kırmızı yolun üstüne binmez. Dışa aktarılan resim ve baskı da böyle "
+                   "birbirinin ve kırmızı yolun üstüne binmez; 100’den çok çizgisi olan bir vortanın "
+                   "değerleri kutuların altında kalır. Dışa aktarılan resim ve baskı da böyle "
                    "çizilir. Adlar ve bu seçim ders dosyasına kaydedilir, geri alınabilir.</p>")),
         section(HelpText::tr("“Çiz”in ardındaki fikir: dinamik programlama"),
                 HelpText::tr("<p>Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam "

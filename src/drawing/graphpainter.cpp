@@ -97,8 +97,13 @@ void GraphPainter::paintBeneath()
     m_painter.setPen(QColor::fromRgba(kForegroundColour));
     TextBatch texts(m_painter, m_raster);
     paintNumbers(texts);
-    if (!m_content.settings.valuesOnLines)
+    if (m_content.settings.valuesOnLines) {
+        const LineValueLayout &onLines = m_content.lineValues;
+        m_content.values.paint(texts, *m_content.edges, m_content.geometry, m_area,
+                               [&onLines](int stage) { return onLines.writesStage(stage); });
+    } else {
         m_content.values.paint(texts, *m_content.edges, m_content.geometry, m_area);
+    }
 }
 
 bool GraphPainter::covers(const Ring &ring) const

@@ -83,38 +83,17 @@ LineValueLayout::LineValueLayout(const EdgeData &edges, const GraphGeometry &geo
     const GraphShape &shape = edges.shape;
     m_fractions.resize(size_t(shape.stageCount()));
     for (int s = 0; s < shape.stageCount(); ++s) {
-        if (shape.stageEdgeCount(s) <= placedEdges)
-            placeStage(edges, geometry, s);
-        // The lowest and rightmost values stand on the lines of the outer boxes.
-        const qint64 left = shape.boxCount(s), right = shape.boxCount(s + 1);
-        if (left == 0 || right == 0)
+        if (shape.stageEdgeCount(s) > placedEdges)
             continue;
-        const auto reach = [&](qint64 j, qint64 k) {
-            const QRectF r = labelRect(edges, geometry, shape.edgeRow(s, j, k));
+        placeStage(edges, geometry, s);
+        for (qint64 row = shape.stageStart(s); row < shape.stageStart(s + 1); ++row) {
+            const QRectF r = labelRect(edges, geometry, row);
             if (r.isValid() && std::isfinite(r.right()) && std::isfinite(r.bottom())) {
                 m_right = std::max(m_right, r.right());
                 m_bottom = std::max(m_bottom, r.bottom());
             }
-        };
-        if (shape.stageEdgeCount(s) <= placedEdges) {
-            for (qint64 j = 0; j < left; ++j)
-                for (qint64 k = 0; k < right; ++k)
-                    reach(j, k);
-        } else {
-            for (qint64 j : {qint64(0), left - 1})
-                for (qint64 k : {qint64(0), right - 1})
-                    reach(j, k);
         }
     }
-}
-
-double LineValueLayout::fraction(const GraphShape &shape, int stage, qint64 from, qint64 to) const
-{
-    const auto &placed = m_fractions[size_t(stage)];
-    if (!placed.empty())
-        return placed[size_t(from * shape.boxCount(stage + 1) + to)];
-    static constexpr std::array<double, 3> spread{0.5, 0.3, 0.7};
-    return spread[size_t((from + to) % 3)];
 }
 
 void LineValueLayout::placeStage(const EdgeData &edges, const GraphGeometry &geometry, int stage)
@@ -170,11 +149,13 @@ void LineValueLayout::placeStage(const EdgeData &edges, const GraphGeometry &geo
 
 QRectF LineValueLayout::labelRect(const EdgeData &edges, const GraphGeometry &geometry, qint64 row) const
 {
-    if (row < 0 || row >= edges.shape.edgeCount() || edges.isMissing(row) || m_fractions.empty())
+    if (row < 0 || row >= edges.shape.edgeCount() || edges.isMissing(row))
         return {};
     const GraphShape::Edge e = edges.shape.edgeAt(row);
-    const QLineF line = geometry.edgeLine(e.stage, e.from, e.to);
-    return centredRect(line.pointAt(fraction(edges.shape, e.stage, e.from, e.to)), labelSize(edges.text(row)));
+    if (!writesStage(e.stage))
+        return {};
+    const double t = m_fractions[size_t(e.stage)][size_t(row - edges.shape.stageStart(e.stage))];
+    return centredRect(geometry.edgeLine(e.stage, e.from, e.to).pointAt(t), labelSize(edges.text(row)));
 }
 
 void LineValueLayout::paintLabel(QPainter &painter, const EdgeData &edges, const GraphGeometry &geometry,
@@ -191,24 +172,11 @@ void LineValueLayout::paint(QPainter &painter, const EdgeData &edges, const Grap
                             const QRectF &area) const
 {
     const GraphShape &shape = edges.shape;
-    const double widest = 2 * (widestGeneralNumber() + kPadX);
-    for (int s = 0; s < shape.stageCount() && size_t(s) < m_fractions.size(); ++s) {
-        const qint64 left = shape.boxCount(s), right = shape.boxCount(s + 1);
-        if (left == 0 || right == 0 || geometry.columnX(s) > area.right() + widest
-            || geometry.columnX(s + 1) < area.left() - widest)
+    for (int s = 0; s < shape.stageCount(); ++s) {
+        if (!writesStage(s) || geometry.columnX(s) > area.right() || geometry.columnX(s + 1) < area.left())
             continue;
-        if (!m_fractions[size_t(s)].empty()) {
-            for (qint64 row = shape.stageStart(s); row < shape.stageStart(s + 1); ++row)
-                paintLabel(painter, edges, geometry, row, area);
-            continue;
-        }
-        // A large stage: only the lines that meet the area (grown by a box) are looked at.
-        const QRectF near = area.adjusted(-widest, -textLineHeight(), widest, textLineHeight());
-        for (qint64 j = 0; j < left; ++j) {
-            const IndexRange meeting = geometry.edgesMeeting(s, j, near);
-            for (qint64 k = meeting.first; k <= meeting.last; ++k)
-                paintLabel(painter, edges, geometry, shape.edgeRow(s, j, k), area);
-        }
+        for (qint64 row = shape.stageStart(s); row < shape.stageStart(s + 1); ++row)
+            paintLabel(painter, edges, geometry, row, area);
     }
 }
 

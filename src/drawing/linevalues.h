@@ -13,8 +13,8 @@
 // in edge-row order, at the fraction of the way that keeps its box clear of
 // the boxes placed before it and of the circles, and that has the fewest
 // other lines running through it, the middle of the line first. A larger
-// stage (too many lines to read either way) writes each value at a fixed
-// fraction that varies from line to line.
+// stage has too many lines for their values to be read on them: it keeps its
+// values stacked under the boxes (values.h).
 
 #include "drawing/geometry.h"
 
@@ -35,8 +35,13 @@ public:
     LineValueLayout() = default;
     LineValueLayout(const EdgeData &edges, const GraphGeometry &geometry);
 
+    // Whether the values of a stage are written on their lines.
+    bool writesStage(int stage) const
+    {
+        return size_t(stage) < m_fractions.size() && !m_fractions[size_t(stage)].empty();
+    }
     // The box of an edge row's value (drawing pixels); empty for a road that
-    // does not exist.
+    // does not exist and for a stage whose values are not on its lines.
     QRectF labelRect(const EdgeData &edges, const GraphGeometry &geometry, qint64 row) const;
     // The right and bottom edges of everything the values cover (0 when none).
     double right() const { return m_right; }
@@ -47,13 +52,12 @@ public:
     void paint(QPainter &painter, const EdgeData &edges, const GraphGeometry &geometry, const QRectF &area) const;
 
 private:
-    double fraction(const GraphShape &shape, int stage, qint64 from, qint64 to) const;
     void placeStage(const EdgeData &edges, const GraphGeometry &geometry, int stage);
     void paintLabel(QPainter &painter, const EdgeData &edges, const GraphGeometry &geometry, qint64 row,
                     const QRectF &area) const;
 
     // Per stage: the fraction of the way of each line's value, in edge-row
-    // order; empty for a stage too large to place.
+    // order; empty for a stage too large to place (or without lines).
     std::vector<std::vector<float>> m_fractions;
     double m_right = 0;
     double m_bottom = 0;

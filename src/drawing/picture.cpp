@@ -115,8 +115,7 @@ GraphPicture::GraphPicture(EdgeDataPtr edges, const DrawSettings &settings)
                 content->nameWidths.push_back(boxLabelWidth(*content->edges, c));
         if (settings.valuesOnLines)
             content->lineValues = LineValueLayout(*content->edges, content->geometry);
-        else
-            content->values = ValueLayout(*content->edges, content->geometry);
+        content->values = ValueLayout(*content->edges, content->geometry);
         content->extent = contentExtent(*content);
     }
     m_content = std::move(content);
