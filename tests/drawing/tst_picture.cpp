@@ -569,6 +569,16 @@ void TestPicture::valuesOnTheirLines()
             QVERIFY2(white > dark && dark > 5, qPrintable(QStringLiteral("row %1: %2 white, %3 dark").arg(row).arg(white).arg(dark)));
         }
     }
+
+    // A stage of more than 100 lines keeps its stacks: the picture is the
+    // one drawn without values on the lines.
+    const EdgeDataPtr dense = makeEdges({11, 10});
+    DrawSettings onLines;
+    onLines.valuesOnLines = true;
+    const GraphPicture stacked(dense, DrawSettings{}), same(dense, onLines);
+    QCOMPARE(same.extent(), stacked.extent());
+    const QRect all(QPoint(0, 0), stacked.extent().toSize());
+    QCOMPARE(same.render(all), stacked.render(all));
 }
 
 QTEST_MAIN(TestPicture)
