@@ -82,15 +82,20 @@ QVariant EdgeTable::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return cell(*m_data, index.row(), index.column());
-    if (role == Qt::ToolTipRole && m_data->names
-        && (index.column() == FromColumn || index.column() == ToColumn)) {
-        const GraphShape::Edge e = m_data->shape.edgeAt(index.row());
-        const qint64 box = index.column() == FromColumn ? m_data->shape.globalBox(e.stage, e.from)
-                                                         : m_data->shape.globalBox(e.stage + 1, e.to);
-        const QString label = m_data->boxLabel(box);
-        return label == QString::number(box) ? QVariant() : QVariant(label);
-    }
+    if (role == Qt::ToolTipRole)
+        return boxName(*m_data, index.row(), index.column());
     return {};
+}
+
+QVariant EdgeTable::boxName(const EdgeData &edges, qint64 row, int column)
+{
+    if (!edges.names || (column != FromColumn && column != ToColumn))
+        return {};
+    const GraphShape::Edge e = edges.shape.edgeAt(row);
+    const qint64 box = column == FromColumn ? edges.shape.globalBox(e.stage, e.from)
+                                            : edges.shape.globalBox(e.stage + 1, e.to);
+    const QString label = edges.boxLabel(box);
+    return label == QString::number(box) ? QVariant() : QVariant(label);
 }
 
 std::optional<qint64> EdgeTable::findValueStartingWith(const EdgeData &edges, QStringView prefix, qint64 begin,

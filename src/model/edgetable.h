@@ -68,6 +68,8 @@ public:
     static QString headerText(int column);
     void retranslate();
     static QVariant cell(const EdgeData &edges, qint64 row, int column);
+    // The tooltip of a box cell: the box's name, or nothing when it has none.
+    static QVariant boxName(const EdgeData &edges, qint64 row, int column);
 
 Q_SIGNALS:
     // A value was edited in place (the after-edit event); previousText is the

@@ -306,6 +306,9 @@ private Q_SLOTS:
         QCOMPARE(best.siblingAtColumn(5).data().toString(), QStringLiteral("A (4) C (3) E (1) H (3) J"));
         QCOMPARE(cell("ListView2", 3, 1), QStringLiteral("2"));
         QCOMPARE(model("ListView2")->index(3, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("B"));
+        child<QTabBar>("TabStrip1")->setCurrentIndex(2); // "2.Vorta": B to E first
+        QCOMPARE(model("ListView3")->index(0, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("B"));
+        QCOMPARE(model("ListView3")->index(0, 2).data(Qt::ToolTipRole).toString(), QStringLiteral("E"));
 
         action("actionBoxNames")->trigger();
         QVERIFY(child<QDialog>("BoxNames")->isVisible());
