@@ -94,6 +94,32 @@ BENCHMARK(BM_Repaint)
     ->Args({2, 1, 0, 240000, 400})
     ->Unit(benchmark::kMillisecond);
 
+// Values on the lines: the picture made (every value of a stage of up to
+// 100 lines placed clear of the others) and one viewport painted. Graphs as
+// above, and 3: six columns of ten, the largest stages that are placed.
+static void BM_ValuesOnLines(benchmark::State &state)
+{
+    static const EdgeDataPtr tens = makeEdges(std::vector<qint64>(6, 10));
+    const EdgeDataPtr edges = state.range(0) == 3 ? tens : graph(int(state.range(0)));
+    DrawSettings settings;
+    settings.valuesOnLines = true;
+    const QRect view(QPoint(int(state.range(1)), int(state.range(2))), kViewport);
+    QImage image(kViewport, QImage::Format_RGB32);
+    for (auto _ : state) {
+        const GraphPicture picture(edges, settings);
+        QPainter painter(&image);
+        painter.translate(-view.topLeft());
+        picture.paint(painter, view);
+    }
+}
+BENCHMARK(BM_ValuesOnLines)
+    ->ArgNames({"graph", "x", "y"})
+    ->Args({0, 0, 0})
+    ->Args({3, 0, 300})
+    ->Args({1, 5000, 1000})
+    ->Args({2, 0, 60000})
+    ->Unit(benchmark::kMillisecond);
+
 // Repaint of the strip that one click on a scroll arrow uncovers (100 twips,
 // 7 pixels): the graph and where the viewport stands.
 static void BM_RepaintStrip(benchmark::State &state)

@@ -365,6 +365,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>&lt;p&gt;Alıştırma menüsünde “Alıştırma Modu”nu açın (öğretmeniniz bir dersi alıştırma olarak da verebilir). Bu modda cevap gizlidir: “Çiz” ve “Hesaplama Yap” kapalıdır, hiçbir yerde en iyi toplam ya da en iyi yol görünmez. Değerler ve çizim durur; “-” değerli bir çizgi, var olmayan bir yoldur.&lt;/p&gt;&lt;p&gt;Sağdaki Alıştırma panelinde “Yol” kutusuna yolunuzu yazın: her sütundan bir kutu, ilk sütundan son sütuna, numarası ya da adıyla, aralarında “-” ya da boşluk (1-4-7). Çizimde kutulara sırayla tıklayarak da kurabilirsiniz; yanlış sütundan bir kutuya tıklarsanız pencere söyler. Geri tuşu son kutuyu siler. “Toplam” kutusuna yolun toplamını yazın ve “Kontrol Et”e basın.&lt;/p&gt;&lt;p&gt;Cevap doğruysa kaç en iyi yol olduğunu da öğrenirsiniz. Yanlışsa ilk sorun söylenir: yol her sütundan bir kutu geçmiyor, yolda var olmayan bir çizgi var, toplam yolun değerlerinin toplamı değil (doğru toplam yazılır) ya da yol en iyi değil: yolun bütün en iyi yollardan ayrıldığı sütun ve orada karşılaştırılan seçenekler gösterilir.&lt;/p&gt;&lt;p&gt;Çözüm Adımları penceresinde (F6) her kutunun en iyi toplamını “En iyi toplam” sütununa yazabilirsiniz. “Kontrol Et” doğru toplamları yeşil, yanlışları kırmızı yapar; kırmızı bir hücrenin üzerinde durunca o kutuya gelen adaylar görünür. Takılırsanız “Sonraki Sütunu Göster” bir sütunun toplamlarını doldurur; “Cevabı Göster” alıştırmayı bitirir ve “Çiz” gibi en iyi yolu gösterir.&lt;/p&gt;&lt;p&gt;Cevaplarınız dersle birlikte kaydedilir ve Geri Al ile geri alınır: dosyayı öğretmeninize verebilirsiniz.&lt;/p&gt;</source>
             <translation>&lt;p&gt;In the Exercise menu, turn on “Exercise Mode” (your teacher may also hand out a lesson as an exercise). In this mode the answer is hidden: “Draw” and “Calculate” are disabled, and no best total or best path shows anywhere. The values and the drawing stay; a line whose value is “-” is a road that does not exist.&lt;/p&gt;&lt;p&gt;In the Exercise panel on the right, type your path in the “Path” box: one box per column, from the first column to the last, by number or by name, separated by “-” or spaces (1-4-7). You can also build it by clicking the boxes on the drawing in order; a click on a box of the wrong column is answered with words. Backspace takes the last box off. Type the path's total in the “Total” box and press “Check”.&lt;/p&gt;&lt;p&gt;A right answer also tells you how many best paths there are. A wrong one is answered with its first problem: the path does not pass one box per column, a line on the path does not exist, the total is not the sum of the path's values (the right sum is given), or the path is not a best one: the column where it leaves every best path is named, with the choices compared there.&lt;/p&gt;&lt;p&gt;In the Solution Steps window (F6) you can type each box's best total in the “Best total” column. “Check” turns the right totals green and the wrong ones red; hold the mouse over a red cell to see the candidates for that box. If you are stuck, “Show Next Column” fills in one column's totals; “Show Answer” ends the exercise and shows the best path as “Draw” does.&lt;/p&gt;&lt;p&gt;Your answers are saved with the lesson and undone with Undo: you can hand the file to your teacher.&lt;/p&gt;</translation>
         </message>
+        <message>
+            <location line="+7" />
+            <source>Kutu adları ve çizgilerdeki değerler</source>
+            <translation>Box names and values on the lines</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>&lt;p&gt;Ders kitaplarındaki gibi kutulara ad verebilirsiniz: Düzen → “Kutu Adları…” her kutunun numarasını ve adını bir tabloda gösterir; adına çift tıklayıp yazın. “Kutuları Harflerle Adlandır” bütün kutulara numara sırasıyla A, B, …, Z, AA, AB, … adlarını verir. Bir ad 1 ile 20 karakter arasındadır, her kutuda başkadır; “(”, “)”, “-”, satır sonu ve başta ya da sonda boşluk içeremez. Boş ad kutunun numarasını geri getirir. Ad, yuvarlağın içinde, yol metinlerinde (“Yol” sütunu, en iyi yollar, komut satırı ve CSV) ve Çözüm Adımları tablosunda numaranın yerine geçer; çizgi tablosu numaraları gösterir, adı ipucu olarak verir. Vorta Sayısı ya da kutu sayısı değişince bir kutu, sütunu ve sırası durdukça adını korur.&lt;/p&gt;&lt;p&gt;Görünüm → “Değerleri Çizgilerde Göster” her çizginin değerini kutunun altındaki sütun yerine kendi çizgisinin üstüne, beyaz küçük bir kutu içinde yazar; değerler birbirinin ve kırmızı yolun üstüne binmez; 100’den çok çizgisi olan bir vortanın değerleri kutuların altında kalır. Dışa aktarılan resim ve baskı da böyle çizilir. Adlar ve bu seçim ders dosyasına kaydedilir, geri alınabilir.&lt;/p&gt;</source>
+            <translation>&lt;p&gt;You can name the boxes as a textbook does: Edit → “Box Names…” shows each box’s number and name in a table; double-click the name and type. “Name the Boxes with Letters” names every box A, B, …, Z, AA, AB, … in the order of their numbers. A name has 1 to 20 characters, differs from every other box’s name, and may not contain “(”, “)”, “-”, a line break or spaces at either end. An empty name brings the number back. The name takes the number’s place in the circle, in the path texts (the “Path” column, the best paths, the command line and CSV) and in the Solution Steps table; the edge table shows the numbers and gives the name as a tooltip. When the stage count or a box count changes, a box keeps its name as long as its column and its place in it remain.&lt;/p&gt;&lt;p&gt;View → “Show Values on the Lines” writes each line’s value on its own line, in a small white box, instead of in the column under the box; the values never cover each other and the red path never covers them; a stage of more than 100 lines keeps its values under the boxes. Exported pictures and prints are drawn the same way. The names and this choice are saved in the lesson file and can be undone.&lt;/p&gt;</translation>
+        </message>
     </context>
     <context>
         <name>LessonFile</name>
@@ -604,6 +614,21 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>"answers" alanı bir nesne olmalı: "path" ve "total" metin, "boxTotals" kutu numarasından metne, "revealedColumns" bir tam sayı</source>
             <translation>the field "answers" must be an object: "path" and "total" texts, "boxTotals" from box numbers to texts, "revealedColumns" a whole number</translation>
         </message>
+        <message>
+            <location line="+19" />
+            <source>"names" alanı her kutu için bir ad tutan bir liste olmalı (%1 kutu var)</source>
+            <translation>"names" must be a list holding one name for each box (there are %1 boxes)</translation>
+        </message>
+        <message>
+            <location line="+8" />
+            <source>"names" listesinin %1. öğesi (%2) bir metin olmalı</source>
+            <translation>entry %1 of the "names" list (%2) must be a text</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>"names" listesinin %1. öğesi kullanılamaz: %2</source>
+            <translation>entry %1 of the "names" list cannot be used: %2</translation>
+        </message>
     </context>
     <context>
         <name>NewExercise</name>
@@ -841,6 +866,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+2" />
             <source>alıştırma cevabı</source>
             <translation>exercise answer</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>değerler çizgilerde: açık</source>
+            <translation>values on the lines: on</translation>
+        </message>
+        <message>
+            <location line="+0" />
+            <source>değerler çizgilerde: kapalı</source>
+            <translation>values on the lines: off</translation>
         </message>
     </context>
     <context>
@@ -2396,6 +2431,98 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+1" />
             <source>Toplam:</source>
             <translation>Total:</translation>
+        </message>
+    </context>
+    <context>
+        <name>BoxNameRules</name>
+        <message>
+            <location filename="../src/model/boxnames.cpp" line="+38" />
+            <source>"%1" %2 karakter; bir kutu adı en çok %3 karakter olabilir.</source>
+            <translation>"%1" has %2 characters; a box name may have at most %3.</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>"%1" satır sonu içeriyor; bir kutu adı tek satır olmalı.</source>
+            <translation>"%1" holds a line break; a box name must be one line.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>"%1" boşlukla başlıyor ya da bitiyor; bir kutu adının başında ve sonunda boşluk olamaz.</source>
+            <translation>"%1" starts or ends with a space; a box name may not.</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>"%1" içinde "%2" var; bir kutu adında "(", ")" ve "-" olamaz, yol metnini karıştırırlar.</source>
+            <translation>"%1" contains "%2"; a box name may not contain "(", ")" or "-", they would confuse the path text.</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>"%1" adı %2. kutunun adı; her kutunun adı başka olmalı.</source>
+            <translation>"%1" is the name of box %2; every box needs a name of its own.</translation>
+        </message>
+    </context>
+    <context>
+        <name>BoxNamesCommand</name>
+        <message>
+            <location filename="../src/lesson/boxnamescommand.cpp" line="+36" />
+            <source>kutu adları</source>
+            <translation>box names</translation>
+        </message>
+        <message>
+            <location line="+5" />
+            <source>%1. kutunun adı %2 → %3</source>
+            <translation>name of box %1 %2 → %3</translation>
+        </message>
+    </context>
+    <context>
+        <name>stagepath::BoxNameModel</name>
+        <message>
+            <location filename="../src/lesson/boxnamemodel.cpp" line="+75" />
+            <source>Kutu No</source>
+            <translation>Box No</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Ad</source>
+            <translation>Name</translation>
+        </message>
+    </context>
+    <context>
+        <name>stagepath::TextbookActions</name>
+        <message>
+            <location filename="../src/app/textbookactions.cpp" line="+67" />
+            <source>Kutu Adları…</source>
+            <translation>Box Names…</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Kutuları Harflerle Adlandır</source>
+            <translation>Name the Boxes with Letters</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Değerleri Çizgilerde Göster</source>
+            <translation>Show Values on the Lines</translation>
+        </message>
+        <message>
+            <location line="+67" />
+            <source>Kutu Adları</source>
+            <translation>Box Names</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Bir kutuya ad vermek için adına çift tıklayın ya da yazmaya başlayın. Bir ad en çok %1 karakterdir; "(", ")" ve "-" içeremez. Boş ad kutunun numarasını gösterir.</source>
+            <translation>To name a box, double-click its name or start typing. A name has at most %1 characters and may not contain "(", ")" or "-". An empty name shows the box's number.</translation>
+        </message>
+        <message>
+            <location line="+3" />
+            <source>Harflerle Adlandır</source>
+            <translation>Name with Letters</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Adları Sil</source>
+            <translation>Remove the Names</translation>
         </message>
     </context>
 </TS>

@@ -89,6 +89,21 @@ QString helpPageHtml()
                    "<p>Fare tekerleği çizimi yukarı aşağı, Shift ile birlikte sağa sola kaydırır. "
                    "Görünüm menüsü çizimi %50 ile %400 arasında büyütür ya da küçültür (Ctrl++, Ctrl+-, "
                    "Ctrl+0).</p>")),
+        section(HelpText::tr("Kutu adları ve çizgilerdeki değerler"),
+                HelpText::tr("<p>Ders kitaplarındaki gibi kutulara ad verebilirsiniz: Düzen → “Kutu Adları…” her "
+                   "kutunun numarasını ve adını bir tabloda gösterir; adına çift tıklayıp yazın. “Kutuları "
+                   "Harflerle Adlandır” bütün kutulara numara sırasıyla A, B, …, Z, AA, AB, … adlarını verir. "
+                   "Bir ad 1 ile 20 karakter arasındadır, her kutuda başkadır; “(”, “)”, “-”, satır sonu ve "
+                   "başta ya da sonda boşluk içeremez. Boş ad kutunun numarasını geri getirir. Ad, yuvarlağın "
+                   "içinde, yol metinlerinde (“Yol” sütunu, en iyi yollar, komut satırı ve CSV) ve Çözüm "
+                   "Adımları tablosunda numaranın yerine geçer; çizgi tablosu numaraları gösterir, adı ipucu "
+                   "olarak verir. Vorta Sayısı ya da kutu sayısı değişince bir kutu, sütunu ve sırası "
+                   "durdukça adını korur.</p>"
+                   "<p>Görünüm → “Değerleri Çizgilerde Göster” her çizginin değerini kutunun altındaki "
+                   "sütun yerine kendi çizgisinin üstüne, beyaz küçük bir kutu içinde yazar; değerler "
+                   "birbirinin ve kırmızı yolun üstüne binmez; 100’den çok çizgisi olan bir vortanın "
+                   "değerleri kutuların altında kalır. Dışa aktarılan resim ve baskı da böyle "
+                   "çizilir. Adlar ve bu seçim ders dosyasına kaydedilir, geri alınabilir.</p>")),
         section(HelpText::tr("“Çiz”in ardındaki fikir: dinamik programlama"),
                 HelpText::tr("<p>Bütün yolları tek tek toplamak yerine her kutu için o kutuya ulaşan en iyi toplam "
                    "bulunur, sütun sütun. 1. sütundaki kutuların toplamı 0’dır. Sonraki sütundaki bir kutunun "

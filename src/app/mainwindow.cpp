@@ -19,6 +19,7 @@
 #include "solutionviews.h"
 #include "stagenavigation.h"
 #include "tabstrip.h"
+#include "textbookactions.h"
 #include "twips.h"
 #include "windowfit.h"
 #include "windowrouting.h"
@@ -140,6 +141,7 @@ void MainWindow::createMenus()
                                 [this](const QString &problem) { showMessage(problem); },
                                 {m_controls.edgeView, m_controls.stageEdgeView}});
     m_share->addActions(m_fileMenu, m_editMenu);
+    m_textbook = new TextbookActions(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
     m_pictureView->addZoomActions(m_viewMenu);
     m_windowFit = new WindowFit(m_controls, m_pictureView, this);
     m_windowFit->addActions(m_viewMenu);
@@ -150,6 +152,7 @@ void MainWindow::createMenus()
     m_solutionViews = new SolutionViews({this, m_lesson, m_controls.picture, m_pictureView, m_controls.resultView,
                                          m_resultTable});
     m_solutionViews->addActions(m_viewMenu);
+    m_textbook->addActions(m_editMenu, m_viewMenu);
     m_viewMenu->addSeparator();
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
     m_exercises = new ExerciseActions(this, m_lesson, m_files, [this](const QString &problem) { showMessage(problem); });
@@ -167,6 +170,7 @@ void MainWindow::retranslateUi()
     m_files->retranslate();
     m_historyActions->retranslate();
     m_share->retranslate();
+    m_textbook->retranslate();
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));

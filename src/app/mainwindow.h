@@ -52,6 +52,7 @@ class EdgeTable;
 class ExerciseMode;
 class HelpMenu;
 class HistoryActions;
+class TextbookActions;
 class LanguageMenu;
 class LessonDocument;
 class LessonFiles;
@@ -136,6 +137,7 @@ private:
     const LessonSettings &m_settings; // the lesson's settings in effect
     LessonFiles *m_files = nullptr;
     HistoryActions *m_historyActions = nullptr;
+    TextbookActions *m_textbook = nullptr;
     WindowRouting *m_routing = nullptr;
     ClientArea m_controls;
     // A picture made on a worker for the lesson being opened, until drawn.

@@ -31,6 +31,15 @@ double distance(QPointF a, QPointF b)
 
 } // namespace
 
+double boxLabelWidth(const EdgeData &edges, int column)
+{
+    double widest = 0;
+    const GraphShape &shape = edges.shape;
+    for (qint64 j = 0; j < shape.boxCount(column); ++j)
+        widest = std::max(widest, estimatedTextSize(edges.boxLabel(shape.globalBox(column, j))).width());
+    return widest;
+}
+
 GraphPainter::GraphPainter(const GraphPicture::Content &content, const OverlayState &overlays, QPainter &painter,
                            double zoom)
     : m_content(content)
@@ -65,6 +74,12 @@ void GraphPainter::paint(const QRectF &area)
     graph.paper = m_content.settings.paper;
     lines.paint(m_painter, graph, [this] { paintBeneath(); });
     OverlayPainter(m_content, m_overlays, m_map, m_device, lines, m_raster).paint(m_painter);
+    if (m_content.settings.valuesOnLines) {
+        m_map.useDrawingPixels(m_painter);
+        m_painter.setFont(drawingFont());
+        m_painter.setPen(QColor::fromRgba(kForegroundColour));
+        m_content.lineValues.paint(m_painter, *m_content.edges, m_content.geometry, m_area);
+    }
     m_painter.restore();
 }
 
@@ -83,7 +98,13 @@ void GraphPainter::paintBeneath()
     m_painter.setPen(QColor::fromRgba(kForegroundColour));
     TextBatch texts(m_painter, m_raster);
     paintNumbers(texts);
-    m_content.values.paint(texts, *m_content.edges, m_content.geometry, m_area);
+    if (m_content.settings.valuesOnLines) {
+        const LineValueLayout &onLines = m_content.lineValues;
+        m_content.values.paint(texts, *m_content.edges, m_content.geometry, m_area,
+                               [&onLines](int stage) { return onLines.writesStage(stage); });
+    } else {
+        m_content.values.paint(texts, *m_content.edges, m_content.geometry, m_area);
+    }
 }
 
 bool GraphPainter::covers(const Ring &ring) const
@@ -153,7 +174,8 @@ void GraphPainter::paintCircles(const std::vector<Ring> &rings)
 void GraphPainter::paintNumbers(TextBatch &texts)
 {
     const GraphGeometry &g = m_content.geometry;
-    const GraphShape &shape = m_content.edges->shape;
+    const EdgeData &edges = *m_content.edges;
+    const GraphShape &shape = edges.shape;
     const double line = textLineHeight();
     for (int c = 0; c < g.columnCount(); ++c) {
         const qint64 n = shape.boxCount(c);
@@ -161,14 +183,24 @@ void GraphPainter::paintNumbers(TextBatch &texts)
             continue;
         const double widest = estimatedTextSize(QString::number(shape.globalBox(c, n - 1))).width();
         const double x = g.columnX(c);
-        if (x - 6 > m_area.right() + 1 || x - 6 + widest < m_area.left() - 1)
+        const double named = size_t(c) < m_content.nameWidths.size() ? m_content.nameWidths[size_t(c)] / 2 : 0;
+        if (std::min(x - 6, x - named) > m_area.right() + 1 || std::max(x - 6 + widest, x + named) < m_area.left() - 1)
             continue;
         const IndexRange boxes = g.boxesNear(c, m_area.top() - line, m_area.bottom() + 7);
         for (qint64 j = boxes.first; j <= boxes.last; ++j) {
-            const QString number = QString::number(shape.globalBox(c, j));
+            const qint64 box = shape.globalBox(c, j);
+            const QString number = QString::number(box);
             const auto reference = g.numberPoint(c, j);
-            if (const auto topLeft = reference ? textTopLeft(*reference, number) : std::nullopt)
+            const QString label = edges.names ? edges.boxLabel(box) : number;
+            if (label != number) {
+                // A name stands centred on its circle.
+                if (reference) {
+                    const QSizeF size = estimatedTextSize(label);
+                    texts.add(QPointF(reference->x() - size.width() / 2, reference->y() - size.height() / 2), label);
+                }
+            } else if (const auto topLeft = reference ? textTopLeft(*reference, number) : std::nullopt) {
                 texts.add(*topLeft, number);
+            }
         }
     }
 }

@@ -21,6 +21,9 @@ namespace stagepath {
 
 class TextBatch;
 
+// The widest box label (name or number) of a column, in drawing pixels.
+double boxLabelWidth(const EdgeData &edges, int column);
+
 class GraphPainter
 {
 public:

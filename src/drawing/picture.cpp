@@ -44,6 +44,8 @@ void reachCircles(QSizeF &extent, const GraphPicture::Content &c)
         const double number = estimatedTextSize(QString::number(shape.globalBox(col, n - 1))).width();
         reach(right, x + circle);
         reach(right, x - 6 + number);
+        if (size_t(col) < c.nameWidths.size())
+            reach(right, x + c.nameWidths[size_t(col)] / 2);
         for (qint64 j : {qint64(0), n - 1}) {
             const double y = c.geometry.boxCentre(col, j).y();
             reach(bottom, y + circle);
@@ -82,6 +84,8 @@ QSizeF contentExtent(const GraphPicture::Content &c)
     reach(bottom, y * c.geometry.largest() - (y - 20));
     reach(right, c.values.right());
     reach(bottom, c.values.bottom());
+    reach(right, c.lineValues.right());
+    reach(bottom, c.lineValues.bottom());
     QSizeF extent(right, bottom);
     reachCircles(extent, c);
     reachLines(extent, c);
@@ -106,6 +110,11 @@ GraphPicture::GraphPicture(EdgeDataPtr edges, const DrawSettings &settings)
         content->edges = std::move(edges);
         const GraphShape &shape = content->edges->shape;
         content->geometry = GraphGeometry(shape, settings.xSpacing, settings.ySpacing, settings.radius);
+        if (content->edges->names)
+            for (int c = 0; c < shape.columnCount(); ++c)
+                content->nameWidths.push_back(boxLabelWidth(*content->edges, c));
+        if (settings.valuesOnLines)
+            content->lineValues = LineValueLayout(*content->edges, content->geometry);
         content->values = ValueLayout(*content->edges, content->geometry);
         content->extent = contentExtent(*content);
     }

@@ -4,8 +4,9 @@
 
 #pragma once
 // The picture of the staged graph: every box a circle with its global box
-// number inside, columns left to right, each centred vertically against the
-// largest; the edge values under the circles of their left boxes; every box
+// number (or its name) inside, columns left to right, each centred vertically
+// against the largest; the edge values under the circles of their left boxes
+// (or on their own lines, linevalues.h, drawn over everything); every box
 // of a column joined to every box of the next by a line, black or coloured by
 // the position of its left box; then the overlays (overlays.h).
 //
@@ -20,6 +21,7 @@
 // out and drawing goes on.
 
 #include "drawing/geometry.h"
+#include "drawing/linevalues.h"
 #include "drawing/overlays.h"
 #include "drawing/values.h"
 #include "model/graphdata.h"
@@ -29,6 +31,7 @@
 #include <QSizeF>
 
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -44,6 +47,7 @@ struct DrawSettings {
     bool coloured = false;
     // The print look: a white background, and lines dark enough for paper.
     bool paper = false;
+    bool valuesOnLines = false; // each value on its own line rather than stacked under its left box
 
     friend bool operator==(const DrawSettings &, const DrawSettings &) = default;
 };
@@ -56,7 +60,9 @@ public:
         EdgeDataPtr edges;
         DrawSettings settings;
         GraphGeometry geometry;
-        ValueLayout values;
+        ValueLayout values;         // the stacks under the boxes
+        LineValueLayout lineValues; // or the values on the lines
+        std::vector<double> nameWidths; // per column, the widest box label when boxes have names
         QSizeF extent;
     };
 

@@ -151,14 +151,16 @@ double ValueLayout::stageWidth(int stage) const
     return std::max(widestGeneralNumber(), double(m_typedWidth[size_t(stage)]));
 }
 
-void ValueLayout::paint(TextBatch &texts, const EdgeData &edges, const GraphGeometry &geometry, const QRectF &area) const
+void ValueLayout::paint(TextBatch &texts, const EdgeData &edges, const GraphGeometry &geometry, const QRectF &area,
+                        const std::function<bool(int)> &skipStage) const
 {
     const GraphShape &shape = edges.shape;
     const bool plainDigits = plainDigitLocale();
     for (int s = 0; s < shape.stageCount() && shape.stageStart(s) < m_end; ++s)
-        paintStage(texts, edges, geometry, s, area, plainDigits);
+        if (!skipStage || !skipStage(s))
+            paintStage(texts, edges, geometry, s, area, plainDigits);
     for (const TallText &t : m_tall)
-        if (QRectF(t.topLeft, t.size).intersects(area))
+        if (QRectF(t.topLeft, t.size).intersects(area) && (!skipStage || !skipStage(shape.edgeAt(t.row).stage)))
             texts.add(t.topLeft, edges.text(t.row));
 }
 

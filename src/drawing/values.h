@@ -16,6 +16,7 @@
 
 #include <QRectF>
 
+#include <functional>
 #include <vector>
 
 namespace stagepath {
@@ -34,8 +35,10 @@ public:
     double right() const { return m_right; }
     double bottom() const { return m_bottom; }
 
-    // Writes the values that meet the area (drawing pixels).
-    void paint(TextBatch &texts, const EdgeData &edges, const GraphGeometry &geometry, const QRectF &area) const;
+    // Writes the values that meet the area (drawing pixels), but those of the
+    // stages for which skipStage is true (written on their lines instead).
+    void paint(TextBatch &texts, const EdgeData &edges, const GraphGeometry &geometry, const QRectF &area,
+               const std::function<bool(int)> &skipStage = {}) const;
 
 private:
     // A typed text of more than one line, written apart from the stacks.

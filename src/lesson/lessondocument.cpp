@@ -5,11 +5,13 @@
 #include "lessondocument.h"
 
 #include "boxcountcommand.h"
+#include "boxnamescommand.h"
 #include "edgevaluecommand.h"
 #include "regenerationworker.h"
 #include "settingscommand.h"
 #include "stagecountcommand.h"
 
+#include "model/boxnames.h"
 #include "model/edgetable.h"
 #include "model/numbers.h"
 #include "model/stagetable.h"
@@ -106,7 +108,14 @@ void LessonDocument::changeStageCount(const QString &text)
 {
     regenerateAfterCountEdits();
     const bool typing = continuesTyping();
-    push(new StageCountCommand(this, tablesState(), text, typing), true);
+    // Keystrokes of one step pass through other counts ("10" through "1"):
+    // the names come from the tables before the step's first keystroke.
+    EdgeDataPtr namesFrom = m_edgeTable->snapshot();
+    if (const auto *step = dynamic_cast<const StageCountCommand *>(newestStep()); step && typing)
+        namesFrom = step->edgesBefore();
+    if (!namesFrom->names)
+        namesFrom.reset();
+    push(new StageCountCommand(this, tablesState(), text, typing, namesFrom), true);
 }
 
 void LessonDocument::changeSetting(Setting which, const SettingsState &after)
@@ -118,6 +127,14 @@ void LessonDocument::changeSetting(Setting which, const SettingsState &after)
                        || which == Setting::Answers;
     const bool typing = typed && continuesTyping();
     push(new SettingsCommand(this, which, m_settings, after, typing), typed);
+}
+
+void LessonDocument::changeNames(BoxNamesPtr after)
+{
+    regenerateAfterCountEdits();
+    if (after == m_edgeTable->edges().names)
+        return;
+    push(new BoxNamesCommand(this, m_edgeTable->edges().names, std::move(after)), false);
 }
 
 void LessonDocument::endTyping()
@@ -323,12 +340,14 @@ TablesState LessonDocument::tablesState() const
     return {m_stageCountText, m_stageTable->countTexts(), m_edgeTable->snapshot()};
 }
 
-TablesState LessonDocument::rebuildTables(const QString &stageCountText)
+TablesState LessonDocument::rebuildTables(const QString &stageCountText, const EdgeDataPtr &namesFrom)
 {
     QString problem;
     const auto stages = readStageCount(stageCountText, &problem);
     m_stageTable->rebuild(stages.value_or(0));
     m_edgeTable->regenerate(m_stageTable->boxCounts(), *m_random);
+    if (namesFrom)
+        m_edgeTable->setNames(namesForShape(namesFrom->names, namesFrom->shape, m_edgeTable->shape()));
     m_stageCountText = stageCountText;
     Q_EMIT tablesChanged(TableChange::StageCount, false);
     return tablesState();
@@ -344,6 +363,12 @@ EdgeDataPtr LessonDocument::regenerateEdges(const QStringList &boxTexts, bool fr
     m_worker->cancel();
     if (!edges)
         edges = drawEdges(boxTexts);
+    // Until the regeneration the edge table keeps the shape the names were given for.
+    if (const EdgeData &was = m_edgeTable->edges(); was.names) {
+        auto named = std::make_shared<EdgeData>(*edges);
+        named->names = namesForShape(was.names, was.shape, named->shape);
+        edges = std::move(named);
+    }
     m_stageTable->setCountTexts(boxTexts);
     m_edgeTable->setEdges(edges);
     Q_EMIT tablesChanged(TableChange::BoxCounts, fromHistory);
@@ -373,6 +398,12 @@ void LessonDocument::restoreValue(qint64 row, const QString &text)
 {
     m_edgeTable->setValueText(row, text);
     Q_EMIT tablesChanged(TableChange::Value, true);
+}
+
+void LessonDocument::restoreNames(const BoxNamesPtr &names, bool fromHistory)
+{
+    m_edgeTable->setNames(names);
+    Q_EMIT tablesChanged(TableChange::Names, fromHistory);
 }
 
 void LessonDocument::applySettings(const SettingsState &state, Setting which, bool fromHistory)

@@ -69,6 +69,8 @@ public:
     // taken from the table's after-edit event.
     void changeStageCount(const QString &text);
     void changeSetting(Setting which, const SettingsState &after);
+    // The boxes' names (null: none), checked by the caller (boxnames.h).
+    void changeNames(BoxNamesPtr after);
     // The user left the text box: what is typed next starts a step of its own.
     void endTyping();
     // The regeneration that follows box count edits, done now (waiting for
@@ -105,7 +107,9 @@ public:
     // What the steps of the history do.
     TablesState tablesState() const;
     // The stage count changed: every table built anew, with fresh values.
-    TablesState rebuildTables(const QString &stageCountText);
+    // The boxes keep their names where they still stand (namesFrom: the
+    // names and the shape they were given for).
+    TablesState rebuildTables(const QString &stageCountText, const EdgeDataPtr &namesFrom);
     // The box counts changed: the edge table generated anew for them (the
     // worker's result when it drew these counts).
     EdgeDataPtr regenerateEdges(const QStringList &boxTexts, bool fromHistory);
@@ -115,6 +119,7 @@ public:
     EdgeDataPtr redoCountEdits(const QStringList &boxTexts);
     void restoreTables(const TablesState &state, TableChange change);
     void restoreValue(qint64 row, const QString &text);
+    void restoreNames(const BoxNamesPtr &names, bool fromHistory);
     void applySettings(const SettingsState &state, Setting which, bool fromHistory);
 
 Q_SIGNALS:

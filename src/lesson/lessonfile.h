@@ -17,7 +17,8 @@
 namespace stagepath {
 
 namespace lessonfile {
-inline constexpr int version = 2;                        // the highest version this program reads
+inline constexpr int version = 2;                        // the newest version this program reads
+inline constexpr int firstVersion = 1;                   // written when the lesson needs nothing newer
 inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;  // bytes; larger files are refused unread
 inline constexpr char suffix[] = "stagepath";            // the file name extension, without the dot
 } // namespace lessonfile

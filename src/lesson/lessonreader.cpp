@@ -5,6 +5,7 @@
 #include "lessonfile.h"
 #include "typednumber.h"
 
+#include "model/boxnames.h"
 #include "model/inputlimits.h"
 #include "model/numbers.h"
 #include "model/stagetable.h"
@@ -133,6 +134,8 @@ public:
         if (problem.isEmpty())
             problem = readValues(counts, lesson.edges);
         if (problem.isEmpty())
+            problem = readNames(*std::const_pointer_cast<EdgeData>(lesson.edges));
+        if (problem.isEmpty())
             problem = readSettings(lesson.settings);
         if (problem.isEmpty())
             problem = readOrigin(lesson.origin);
@@ -240,6 +243,35 @@ private:
         return {};
     }
 
+    // The boxes' names: none when the file leaves them out; else one string
+    // per box, each a name the window would accept ("" for the number).
+    QString readNames(EdgeData &edges) const
+    {
+        const QJsonValue value = m_root.value(QLatin1String("names"));
+        if (value.isUndefined())
+            return {};
+        const qint64 boxes = edges.shape.totalBoxes();
+        if (!value.isArray() || value.toArray().size() != boxes)
+            return LessonFile::tr("\"names\" alanı her kutu için bir ad tutan bir liste olmalı (%1 kutu var)")
+                .arg(boxes);
+        BoxNames names;
+        names.reserve(size_t(boxes));
+        const QJsonArray list = value.toArray();
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            const QJsonValue entry = list.at(i);
+            if (!entry.isString())
+                return LessonFile::tr("\"names\" listesinin %1. öğesi (%2) bir metin olmalı")
+                    .arg(i + 1)
+                    .arg(spelled(entry));
+            const QString why = boxNameProblem(entry.toString(), names, i);
+            if (!why.isEmpty())
+                return LessonFile::tr("\"names\" listesinin %1. öğesi kullanılamaz: %2").arg(i + 1).arg(why);
+            names.push_back(entry.toString());
+        }
+        edges.names = normalisedNames(std::move(names));
+        return {};
+    }
+
     QString readSettings(LessonSettings &settings) const
     {
         QString problem = readSpacing("x", settings.xSpacing);
@@ -257,6 +289,8 @@ private:
             problem = readRecursion(settings.backward);
         if (problem.isEmpty())
             problem = readSwitch("exercise", settings.exercise);
+        if (problem.isEmpty())
+            problem = readSwitch("valuesOnLines", settings.valuesOnLines);
         return problem;
     }
 

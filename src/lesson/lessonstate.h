@@ -34,13 +34,14 @@ struct SettingsState {
 };
 
 // Which setting a step changes.
-enum class Setting { XSpacing, YSpacing, PenWidth, CircleSize, ColourLines, Mode, Recursion, Exercise, Answers };
+enum class Setting { XSpacing, YSpacing, PenWidth, CircleSize, ColourLines, Mode, Recursion, Exercise, Answers, ValuesOnLines };
 
 // What a step of the tables changed.
 enum class TableChange {
     StageCount, // everything: the stage count, the stage table and the edge table
     BoxCounts,  // the stage table's counts and with them every edge value
     Value,      // one edge value
+    Names,      // the boxes' names
 };
 
 } // namespace stagepath

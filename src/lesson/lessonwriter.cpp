@@ -190,11 +190,24 @@ void appendAnswers(QByteArray &out, const ExerciseAnswers &answers)
     out += "\n    }\n";
 }
 
+// The boxes' names, one per box in box-number order ("" for an unnamed box).
+void appendNames(QByteArray &out, const EdgeData &edges)
+{
+    out += "    \"names\": [";
+    for (qint64 box = 1; box <= edges.shape.totalBoxes(); ++box) {
+        if (box > 1)
+            out += ", ";
+        const size_t i = size_t(box - 1);
+        appendString(out, i < edges.names->size() ? QStringView((*edges.names)[i]) : QStringView());
+    }
+    out += "],\n";
+}
+
 } // namespace
 
 bool needsVersion2(const Lesson &lesson)
 {
-    return lesson.edges && lesson.edges->hasMissing();
+    return lesson.edges && (lesson.edges->hasMissing() || lesson.edges->hasNames());
 }
 
 QByteArray writeLesson(const Lesson &lesson)
@@ -222,12 +235,16 @@ QByteArray writeLesson(const Lesson &lesson)
     }
     out += "],\n";
     appendValues(out, edges, typedNumbers);
+    if (edges.hasNames())
+        appendNames(out, edges);
     const LessonSettings &s = lesson.settings;
     appendSetting(out, "x", s.xSpacing);
     appendSetting(out, "y", s.ySpacing);
     appendSetting(out, "penWidth", s.penWidth);
     appendSetting(out, "circleSize", s.circleSize);
     appendSwitch(out, "colourLines", s.colourLines);
+    if (s.valuesOnLines)
+        appendSwitch(out, "valuesOnLines", true);
     appendSwitch(out, "longest", s.longest, true);
     // Keys that only some lessons have follow, each after a comma; a lesson
     // without them is written exactly as before they existed.

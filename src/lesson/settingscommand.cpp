@@ -42,6 +42,9 @@ void SettingsCommand::describe()
     case Setting::ColourLines:
         setText(is.colourLines ? tr("çizgileri renklendir: açık") : tr("çizgileri renklendir: kapalı"));
         break;
+    case Setting::ValuesOnLines:
+        setText(is.valuesOnLines ? tr("değerler çizgilerde: açık") : tr("değerler çizgilerde: kapalı"));
+        break;
     case Setting::Mode: setText(tr("%1 → %2").arg(modeName(was.longest), modeName(is.longest))); break;
     case Setting::Recursion: setText(is.backward ? tr("özyineleme: Geri") : tr("özyineleme: İleri")); break;
     case Setting::Exercise:

@@ -9,9 +9,10 @@
 namespace stagepath {
 
 StageCountCommand::StageCountCommand(LessonDocument *document, TablesState before, const QString &text,
-                                     bool continuesTyping)
+                                     bool continuesTyping, EdgeDataPtr namesFrom)
     : TablesCommand(document, false, TableChange::StageCount, std::move(before))
     , m_continuesTyping(continuesTyping)
+    , m_namesFrom(std::move(namesFrom))
 {
     setAfter({text, {}, {}});
     describe();
@@ -25,10 +26,12 @@ void StageCountCommand::describe()
 void StageCountCommand::apply(bool /*again*/)
 {
     // The first time the tables are built with fresh values; later they are put back.
-    if (afterIsOpen())
-        setAfter(document()->rebuildTables(after().stageCountText));
-    else
+    if (afterIsOpen()) {
+        setAfter(document()->rebuildTables(after().stageCountText, m_namesFrom));
+        m_namesFrom.reset(); // the tables are kept from now on; this would only hold memory
+    } else {
         restoreAfter();
+    }
 }
 
 bool StageCountCommand::mergeWith(const QUndoCommand *other)

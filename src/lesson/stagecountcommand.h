@@ -19,7 +19,11 @@ class StageCountCommand : public TablesCommand
 public:
     // continuesTyping: the text comes from the same run of keystrokes as the
     // step before, so it merges into it.
-    StageCountCommand(LessonDocument *document, TablesState before, const QString &text, bool continuesTyping);
+    // namesFrom: the tables whose box names the new tables keep.
+    StageCountCommand(LessonDocument *document, TablesState before, const QString &text, bool continuesTyping,
+                      EdgeDataPtr namesFrom = {});
+
+    const EdgeDataPtr &edgesBefore() const { return before().edges; }
 
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *other) override;
@@ -32,6 +36,7 @@ private:
     void describe() override;
 
     bool m_continuesTyping;
+    EdgeDataPtr m_namesFrom;
 };
 
 } // namespace stagepath

@@ -86,7 +86,20 @@ QVariant EdgeTable::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return cell(*m_data, index.row(), index.column());
+    if (role == Qt::ToolTipRole)
+        return boxName(*m_data, index.row(), index.column());
     return {};
+}
+
+QVariant EdgeTable::boxName(const EdgeData &edges, qint64 row, int column)
+{
+    if (!edges.names || (column != FromColumn && column != ToColumn))
+        return {};
+    const GraphShape::Edge e = edges.shape.edgeAt(row);
+    const qint64 box = column == FromColumn ? edges.shape.globalBox(e.stage, e.from)
+                                            : edges.shape.globalBox(e.stage + 1, e.to);
+    const QString label = edges.boxLabel(box);
+    return label == QString::number(box) ? QVariant() : QVariant(label);
 }
 
 std::optional<qint64> EdgeTable::findValueStartingWith(const EdgeData &edges, QStringView prefix, qint64 begin,
@@ -156,6 +169,15 @@ bool EdgeTable::setData(const QModelIndex &index, const QVariant &value, int rol
     setValueText(row, value.toString());
     Q_EMIT valueEdited(row, previous);
     return true;
+}
+
+void EdgeTable::setNames(BoxNamesPtr names)
+{
+    if (names == m_data->names)
+        return;
+    writable().names = std::move(names);
+    if (rowCount() > 0)
+        Q_EMIT dataChanged(index(0, FromColumn), index(rowCount() - 1, ToColumn), {Qt::ToolTipRole});
 }
 
 void EdgeTable::setValueText(qint64 row, const QString &text)

@@ -6,7 +6,8 @@
 // The edge table: one row per edge, ordered by stage, then by left box, then
 // by right box. Columns: "Değer" (the value, editable), "Kutu No" (global
 // number of the left box), "Diğer Kutu" (global number of the right box) and
-// "Vorta" (the stage). Only the values are stored; the other cells follow from
+// "Vorta" (the stage); the two box columns show a named box's name as their
+// tooltip. Only the values are stored; the other cells follow from
 // the row number and the box counts.
 
 #include "graphdata.h"
@@ -50,6 +51,8 @@ public:
     // Sets the text (and so the number) of one value without the after-edit
     // event: for putting back a value kept earlier.
     void setValueText(qint64 row, const QString &text);
+    // Replaces the boxes' names (null: none); the values stay.
+    void setNames(BoxNamesPtr names);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -70,6 +73,8 @@ public:
     static QString headerText(int column);
     void retranslate();
     static QVariant cell(const EdgeData &edges, qint64 row, int column);
+    // The tooltip of a box cell: the box's name, or nothing when it has none.
+    static QVariant boxName(const EdgeData &edges, qint64 row, int column);
 
 Q_SIGNALS:
     // A value was edited in place (the after-edit event); previousText is the

@@ -51,6 +51,8 @@ QVariant StageFilter::data(const QModelIndex &index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return EdgeTable::cell(m_source->edges(), sourceRow(index.row()), index.column());
+    if (role == Qt::ToolTipRole)
+        return EdgeTable::boxName(m_source->edges(), sourceRow(index.row()), index.column());
     return {};
 }
 

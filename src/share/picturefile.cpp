@@ -67,6 +67,7 @@ DrawSettings drawSettingsOf(const LessonSettings &settings)
     draw.radius = settings.circleSize;
     draw.penWidth = settings.penWidth;
     draw.coloured = settings.colourLines;
+    draw.valuesOnLines = settings.valuesOnLines;
     return draw;
 }
 

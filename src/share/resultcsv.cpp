@@ -10,6 +10,7 @@
 
 #include "solver/resulttable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -64,13 +65,28 @@ TextPool valueTexts(const EdgeData &edges)
     return pool;
 }
 
-TextPool boxTexts(const GraphShape &shape)
+TextPool boxTexts(const EdgeData &edges)
 {
     TextPool pool;
     char text[24];
-    for (qint64 box = 1; box <= shape.totalBoxes(); ++box)
-        pool.add(QByteArrayView(text, std::to_chars(text, text + sizeof text, box).ptr - text));
+    for (qint64 box = 1; box <= edges.shape.totalBoxes(); ++box) {
+        if (edges.names)
+            pool.add(edges.boxLabel(box).toUtf8());
+        else
+            pool.add(QByteArrayView(text, std::to_chars(text, text + sizeof text, box).ptr - text));
+    }
     return pool;
+}
+
+// Whether a box label needs quoting in a CSV field (a name may hold a comma
+// or a quote).
+bool needsQuotes(const EdgeData &edges)
+{
+    if (!edges.names)
+        return false;
+    return std::any_of(edges.names->begin(), edges.names->end(), [](const QString &name) {
+        return name.contains(u',') || name.contains(u'"');
+    });
 }
 
 // Writes the rows one after the other, the box positions counted up like
@@ -86,12 +102,13 @@ public:
         , m_shape(paths.edges->shape)
         , m_stages(m_shape.stageCount())
         , m_values(valueTexts(*paths.edges))
-        , m_boxes(boxTexts(m_shape))
+        , m_boxes(boxTexts(*paths.edges))
         , m_positions(size_t(m_shape.columnCount()), 0)
         , m_cellStart(size_t(m_stages), 0)
         , m_pathStart(size_t(m_stages), 0)
         , m_totals(size_t(m_stages), 0)
     {
+        m_quoted = needsQuotes(*paths.edges);
         for (qint64 edge = 0; edge < m_shape.edgeCount() && !m_quoted; ++edge) {
             const QByteArrayView value = m_values[edge];
             m_quoted = value.contains(',') || value.contains('"') || value.contains('\r') || value.contains('\n');

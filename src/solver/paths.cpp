@@ -51,12 +51,12 @@ QString pathText(const EdgeData &data, std::span<const qint64> positions)
     const GraphShape &shape = data.shape;
     if (positions.empty())
         return QString();
-    QString text = QString::number(shape.globalBox(0, positions[0]));
+    QString text = data.boxLabel(shape.globalBox(0, positions[0]));
     for (int s = 0; s + 1 < int(positions.size()); ++s) {
         text += QLatin1String(" (");
         text += data.text(shape.edgeRow(s, positions[size_t(s)], positions[size_t(s) + 1]));
         text += QLatin1String(") ");
-        text += QString::number(shape.globalBox(s + 1, positions[size_t(s) + 1]));
+        text += data.boxLabel(shape.globalBox(s + 1, positions[size_t(s) + 1]));
     }
     return text;
 }

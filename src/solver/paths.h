@@ -46,8 +46,8 @@ private:
 // when the number does not fit in 64 bits or a position is out of range.
 std::optional<qint64> rowOfPath(const GraphShape &shape, std::span<const qint64> positions);
 
-// The path text: the column-1 box number, then for each stage " (", the edge's
-// value text, ") " and the next box number. Value texts are the edge table's
+// The path text: the column-1 box's label (its name, or its number), then for
+// each stage " (", the edge's value text, ") " and the next box's label. Value texts are the edge table's
 // texts, unchanged ("07" stays "07").
 QString pathText(const EdgeData &data, std::span<const qint64> positions);
 

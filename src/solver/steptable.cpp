@@ -115,16 +115,21 @@ QString StepTable::cellText(int box, int column) const
         return countText(p.tieCount(box));
     }
     switch (column) {
-    case BoxColumn: return QString::number(box + 1);
+    case BoxColumn: return boxLabel(box);
     case ColumnColumn: return QString::number(m_search->columnOf(box) + 1);
     case TotalColumn: return formatNumber(m_search->bestTotal(box));
     case PreviousColumn: {
         const qint64 previous = m_search->previousBox(box);
-        return previous < 0 ? QString() : QString::number(previous + 1);
+        return previous < 0 ? QString() : boxLabel(previous);
     }
     case TiesColumn: return countText(m_search->tieCount(box));
     default: return QString();
     }
+}
+
+QString StepTable::boxLabel(qint64 box) const
+{
+    return m_snapshot ? m_snapshot->boxLabel(box + 1) : QString::number(box + 1);
 }
 
 int StepTable::rows() const

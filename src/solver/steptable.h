@@ -86,6 +86,9 @@ private:
 
     std::shared_ptr<const StageProgram> m_program;
     int m_step = 0;
+    // A 0-based box as the table names it: its name, or its number.
+    QString boxLabel(qint64 box) const;
+
     EdgeDataPtr m_snapshot;
     std::shared_ptr<const BestPathSearch> m_search;
     QString m_problem;

@@ -16,6 +16,7 @@
 #include "model/edgetable.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -286,6 +287,51 @@ private Q_SLOTS:
         drop(child<QLineEdit>("Text2"), path); // not typed in as text
         QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("300"));
         QCOMPARE(form->windowTitle(), caption + QStringLiteral(" — bırakılan.stagepath"));
+    }
+
+    // The stagecoach lesson with its boxes named A to J: the names in the
+    // path text and the edge table's tooltips; a name edited in BoxNames is
+    // a step, a refused one explains itself; values on the lines are a
+    // setting like the others.
+    void boxNamesAndValuesOnTheLines()
+    {
+        const QByteArray stagecoach = R"({"format": "stagepath", "version": 2, "boxes": [1, 3, 3, 2, 1],
+            "values": [2, 4, 3, 7, 4, 6, 3, 2, 4, 4, 1, 5, 1, 4, 6, 3, 3, 3, 3, 4],
+            "names": ["A", "B", "C", "D", "E", "F", "G", "H", "I", "J"]})";
+        QVERIFY(form->openLesson(file(QStringLiteral("posta.stagepath"), stagecoach)));
+        for (const char *name : {"actionBoxNames", "actionLetterNames", "actionValuesOnLines"}) {
+            QCOMPARE(action(name)->parent(), form.get());
+            QVERIFY2(!action(name)->associatedObjects().isEmpty(), name);
+        }
+        QVERIFY(action("actionValuesOnLines")->isCheckable() && !action("actionValuesOnLines")->isChecked());
+        child<QPushButton>("Command5")->click();
+        const QModelIndex best = child<QAbstractItemView>("ListView5")->currentIndex();
+        QCOMPARE(best.siblingAtColumn(5).data().toString(), QStringLiteral("A (4) C (3) E (1) H (3) J"));
+        QCOMPARE(cell("ListView2", 3, 1), QStringLiteral("2"));
+        QCOMPARE(model("ListView2")->index(3, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("B"));
+        child<QTabBar>("TabStrip1")->setCurrentIndex(2); // "2.Vorta": B to E first
+        QCOMPARE(model("ListView3")->index(0, 1).data(Qt::ToolTipRole).toString(), QStringLiteral("B"));
+        QCOMPARE(model("ListView3")->index(0, 2).data(Qt::ToolTipRole).toString(), QStringLiteral("E"));
+
+        action("actionBoxNames")->trigger();
+        QVERIFY(child<QDialog>("BoxNames")->isVisible());
+        QAbstractItemModel *names = model("BoxNameTable");
+        QCOMPARE(names->rowCount(), 10);
+        QVERIFY(names->setData(names->index(0, 1), QStringLiteral("Denver")));
+        QCOMPARE(action("actionUndo")->text(), QStringLiteral("Geri Al: 1. kutunun adı A → Denver"));
+        QVERIFY(!names->setData(names->index(1, 1), QStringLiteral("C")));
+        const QMessageBox *refusal = visibleMessage();
+        QVERIFY(refusal && refusal->icon() == QMessageBox::Warning);
+        QVERIFY2(refusal->text().contains(QStringLiteral("\"C\" adı 3. kutunun adı")), qPrintable(refusal->text()));
+        closeMessages();
+        action("actionUndo")->trigger();
+        QCOMPARE(names->index(0, 1).data().toString(), QStringLiteral("A"));
+
+        action("actionValuesOnLines")->trigger();
+        QVERIFY(form->settings().valuesOnLines);
+        QCOMPARE(action("actionUndo")->text(), QStringLiteral("Geri Al: değerler çizgilerde: açık"));
+        action("actionUndo")->trigger();
+        QVERIFY(!form->settings().valuesOnLines && !action("actionValuesOnLines")->isChecked());
     }
 
     void newLessonIsTheStartUpState()

@@ -10,6 +10,7 @@
 
 #include "drawing/colours.h"
 #include "drawing/devicemap.h"
+#include "drawing/linevalues.h"
 #include "drawing/picture.h"
 #include "drawing/surface.h"
 #include "drawing/textrule.h"
@@ -131,6 +132,7 @@ private slots:
     void surfaceCoversTheDrawing();
     void surfaceSizeIsWholeTwips();
     void emptyPicture();
+    void valuesOnTheirLines();
 };
 
 void TestPicture::palette()
@@ -505,6 +507,78 @@ void TestPicture::emptyPicture()
     QCOMPARE(rgb(image, 10, 10), kBackground);
     // A column without boxes draws nothing but is no empty picture.
     QVERIFY(!GraphPicture(makeEdges({0}), DrawSettings{}).isEmpty());
+}
+
+// Values on the lines, for every pair of columns of 1 to 5 boxes and some
+// three-column graphs at the default spacing: each value's box is centred on
+// its own line, between the two circles, clear of every other value's box;
+// drawn, it is white with black text, and the red path does not cover it.
+void TestPicture::valuesOnTheirLines()
+{
+    QRandomGenerator rng(23);
+    std::vector<Counts> shapes;
+    for (qint64 left = 1; left <= 5; ++left)
+        for (qint64 right = 1; right <= 5; ++right)
+            shapes.push_back({left, right});
+    for (int i = 0; i < 20; ++i)
+        shapes.push_back({rng.bounded(1, 6), rng.bounded(1, 6), rng.bounded(1, 6)});
+    for (const Counts &counts : shapes) {
+        auto edges = std::make_shared<EdgeData>(*makeEdges(counts));
+        for (double &v : edges->values)
+            v = rng.bounded(4) == 0 ? 1000 : rng.bounded(1000); // up to four digits
+        if (rng.bounded(2))
+            edges->texts.insert(0, QStringLiteral("12,75"));
+        DrawSettings settings;
+        settings.valuesOnLines = true;
+        const GraphGeometry g(edges->shape, settings.xSpacing, settings.ySpacing, settings.radius);
+        const LineValueLayout layout(*edges, g);
+        const GraphShape &shape = edges->shape;
+        std::vector<QRectF> boxes;
+        for (qint64 row = 0; row < shape.edgeCount(); ++row) {
+            const GraphShape::Edge e = shape.edgeAt(row);
+            const QRectF r = layout.labelRect(*edges, g, row);
+            const QString where = QStringLiteral("%1 boxes, row %2").arg(QString::number(counts[0]) + u'x'
+                                                                         + QString::number(counts[1])).arg(row);
+            QVERIFY2(r.width() > estimatedTextSize(edges->text(row)).width(), qPrintable(where));
+            QVERIFY2(r.left() >= g.columnX(e.stage) + settings.radius && r.right() <= g.columnX(e.stage + 1) - settings.radius,
+                     qPrintable(where));
+            const QLineF line = g.edgeLine(e.stage, e.from, e.to);
+            const QPointF c = r.center();
+            const double off = std::abs(line.dy() * (c.x() - line.x1()) - line.dx() * (c.y() - line.y1())) / line.length();
+            QVERIFY2(off < 0.01, qPrintable(where));
+            for (const QRectF &other : boxes)
+                QVERIFY2(!r.intersects(other), qPrintable(where));
+            boxes.push_back(r);
+        }
+
+        // The best path through the first boxes, drawn over the lines; the values over it.
+        PictureOverlays o;
+        o.bestPath.assign(counts.size(), 0);
+        const GraphPicture picture = GraphPicture(edges, settings).withOverlays(o);
+        const QImage image = picture.render(QRect(QPoint(0, 0), picture.extent().toSize()));
+        for (qint64 row = 0; row < shape.edgeCount(); ++row) {
+            const QRect inside = boxes[size_t(row)].toAlignedRect().adjusted(2, 2, -2, -2);
+            int white = 0, dark = 0;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x) {
+                    const QRgb p = rgb(image, x, y);
+                    QVERIFY2(p != kPathColour, qPrintable(QStringLiteral("row %1 covered at %2, %3").arg(row).arg(x).arg(y)));
+                    white += p == qRgb(255, 255, 255);
+                    dark += qGray(p) < 100;
+                }
+            QVERIFY2(white > dark && dark > 5, qPrintable(QStringLiteral("row %1: %2 white, %3 dark").arg(row).arg(white).arg(dark)));
+        }
+    }
+
+    // A stage of more than 100 lines keeps its stacks: the picture is the
+    // one drawn without values on the lines.
+    const EdgeDataPtr dense = makeEdges({11, 10});
+    DrawSettings onLines;
+    onLines.valuesOnLines = true;
+    const GraphPicture stacked(dense, DrawSettings{}), same(dense, onLines);
+    QCOMPARE(same.extent(), stacked.extent());
+    const QRect all(QPoint(0, 0), stacked.extent().toSize());
+    QCOMPARE(same.render(all), stacked.render(all));
 }
 
 QTEST_MAIN(TestPicture)

@@ -7,6 +7,7 @@
 // comparison of two lessons.
 
 #include "lesson/lesson.h"
+#include "model/boxnames.h"
 #include "model/edgetable.h"
 #include "model/numbers.h"
 
@@ -84,6 +85,20 @@ inline Lesson randomLesson(QRandomGenerator &rng)
             a.boxTotals.insert(rng.bounded(1000000), valueText(rng));
         a.revealedColumns = rng.bounded(columns + 1);
     }
+    s.valuesOnLines = rng.bounded(2);
+    // Every third lesson names some of its boxes, with texts a JSON writer
+    // must escape; each name is made unique by its box number.
+    if (rng.bounded(3) == 0 && table.shape().totalBoxes() > 0) {
+        static const QStringList stems{QStringLiteral("A"), QStringLiteral("İzmir "), QStringLiteral("\"tırnak\""),
+                                       QStringLiteral("ters\\"), QStringLiteral("😀"), QStringLiteral("virgül,"),
+                                       QStringLiteral("\u00e9\t")};
+        BoxNames names(size_t(table.shape().totalBoxes()));
+        for (size_t box = 0; box < names.size(); ++box)
+            if (rng.bounded(3) > 0)
+                names[box] = stems.at(rng.bounded(int(stems.size()))) + QString::number(box + 1);
+        table.setNames(normalisedNames(std::move(names)));
+        lesson.edges = table.snapshot();
+    }
     return lesson;
 }
 
@@ -108,6 +123,11 @@ inline QString difference(const Lesson &a, const Lesson &b)
                 .arg(b.edges->text(row))
                 .arg(b.edges->value(row), 0, 'g', 17);
     }
+    for (qint64 box = 1; box <= a.edges->shape.totalBoxes(); ++box)
+        if (a.edges->boxLabel(box) != b.edges->boxLabel(box))
+            return QStringLiteral("box %1 named \"%2\" / \"%3\"").arg(box).arg(a.edges->boxLabel(box), b.edges->boxLabel(box));
+    if (a.edges->hasNames() != b.edges->hasNames())
+        return QStringLiteral("names on / off");
     if (!(a.settings == b.settings))
         return QStringLiteral("settings differ");
     if (!(a.answers == b.answers))

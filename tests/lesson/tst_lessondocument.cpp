@@ -8,9 +8,11 @@
 // differs from its saved state.
 #include "lessons.h"
 
+#include "lesson/boxnamemodel.h"
 #include "lesson/historybudget.h"
 #include "lesson/lessoncommand.h"
 #include "lesson/lessondocument.h"
+#include "model/boxnames.h"
 #include "model/edgetable.h"
 #include "model/stagetable.h"
 
@@ -108,10 +110,13 @@ QString shown(const LessonDocument &document)
                  .arg(s.values.colourLines)
                  .arg(s.values.longest)
                  .arg(s.values.backward)
-                 .arg(tables.edges->shape.boxCounts().size());
+                 .arg(tables.edges->shape.boxCounts().size())
+          << QString::number(s.values.valuesOnLines);
     parts << QStringLiteral("%1 %2 %3 %4 %5").arg(s.values.exercise).arg(s.answers.path, s.answers.total).arg(s.answers.revealedColumns);
     for (auto it = s.answers.boxTotals.cbegin(); it != s.answers.boxTotals.cend(); ++it)
         parts << QString::number(it.key()) + u':' + it.value();
+    for (qint64 box = 1; box <= tables.edges->shape.totalBoxes(); ++box)
+        parts << tables.edges->boxLabel(box);
     return parts.join(u'|');
 }
 
@@ -149,7 +154,7 @@ public:
     QString step()
     {
         const int stages = document.stageTable()->rowCount() - 1;
-        switch (rng.bounded(9)) {
+        switch (rng.bounded(10)) {
         case 0: {
             if (rng.bounded(2))
                 document.endTyping();
@@ -165,6 +170,7 @@ public:
         case 5:
         case 6: return history(true);
         case 7: return history(false);
+        case 8: return nameBoxes();
         default: document.endTyping(); return QStringLiteral("end typing");
         }
     }
@@ -202,10 +208,28 @@ public:
         return QStringLiteral("value");
     }
 
+    // Letters for every box, or one box named, renamed or unnamed.
+    QString nameBoxes()
+    {
+        const qint64 boxes = document.edgeTable()->shape().totalBoxes();
+        if (boxes == 0)
+            return QStringLiteral("no box to name");
+        if (rng.bounded(3) == 0) {
+            document.changeNames(letterNames(boxes));
+        } else {
+            const EdgeData &edges = document.edgeTable()->edges();
+            BoxNames names = edges.names ? *edges.names : BoxNames(size_t(boxes));
+            names[size_t(rng.bounded(boxes))] = rng.bounded(3) ? QStringLiteral("K%1").arg(rng.bounded(1000)) : QString();
+            document.changeNames(normalisedNames(std::move(names)));
+        }
+        waiting = false;
+        return QStringLiteral("names");
+    }
+
     QString changeSetting()
     {
         SettingsState next = document.settings();
-        const auto which = Setting(rng.bounded(9));
+        const auto which = Setting(rng.bounded(10));
         switch (which) {
         case Setting::XSpacing: next.xText = lessons::countText(rng.bounded(300), rng); next.values.xSpacing = next.xText.toDouble(); break;
         case Setting::YSpacing: next.yText = QString::number(rng.bounded(300)); next.values.ySpacing = next.yText.toDouble(); break;
@@ -226,6 +250,7 @@ public:
             }
             break;
         }
+        case Setting::ValuesOnLines: next.values.valuesOnLines = !next.values.valuesOnLines; break;
         }
         document.changeSetting(which, next);
         return QStringLiteral("setting");
@@ -338,6 +363,60 @@ private Q_SLOTS:
         colour.values.colourLines = false;
         document.changeSetting(Setting::ColourLines, colour);
         QCOMPARE(document.history()->count(), 5);
+    }
+
+    // Names edited in BoxNameTable are steps; a refused one changes nothing
+    // and marks its cell; a change of stage count (typed through a smaller
+    // one) or of a box count keeps the names of the boxes that remain.
+    void namesStayWithTheirBoxes()
+    {
+        LessonDocument document(varied(4));
+        document.startNew(); // five columns of three
+        BoxNameModel model(document.edgeTable());
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        connect(&model, &BoxNameModel::namesChosen, &document, &LessonDocument::changeNames);
+        const auto labels = [&document] {
+            QStringList all;
+            for (qint64 box = 1; box <= document.edgeTable()->shape().totalBoxes(); ++box)
+                all << document.edgeTable()->edges().boxLabel(box);
+            return all.join(u' ');
+        };
+        document.changeNames(letterNames(15));
+        QVERIFY(model.setData(model.index(1, BoxNameModel::NameColumn), QStringLiteral("Bursa")));
+        QCOMPARE(document.history()->undoText(), QStringLiteral("2. kutunun adı B → Bursa"));
+        QSignalSpy refused(&model, &BoxNameModel::nameRefused);
+        QVERIFY(!model.setData(model.index(2, BoxNameModel::NameColumn), QStringLiteral("Bursa")));
+        QCOMPARE(refused.count(), 1);
+        QVERIFY(model.index(2, BoxNameModel::NameColumn).data(Qt::ToolTipRole).toString().contains(
+            QStringLiteral("2. kutunun adı")));
+        QVERIFY(model.index(2, BoxNameModel::NameColumn).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!model.setData(model.index(2, BoxNameModel::NameColumn), QString(21, u'x')));
+        const QString named = QStringLiteral("A Bursa C D E F G H I J K L M N O");
+        QCOMPARE(labels(), named);
+        QCOMPARE(document.history()->count(), 2);
+        QCOMPARE(document.edgeTable()->index(3, EdgeTable::ToColumn).data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("D")); // row 3: box 2 to box 4
+
+        // "10" typed through "1": the names of the five columns come back.
+        document.changeStageCount(QStringLiteral("1"));
+        QCOMPARE(labels(), QStringLiteral("A Bursa C D E F"));
+        document.changeStageCount(QStringLiteral("10"));
+        QCOMPARE(model.rowCount(), 33);
+        QVERIFY(labels().startsWith(named + QStringLiteral(" 16 17")));
+        document.undo();
+        QCOMPARE(labels(), named);
+        QVERIFY(!model.index(2, BoxNameModel::NameColumn).data(Qt::BackgroundRole).isValid());
+
+        // The second column down to one box: E and F go, G is box 5 now.
+        document.stageTable()->setData(document.stageTable()->index(1, 0), QStringLiteral("1"));
+        QVERIFY(document.regenerateAfterCountEdits());
+        QCOMPARE(labels(), QStringLiteral("A Bursa C D G H I J K L M N O"));
+        document.undo();
+        QCOMPARE(labels(), named);
+        document.undo();
+        document.undo();
+        QCOMPARE(labels(), QStringLiteral("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15"));
+        QVERIFY(!document.edgeTable()->edges().names);
     }
 
     // Modified exactly when the lesson differs from its saved (or opened,

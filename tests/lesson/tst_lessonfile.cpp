@@ -57,6 +57,31 @@ private Q_SLOTS:
         }
     }
 
+    // A lesson whose boxes have names is written as version 2, any other as
+    // version 1 (older readers keep opening it); a named box of a lesson
+    // read back keeps its name, an unnamed one its number.
+    void namesNeedVersion2()
+    {
+        QRandomGenerator rng(5);
+        int named = 0;
+        for (int i = 0; i < 100; ++i) {
+            const Lesson lesson = lessons::randomLesson(rng);
+            const bool hasNames = lesson.edges->hasNames();
+            named += hasNames;
+            const QByteArray text = writeLesson(lesson);
+            QVERIFY2(text.contains(hasNames ? "\"version\": 2," : "\"version\": 1,"), text.constData());
+            QCOMPARE(text.contains("\"names\""), hasNames);
+        }
+        QVERIFY(named > 10);
+        const LessonReading reading
+            = readLesson(fileWith("[1, 2]", "[4, 5]", R"(, "names": ["", "Bursa", ""], "valuesOnLines": true)"));
+        QVERIFY2(reading.lesson, qPrintable(reading.problem));
+        const EdgeData &edges = *reading.lesson->edges;
+        QCOMPARE(QStringList({edges.boxLabel(1), edges.boxLabel(2), edges.boxLabel(3)}),
+                 QStringList({"1", "Bursa", "3"}));
+        QVERIFY(reading.lesson->settings.valuesOnLines);
+    }
+
     // The quick reading of typed texts agrees with parseNumber and
     // formatNumber on every text, plain decimal or not.
     void typedNumbersReadAsTheTableReadsThem_data() { roundTrip_data(); }
@@ -248,6 +273,16 @@ private Q_SLOTS:
         QTest::newRow("answers as text") << fileWith("[1]", "[]", R"(, "answers": "1-2")") << "\"answers\" alanı";
         QTest::newRow("box 0 answered") << fileWith("[1]", "[]", R"(, "answers": {"boxTotals": {"0": "5"}})")
                                         << "\"answers\" alanı";
+        QTest::newRow("names not one per box") << fileWith("[1, 2]", "[1, 2]", R"(, "names": ["A", "B"])")
+                                               << "\"names\" alanı her kutu için bir ad";
+        QTest::newRow("name not text") << fileWith("[1, 2]", "[1, 2]", R"(, "names": [1, "", ""])")
+                                       << "\"names\" listesinin 1. öğesi (1)";
+        QTest::newRow("name twice") << fileWith("[1, 2]", "[1, 2]", R"(, "names": ["A", "B", "A"])")
+                                    << "3. öğesi kullanılamaz: \"A\" adı 1. kutunun adı";
+        QTest::newRow("name of 21") << fileWith("[1]", "[]", R"(, "names": ["abcdefghijklmnopqrstu"])")
+                                    << "21 karakter";
+        QTest::newRow("values on lines as text") << fileWith("[1]", "[]", R"(, "valuesOnLines": 1)")
+                                                 << "\"valuesOnLines\" alanı";
         QTest::newRow("colouring as text") << fileWith("[1]", "[]", R"(, "colourLines": "evet")") << "\"colourLines\" alanı";
         QTest::newRow("unknown recursion") << fileWith("[1]", "[]", R"(, "recursion": "sideways")") << "\"recursion\" alanı";
 

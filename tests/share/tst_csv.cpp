@@ -10,6 +10,7 @@
 #include "csvreader.h"
 #include "lesson/lessons.h"
 
+#include "model/boxnames.h"
 #include "model/edgetable.h"
 #include "model/numbers.h"
 #include "share/csvformat.h"
@@ -60,6 +61,14 @@ EdgeDataPtr numericEdges(QRandomGenerator &rng)
     for (int row = 0; row < table.rowCount(); ++row) {
         const double v = rng.bounded(3) == 0 ? rng.bounded(1001) : double(rng.bounded(-20000, 20000)) / 8 + 0.1;
         table.setData(table.index(row, 0), rng.bounded(5) == 0 ? QStringLiteral("0") + formatNumber(v) : formatNumber(v));
+    }
+    // Half the graphs name their boxes, some with a comma or a quote that the
+    // path field must quote.
+    if (rng.bounded(2)) {
+        BoxNames names(size_t(table.shape().totalBoxes()));
+        for (size_t box = 0; box < names.size(); ++box)
+            names[box] = box % 3 == 0 ? QStringLiteral("şehir \"%1\", iç").arg(letterName(qint64(box))) : letterName(qint64(box));
+        table.setNames(normalisedNames(std::move(names)));
     }
     return table.snapshot();
 }

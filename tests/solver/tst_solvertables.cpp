@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "solver/rankedpathtable.h"
+#include "solver/resulttable.h"
 #include "solver/steptable.h"
 #include "solver/validation.h"
 
@@ -53,6 +54,7 @@ private slots:
     void counts();
     void rankedPaths_data();
     void rankedPaths();
+    void namesInEveryPathText();
 };
 
 void TestSolverTables::stepTable_data()
@@ -168,6 +170,67 @@ void TestSolverTables::rankedPaths()
     table.setGraph(makeGraph({2, 0}, [](qint64) { return 1.0; }), PathMode::Shortest);
     QCOMPARE(table.rowCount(), 0);
     QVERIFY(!table.problem().isEmpty());
+}
+
+// Named boxes: every path text (the listing, the k best paths) against a
+// brute-force listing that writes each box by its name or number, and the
+// steps table against the same table of the unnamed graph.
+void TestSolverTables::namesInEveryPathText()
+{
+    QRandomGenerator rng(19);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<qint64> counts;
+        for (int c = rng.bounded(2, 6); c > 0; --c)
+            counts.push_back(rng.bounded(1, 4));
+        const auto plain = makeGraph(counts, [&](qint64) { return double(rng.bounded(10)); });
+        auto named = std::make_shared<EdgeData>(*plain);
+        BoxNames names(size_t(plain->shape.totalBoxes()));
+        for (size_t box = 0; box < names.size(); ++box)
+            if (rng.bounded(3))
+                names[box] = QStringLiteral("Şehir %1").arg(QChar(u'A' + int(box)));
+        named->names = std::make_shared<const BoxNames>(names);
+        const auto label = [&](qint64 box) {
+            return names[size_t(box - 1)].isEmpty() ? QString::number(box) : names[size_t(box - 1)];
+        };
+
+        const GraphShape &shape = plain->shape;
+        QStringList expected;
+        for (const auto &p : allPaths(shape)) {
+            QString path = label(shape.globalBox(0, p[0]));
+            for (int s = 0; s < shape.stageCount(); ++s)
+                path += QStringLiteral(" (%1) %2")
+                            .arg(named->text(shape.edgeRow(s, p[size_t(s)], p[size_t(s) + 1])))
+                            .arg(label(shape.globalBox(s + 1, p[size_t(s) + 1])));
+            expected << path;
+        }
+        ResultTable listing;
+        listing.setStageColumns(shape.stageCount());
+        QVERIFY(listing.setPaths(named));
+        QCOMPARE(listing.rowCount(), int(expected.size()));
+        for (int r = 0; r < listing.rowCount(); ++r)
+            QCOMPARE(listing.pathText(r), expected[r]);
+
+        RankedPathTable ranked;
+        ranked.setCount(5);
+        ranked.setGraph(named, PathMode::Longest);
+        QVERIFY(ranked.rowCount() > 0);
+        for (int r = 0; r < ranked.rowCount(); ++r) {
+            const int row = ranked.index(r, RankedPathTable::RowColumn).data().toInt() - 1;
+            QCOMPARE(ranked.index(r, RankedPathTable::PathColumn).data().toString(), expected.value(row));
+        }
+
+        StepTable numbered, steps;
+        numbered.setGraph(plain, PathMode::Shortest);
+        steps.setGraph(named, PathMode::Shortest);
+        QCOMPARE(steps.rowCount(), int(names.size()));
+        for (int r = 0; r < steps.rowCount(); ++r) {
+            QStringList want = rowTexts(numbered, r);
+            want[StepTable::BoxColumn] = label(want[StepTable::BoxColumn].toLongLong());
+            if (!want[StepTable::PreviousColumn].isEmpty())
+                want[StepTable::PreviousColumn] = label(want[StepTable::PreviousColumn].toLongLong());
+            QCOMPARE(rowTexts(steps, r), want);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSolverTables)
