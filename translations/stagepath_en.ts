@@ -1378,6 +1378,10 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>Tüm dosyalar (*)</source>
             <translation>All files (*)</translation>
         </message>
+        <message>
+            <source>Adsız</source>
+            <translation>Untitled</translation>
+        </message>
     </context>
     <context>
         <name>stagepath::MainWindow</name>
@@ -1689,6 +1693,14 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+13" />
             <source>Çizim yazılıyor…</source>
             <translation>Writing the drawing…</translation>
+        </message>
+        <message>
+            <source>PNG resmi, baskı görünümü (*.png)</source>
+            <translation>PNG image, print look (*.png)</translation>
+        </message>
+        <message>
+            <source>SVG çizimi, baskı görünümü (*.svg)</source>
+            <translation>SVG drawing, print look (*.svg)</translation>
         </message>
     </context>
     <context>

@@ -150,7 +150,7 @@ void MainWindow::createMenus()
     m_stageNavigation->addActions(m_viewMenu);
     m_viewMenu->addSeparator();
     m_solutionViews = new SolutionViews({this, m_lesson, m_controls.picture, m_pictureView, m_controls.resultView,
-                                         m_resultTable});
+                                         m_resultTable, [this](const QString &problem) { showMessage(problem); }});
     m_solutionViews->addActions(m_viewMenu);
     m_textbook->addActions(m_editMenu, m_viewMenu);
     m_viewMenu->addSeparator();

@@ -4,6 +4,8 @@
 
 #include "shareactions.h"
 
+#include "errorfence.h"
+
 #include "copycommand.h"
 #include "keyboard.h"
 #include "pictureexport.h"
@@ -39,10 +41,14 @@ ShareActions::ShareActions(const ShareSources &sources)
     m_printAction->setShortcuts(standardShortcuts(QKeySequence::Print));
     m_copyAction = newAction("actionCopy");
     m_copyAction->setShortcuts(standardShortcuts(QKeySequence::Copy));
-    connect(m_exportPictureAction, &QAction::triggered, m_pictureExport, &PictureExport::chooseFile);
-    connect(m_exportResultsAction, &QAction::triggered, m_tableExport, &TableExport::chooseFile);
-    connect(m_printAction, &QAction::triggered, m_print, &PrintCommand::preview);
-    connect(m_copyAction, &QAction::triggered, m_copy, &CopyCommand::copy);
+    // Each through the fence: an error is reported and the window goes on.
+    const auto fenced = [this](QAction *action, auto command) {
+        connect(action, &QAction::triggered, this, [this, command] { runFenced(m_sources.report, command); });
+    };
+    fenced(m_exportPictureAction, [this] { m_pictureExport->chooseFile(); });
+    fenced(m_exportResultsAction, [this] { m_tableExport->chooseFile(); });
+    fenced(m_printAction, [this] { m_print->preview(); });
+    fenced(m_copyAction, [this] { m_copy->copy(); });
     retranslate();
 }
 

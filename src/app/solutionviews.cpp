@@ -4,6 +4,8 @@
 
 #include "solutionviews.h"
 
+#include "errorfence.h"
+
 #include "picturebox.h"
 #include "pictureviewport.h"
 #include "reportview.h"
@@ -81,7 +83,10 @@ void SolutionViews::wire()
 {
     connect(m_showSteps, &QAction::triggered, this, &SolutionViews::openSteps);
     connect(m_allBestEdges, &QAction::toggled, this, &SolutionViews::showAllBestEdges);
-    connect(m_runner, &SolutionRunner::solved, this, &SolutionViews::showSolution);
+    // A worker's result is an entry from the event loop: through the fence.
+    connect(m_runner, &SolutionRunner::solved, this, [this](const std::shared_ptr<const Solution> &solution) {
+        runFenced(m_parts.report, [&] { showSolution(solution); });
+    });
     connect(m_steps, &SolutionStepsWindow::stepChanged, this, &SolutionViews::showStep);
     connect(m_steps, &SolutionStepsWindow::closed, this, [this] {
         leaveSteps();

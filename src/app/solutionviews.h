@@ -28,6 +28,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -56,6 +57,7 @@ public:
         PictureViewport *viewport;
         ReportView *resultView;
         ResultTable *resultTable;
+        std::function<void(const QString &)> report; // an error on the way, as a warning
     };
     // The actions and the steps window are children of parts.window.
     explicit SolutionViews(const Parts &parts);

@@ -16,6 +16,7 @@
 #include "app/pictureexport.h"
 #include "app/tableexport.h"
 #include "drawing/export.h"
+#include "lesson/lessondocument.h"
 #include "model/numbers.h"
 #include "share/batchrun.h"
 #include "share/printout.h"
@@ -56,6 +57,8 @@ class TestShare : public QObject, protected WindowDriver
         QAbstractItemModel *stages = model("ListView1");
         QVERIFY(stages->setData(stages->index(column, 0), QString::number(count), Qt::EditRole));
         QTRY_VERIFY(!child<QTimer>("Timer1")->isActive());
+        // A large table is drawn on a worker: its values have landed.
+        QTRY_VERIFY_WITH_TIMEOUT(!form->findChild<LessonDocument *>()->isWorking(), 30000);
     }
     QByteArray contents(const QString &path)
     {

@@ -387,7 +387,9 @@ private Q_SLOTS:
                 const bool solved = stage + 1 < step;
                 const bool chosen = solved && cell("StepTable", int(e.to) - 1, 3).toLongLong() == e.from;
                 const QPoint at = quarter(e.from, e.to);
-                QVERIFY2(anyAround(image, at, isChosen) == chosen, qPrintable(QStringLiteral("step %1").arg(step)));
+                // At the last step the red best path lies over the chosen edges it takes.
+                const bool shown = anyAround(image, at, isChosen) || (step == columns && anyAround(image, at, isRed));
+                QVERIFY2(shown == chosen, qPrintable(QStringLiteral("step %1").arg(step)));
                 if (!chosen && step < columns)
                     QCOMPARE(anyAround(image, at, isStage), stage == step - 2);
             }
