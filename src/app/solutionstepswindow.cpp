@@ -150,6 +150,7 @@ void SolutionStepsWindow::retranslate()
                                "toplam; adımlar son sütundan sola doğru gider."));
     m_recursion->setAccessibleName(m_recursionLabel->text());
     m_print->setText(tr("Yazdır"));
+    m_print->setAccessibleName(m_print->text());
     m_print->setToolTip(tr("Çizimi ve her vortanın tablosunu yazdırır (önce önizleme)."));
     m_tableau->retranslate();
     m_legend->retranslate();

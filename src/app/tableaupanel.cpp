@@ -94,6 +94,7 @@ void TableauPanel::showRecurrence()
 void TableauPanel::retranslate()
 {
     m_pageLabel->setText(tr("Komşu sayfası:"));
+    m_page->setAccessibleName(m_pageLabel->text());
     m_page->setSuffix(tr(" / %1").arg(m_table->pageCount()));
     m_page->setToolTip(tr("Komşu sütun bir sayfaya sığmıyor: her sayfa %1 kutu gösterir; \"En iyi\" ve \"Seçilen\" "
                           "bütün komşuları tartar.")

@@ -97,7 +97,9 @@ void appendValue(QByteArray &out, const EdgeData &edges, qint64 row, const Typed
     // one the cell holds (typed under another locale before a change of
     // locale) is written as that number.
     const double value = edges.value(row);
-    if (edges.isMissing(row))
+    if (edges.isMissing(row) && typed != edges.texts.constEnd())
+        appendString(out, *typed); // " - ": read back as a missing road, spelt as typed
+    else if (edges.isMissing(row))
         out += "null";
     else if (typed != edges.texts.constEnd() && std::isfinite(value) && typedNumbers.read(*typed).value != value)
         appendNumber(out, value);
