@@ -57,6 +57,7 @@ class PathTextList;
 class PictureViewport;
 class ResultTable;
 class ShareActions;
+class ValueEditing;
 class SolutionViews;
 class StageFilter;
 class StageNavigation;
@@ -157,6 +158,7 @@ private:
     LanguageMenu *m_languageMenu = nullptr;
     HelpMenu *m_helpCommands = nullptr;
     ShareActions *m_share = nullptr; // export, print, copy
+    ValueEditing *m_valueEditing = nullptr;
     SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
 };
 

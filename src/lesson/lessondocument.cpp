@@ -6,6 +6,7 @@
 
 #include "boxcountcommand.h"
 #include "edgevaluecommand.h"
+#include "pastecommand.h"
 #include "regenerationworker.h"
 #include "settingscommand.h"
 #include "stagecountcommand.h"
@@ -114,6 +115,20 @@ void LessonDocument::changeSetting(Setting which, const SettingsState &after)
     const bool typed = which == Setting::XSpacing || which == Setting::YSpacing || which == Setting::PenWidth;
     const bool typing = typed && continuesTyping();
     push(new SettingsCommand(this, which, m_settings, after, typing), typed);
+}
+
+bool LessonDocument::pasteValues(qint64 firstRow, const QStringList &texts)
+{
+    regenerateAfterCountEdits();
+    if (firstRow < 0 || firstRow + texts.size() > m_edgeTable->edges().shape.edgeCount())
+        return false; // the table changed under the paste
+    QStringList before;
+    before.reserve(texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        before << m_edgeTable->valueText(firstRow + i);
+    restoreValues(firstRow, texts);
+    push(new PasteCommand(this, firstRow, std::move(before), texts), false);
+    return true;
 }
 
 void LessonDocument::endTyping()
@@ -334,6 +349,13 @@ void LessonDocument::restoreTables(const TablesState &state, TableChange change)
 void LessonDocument::restoreValue(qint64 row, const QString &text)
 {
     m_edgeTable->setValueText(row, text);
+    Q_EMIT tablesChanged(TableChange::Value, true);
+}
+
+void LessonDocument::restoreValues(qint64 firstRow, const QStringList &texts)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        m_edgeTable->setValueText(firstRow + qint64(i), texts[i]);
     Q_EMIT tablesChanged(TableChange::Value, true);
 }
 

@@ -17,7 +17,8 @@
 namespace stagepath {
 
 namespace lessonfile {
-inline constexpr int version = 1;                        // the version this program writes and reads
+inline constexpr int version = 2;                        // the highest version this program reads
+inline constexpr int firstVersion = 1;                   // what a lesson that needs nothing newer is written as
 inline constexpr qint64 maxFileSize = 64 * 1024 * 1024;  // bytes; larger files are refused unread
 inline constexpr char suffix[] = "stagepath";            // the file name extension, without the dot
 } // namespace lessonfile
@@ -30,6 +31,11 @@ struct LessonReading {
 
 // Numbers are read and written by the user's locale (QLocale(), which tests
 // set with QLocale::setDefault), as the tables read what is typed.
+
+// Whether the lesson holds what only version 2 files can (a missing road):
+// it is then written as version 2, else as version 1 so that older
+// programs keep opening it.
+bool needsVersion2(const Lesson &lesson);
 
 // Reads the text of a lesson file. The problem does not name a file.
 LessonReading readLesson(const QByteArray &json);

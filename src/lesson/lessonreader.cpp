@@ -183,10 +183,19 @@ private:
             texts += entry.isString();
         edges->texts.reserve(texts);
         const TypedNumberReader typedNumbers;
+        // Version 1 knows no missing roads: a null there is refused and a
+        // "-" is a text that is not a number, as before.
+        const bool nullIsMissingRoad = m_root.value(QLatin1String("version")).toDouble() >= 2;
         qint64 row = 0;
         for (const auto entry : list) {
             if (entry.isDouble() && std::isfinite(entry.toDouble())) {
                 setNumberEntry(*edges, row, entry.toDouble(), typedNumbers);
+            } else if (entry.isNull() && nullIsMissingRoad) {
+                edges->values[size_t(row)] = kMissingRoad; // a road that does not exist
+            } else if (entry.isString() && nullIsMissingRoad && isMissingRoadText(entry.toString())) {
+                edges->values[size_t(row)] = kMissingRoad;
+                if (entry.toString() != QLatin1String("-"))
+                    edges->texts.insert(row, entry.toString());
             } else if (entry.isString()) {
                 const QString text = entry.toString();
                 const TypedNumber typed = typedNumbers.read(text);
@@ -194,7 +203,7 @@ private:
                 if (!typed.generalForm)
                     edges->texts.insert(row, text);
             } else {
-                return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı ya da metin olmalı")
+                return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı, metin ya da eksik yol için null olmalı")
                     .arg(row + 1)
                     .arg(spelled(QJsonValue(entry)));
             }

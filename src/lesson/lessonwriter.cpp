@@ -92,7 +92,9 @@ void appendValue(QByteArray &out, const EdgeData &edges, qint64 row, const Typed
 {
     const auto typed = edges.texts.constFind(row);
     if (typed != edges.texts.constEnd())
-        appendEntry(out, *typed, typedNumbers);
+        appendEntry(out, *typed, typedNumbers); // (" - ": a missing road, as typed)
+    else if (edges.isMissing(row))
+        out += "null"; // a road that does not exist
     else if (std::isfinite(edges.value(row)))
         appendNumber(out, edges.value(row));
     else
@@ -137,6 +139,11 @@ void appendSwitch(QByteArray &out, const char *key, bool on, bool last = false)
 
 } // namespace
 
+bool needsVersion2(const Lesson &lesson)
+{
+    return lesson.edges && lesson.edges->hasMissing();
+}
+
 QByteArray writeLesson(const Lesson &lesson)
 {
     const EdgeData &edges = *lesson.edges;
@@ -144,7 +151,7 @@ QByteArray writeLesson(const Lesson &lesson)
     QByteArray out;
     out.reserve(256 + 8 * lesson.boxTexts.size() + 6 * edges.shape.edgeCount() + 16 * edges.texts.size());
     out += "{\n    \"format\": \"stagepath\",\n    \"version\": ";
-    out += QByteArray::number(lessonfile::version);
+    out += QByteArray::number(needsVersion2(lesson) ? 2 : lessonfile::firstVersion);
     out += ",\n    \"boxes\": [";
     for (qsizetype i = 0; i < lesson.boxTexts.size(); ++i) {
         if (i > 0)

@@ -9,7 +9,12 @@
 //   stagepath --export-picture OUT FILE    the drawing with the best path in red (.png, .svg, .pdf)
 //   stagepath --export-results OUT FILE    every path of the result table as CSV
 //   stagepath --export-edges OUT FILE      the edge table as CSV
-//   --longest                              the longest path instead of the lesson's mode
+//   --longest, --shortest                  that mode instead of the lesson's one
+//   --all-best                             with --solve: one "Yol: …" line per tied best path
+//
+// --solve writes "Mod: En Kısa Yol" (or "En Uzun Yol"), "Toplam: …" and
+// "Yol: …". A lesson whose missing roads leave no path at all ends with
+// status 3 (and one line on standard error).
 //
 // The options combine; the best path is found once for all of them. The
 // lesson is checked the way "Çiz" checks it (every value a number, no total
@@ -25,6 +30,8 @@ struct BatchRequest {
     QString lessonFile;
     bool solve = false;
     bool longest = false;
+    bool shortest = false;
+    bool allBest = false; // every tied best path, in table order (at most maxBestPaths)
     QString picture; // output files; empty when not asked for
     QString results;
     QString edges;
@@ -32,6 +39,10 @@ struct BatchRequest {
     // Whether anything is asked that the batch mode does.
     bool isBatch() const { return solve || !picture.isEmpty() || !results.isEmpty() || !edges.isEmpty(); }
 };
+
+inline constexpr qint64 maxBestPaths = 1000;
+// The exit status of --solve on a lesson without any path.
+inline constexpr int noPathExitCode = 3;
 
 struct BatchResult {
     int exitCode = 0;

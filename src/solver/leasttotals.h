@@ -20,13 +20,16 @@
 namespace stagepath {
 
 struct LeastTotals {
-    // Per box (0-based global number): the least total, 0 in column 1; an
-    // infinity where a total goes beyond the double range, and +inf behind a
-    // column without boxes.
+    // Per box (0-based global number): the least total, 0 in column 1; -inf
+    // where a total goes beyond the double range (in the direction searched:
+    // a sum beyond it the other way shows as -inf in the other mode), and
+    // +inf where no real path reaches the box (behind missing roads or a
+    // column without boxes).
     std::vector<double> least;
     // Per stage: the largest magnitude of its values.
     std::vector<double> largest;
 
+    // No total went beyond the double range.
     bool finite() const;
 };
 

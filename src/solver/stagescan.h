@@ -9,7 +9,8 @@
 // few vector instructions, at -O2 already.
 //
 // Both search modes run as "least total": the longest mode negates every
-// value. Rounding to nearest is symmetric, so fl(-a + -b) == -fl(a + b), and
+// value but a missing road's +inf, which stays the worst value in both modes
+// (no sum through it is ever below a finite limit). Rounding to nearest is symmetric, so fl(-a + -b) == -fl(a + b), and
 // the text of -x is the text of x with a minus sign: negated totals are
 // exactly the negated listed totals and tie exactly when those tie.
 
@@ -22,12 +23,13 @@
 namespace stagepath::scan {
 
 inline constexpr int lanes = 8;
+inline constexpr double inf = std::numeric_limits<double>::infinity();
 
 template <bool Negate>
 inline double signedValue(double value)
 {
     if constexpr (Negate)
-        return -value;
+        return value == std::numeric_limits<double>::infinity() ? value : -value;
     else
         return value;
 }
@@ -46,7 +48,7 @@ inline double limitAfter(double total)
 }
 
 // least[k] = min(least[k], base + value k) and largest[k] = max(largest[k],
-// |value k|) for the count values of a row.
+// |value k|) for the count values of a row; a missing road leaves both.
 template <bool Negate>
 void lowerRow(const double *__restrict row, double base, double *__restrict least,
               double *__restrict largest, qint64 count)
@@ -58,13 +60,14 @@ void lowerRow(const double *__restrict row, double base, double *__restrict leas
             const double total = base + signedValue<Negate>(row[k + i]);
             least[k + i] = total < least[k + i] ? total : least[k + i];
             const double size = std::fabs(row[k + i]);
-            largest[k + i] = size > largest[k + i] ? size : largest[k + i];
+            largest[k + i] = size > largest[k + i] && size != inf ? size : largest[k + i];
         }
     }
     for (; k < count; ++k) {
         const double total = base + signedValue<Negate>(row[k]);
         least[k] = total < least[k] ? total : least[k];
-        largest[k] = std::fabs(row[k]) > largest[k] ? std::fabs(row[k]) : largest[k];
+        const double size = std::fabs(row[k]);
+        largest[k] = size > largest[k] && size != inf ? size : largest[k];
     }
 }
 

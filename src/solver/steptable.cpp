@@ -81,7 +81,7 @@ QString StepTable::cellText(int box, int column) const
     switch (column) {
     case BoxColumn: return QString::number(box + 1);
     case ColumnColumn: return QString::number(m_search->columnOf(box) + 1);
-    case TotalColumn: return formatNumber(m_search->bestTotal(box));
+    case TotalColumn: return m_search->reached(box) ? formatNumber(m_search->bestTotal(box)) : QStringLiteral("-");
     case PreviousColumn: {
         const qint64 previous = m_search->previousBox(box);
         return previous < 0 ? QString() : QString::number(previous + 1);

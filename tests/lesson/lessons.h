@@ -24,7 +24,7 @@ inline const QStringList oddTexts{
     QStringLiteral("4.5"), QStringLiteral("1e3"), QStringLiteral("-0"), QStringLiteral("+7"),
     QStringLiteral("1.000"), QStringLiteral("\"tırnak\" \\ \n\t\x01"), QStringLiteral("ğüşıöçİ"),
     QStringLiteral("😀"), QString(QChar(0xD800)), QStringLiteral("\uFEFFbom"), QStringLiteral("0.1234567890123456789"),
-    QStringLiteral("1e400")};
+    QStringLiteral("1e400"), QStringLiteral("-"), QStringLiteral(" - ")};
 
 // A cell text: a whole number, a fraction in the general form, or an odd text.
 inline QString valueText(QRandomGenerator &rng)

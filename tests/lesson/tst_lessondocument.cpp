@@ -91,7 +91,7 @@ public:
     QString step()
     {
         const int stages = document.stageTable()->rowCount() - 1;
-        switch (rng.bounded(9)) {
+        switch (rng.bounded(10)) {
         case 0: {
             if (rng.bounded(2))
                 document.endTyping();
@@ -107,6 +107,7 @@ public:
         case 5:
         case 6: return history(true);
         case 7: return history(false);
+        case 8: return paste();
         default: document.endTyping(); return QStringLiteral("end typing");
         }
     }
@@ -142,6 +143,23 @@ public:
         if (!waiting)
             record(document.history()->index());
         return QStringLiteral("value");
+    }
+
+    // Values pasted from a row on: one step.
+    QString paste()
+    {
+        if (waiting)
+            completeWaiting();
+        const int rows = document.edgeTable()->rowCount();
+        if (rows == 0)
+            return QStringLiteral("nowhere to paste");
+        const int first = rng.bounded(rows);
+        QStringList texts;
+        for (int n = rng.bounded(1, rows - first + 1); n > 0; --n)
+            texts << (rng.bounded(3) ? lessons::valueText(rng) : QStringLiteral("-"));
+        document.pasteValues(first, texts);
+        waiting = false;
+        return QStringLiteral("paste");
     }
 
     QString changeSetting()
