@@ -4,12 +4,12 @@
 <context>
     <name>BatchRun</name>
     <message>
-        <location filename="../src/share/batchrun.cpp" line="+61"/>
+        <location filename="../src/share/batchrun.cpp" line="+76"/>
         <source>resmin türü dosya adının uzantısından anlaşılmalı: .png, .svg ya da .pdf.</source>
         <translation>the kind of picture is told by the file name&apos;s extension: .png, .svg or .pdf.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+23"/>
         <source>Derste yol yok.</source>
         <translation>The lesson has no path.</translation>
     </message>
@@ -17,7 +17,7 @@
 <context>
     <name>BoxCountCommand</name>
     <message>
-        <location filename="../src/lesson/boxcountcommand.cpp" line="+20"/>
+        <location filename="../src/lesson/boxcountcommand.cpp" line="+24"/>
         <source>kutu sayıları</source>
         <translation>box counts</translation>
     </message>
@@ -30,18 +30,18 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+27"/>
+        <location filename="../src/app/commandline.cpp" line="+33"/>
         <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
 
---solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz.</source>
+--solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz. Eksik yollar (&quot;-&quot;) yüzünden hiç yolu olmayan bir derste --solve çıkış durumu 3 ile biter.</source>
         <translation>Shortest Path: the shortest and the longest path through a staged graph.
 
-With --solve or an --export option no window opens: the lesson file is read, what was asked for is written and the program ends (no display is needed). On an error a message of one line goes to standard error, the exit status is 1 and no partial file is left.</translation>
+With --solve or an --export option no window opens: the lesson file is read, what was asked for is written and the program ends (no display is needed). On an error a message of one line goes to standard error, the exit status is 1 and no partial file is left. On a lesson whose missing roads (&quot;-&quot;) leave no path, --solve ends with exit status 3.</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <source>En iyi yolu &quot;Toplam: …&quot; ve &quot;Yol: …&quot; satırları olarak yazar.</source>
-        <translation>Prints the best path as the lines &quot;Toplam: …&quot; (total) and &quot;Yol: …&quot; (path).</translation>
+        <location line="+9"/>
+        <source>En iyi yolu &quot;Mod: …&quot;, &quot;Toplam: …&quot; ve &quot;Yol: …&quot; satırları olarak yazar.</source>
+        <translation>Prints the best path as the lines &quot;Mod: …&quot; (mode), &quot;Toplam: …&quot; (total) and &quot;Yol: …&quot; (path).</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -50,6 +50,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+1"/>
+        <source>Dersin kendi seçimi yerine en kısa yolu alır (--solve ve --export için).</source>
+        <translation>Takes the shortest path instead of the lesson's own choice (for --solve and --export).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>--solve ile: eşit toplamlı her en iyi yol için, tablo sırasıyla bir &quot;Yol: …&quot; satırı (en çok 1000).</source>
+        <translation>With --solve: one &quot;Yol: …&quot; line for every tied best path, in table order (at most 1000).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Çizimi, en iyi yol kırmızı, OUT dosyasına yazar: .png, .svg ya da .pdf.</source>
         <translation>Writes the drawing, with the best path in red, to OUT: .png, .svg or .pdf.</translation>
     </message>
@@ -69,7 +79,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>The lesson file to open (.stagepath).</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Yalnızca bir ders dosyası açılabilir.</source>
         <translation>Only one lesson file can be opened.</translation>
     </message>
@@ -88,11 +98,26 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <source>--longest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.</source>
         <translation>--longest is used only with --solve or an --export option.</translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>--shortest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.</source>
+        <translation>--shortest is used only with --solve or an --export option.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--shortest ve --longest birlikte kullanılamaz.</source>
+        <translation>--shortest and --longest cannot be used together.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--all-best yalnızca --solve ile kullanılır.</source>
+        <translation>--all-best is used only with --solve.</translation>
+    </message>
 </context>
 <context>
     <name>EdgeValueCommand</name>
     <message>
-        <location filename="../src/lesson/edgevaluecommand.cpp" line="+18"/>
+        <location filename="../src/lesson/edgevaluecommand.cpp" line="+22"/>
         <source>değer %1 → %2</source>
         <translation>value %1 → %2</translation>
     </message>
@@ -100,7 +125,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../src/app/helptext.cpp" line="+39"/>
+        <location filename="../src/app/helptext.cpp" line="+43"/>
         <source>Vorta Sayısı</source>
         <translation>Number of stages</translation>
     </message>
@@ -201,6 +226,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+14"/>
+        <source>Olmayan yollar, yapıştırmak</source>
+        <translation>Roads that do not exist, pasting</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;p&gt;Bir değer hücresine “-” yazmak (ya da hücrede Delete’e basmak) o yolu kaldırır: çizimde çizgisi olmaz, değer yığınında yerinde “-” durur, sonuç tablosu yalnızca bütün yolları var olan yolları listeler. Bir sayı yazmak yolu geri getirir; her değişiklik bir geri alma adımıdır. Hiç yol kalmazsa “Çiz” bunu söyler ve sonuç tablosu boş kalır.&lt;/p&gt;&lt;p&gt;Düzen → Yapıştır (Ctrl+V) panodaki değerleri (bir PDF’ten ya da bir hesap tablosu sütunundan kopyalanmış; sekme, boşluk, satır sonu ya da noktalı virgülle ayrılmış sayılar ve “-”) çizgi tablosunun seçili satırından başlayarak sırayla değer hücrelerine koyar; virgül ayırıcı değildir, “4,5” yazıldığı gibi yapışır. Yapıştırma tek adımda geri alınır. Sayı ya da “-” olmayan bir öğe ya da son yoldan sonraya taşan değerler varsa hiçbir şey değişmez ve ileti ilk sorunlu öğeyi söyler.&lt;/p&gt;&lt;p&gt;Komut satırında --solve önce “Mod: En Kısa Yol” ya da “Mod: En Uzun Yol” satırını yazar; --shortest en kısa, --longest en uzun yolu seçer; --all-best eşit toplamlı her en iyi yolu tablo sırasıyla bir “Yol:” satırında yazar (en çok 1000). Hiç yolu olmayan bir derste çıkış durumu 3’tür.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Typing “-” into a value cell (or pressing Delete on the cell) removes that road: it has no line in the drawing, its place in the value stack shows “-”, and the result table lists only the paths whose every road exists. Typing a number brings the road back; each change is one step of undo. When no path is left, “Draw” says so and the result table stays empty.&lt;/p&gt;&lt;p&gt;Edit → Paste (Ctrl+V) puts the values on the clipboard (copied from a PDF or a spreadsheet column; numbers and “-” separated by tabs, spaces, line breaks or semicolons) into the value cells one after the other, from the current row of the edge table on; a comma is no separator, so “4,5” pastes as typed. One undo takes the whole paste back. When an item is neither a number nor “-”, or the values run past the last road, nothing changes and the message names the first item at fault.&lt;/p&gt;&lt;p&gt;On the command line --solve first writes the line “Mod: …”, which names the mode solved; --shortest takes the shortest and --longest the longest path; --all-best writes every tied best path in table order on a “Yol:” line of its own (at most 1000). A lesson without any path ends with exit status 3.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Sınırlar</source>
         <translation>Limits</translation>
     </message>
@@ -238,7 +273,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>LessonFile</name>
     <message>
-        <location filename="../src/lesson/lessonreader.cpp" line="+29"/>
+        <location filename="../src/lesson/lessonreader.cpp" line="+33"/>
         <source>bir nesne kapanmıyor (&apos;}&apos; eksik)</source>
         <translation>an object is not closed (&apos;}&apos; missing)</translation>
     </message>
@@ -373,9 +408,9 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the list &quot;values&quot; has %1 values; the box counts give %2 edges</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>&quot;values&quot; listesinin %1. öğesi (%2) bir sayı ya da metin olmalı</source>
-        <translation>entry %1 of the list &quot;values&quot; (%2) must be a number or a text</translation>
+        <location line="+31"/>
+        <source>&quot;values&quot; listesinin %1. öğesi (%2) bir sayı, metin ya da eksik yol için null olmalı</source>
+        <translation>entry %1 of the list &quot;values&quot; (%2) must be a number, a text, or null for a missing road</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -429,7 +464,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>the file cannot be read (%1)</translation>
     </message>
     <message>
-        <location filename="../src/lesson/lessonwriter.cpp" line="+171"/>
+        <location filename="../src/lesson/lessonwriter.cpp" line="+182"/>
         <source>dosya yazmak için açılamadı</source>
         <translation>the file cannot be opened for writing</translation>
     </message>
@@ -455,9 +490,20 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>PasteCommand</name>
+    <message numerus="yes">
+        <location filename="../src/lesson/pastecommand.cpp" line="+22"/>
+        <source>%n değer yapıştırma</source>
+        <translation>
+            <numerusform>paste of %n value</numerusform>
+            <numerusform>paste of %n values</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PictureFile</name>
     <message>
-        <location filename="../src/share/picturefile.cpp" line="+43"/>
+        <location filename="../src/share/picturefile.cpp" line="+47"/>
         <source>Çizim PNG resmi için çok büyük (%1 × %2 piksel, en çok %3 piksel); SVG ya da PDF olarak kaydedin.</source>
         <translation>The drawing is too large for a PNG image (%1 × %2 pixels, at most %3 pixels); save it as SVG or PDF.</translation>
     </message>
@@ -470,7 +516,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Printout</name>
     <message>
-        <location filename="../src/share/printout.cpp" line="+42"/>
+        <location filename="../src/share/printout.cpp" line="+46"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -518,7 +564,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>RankedPathTable</name>
     <message>
-        <location filename="../src/solver/rankedpathtable.cpp" line="+64"/>
+        <location filename="../src/solver/rankedpathtable.cpp" line="+68"/>
         <source>Sıra</source>
         <translation>Rank</translation>
     </message>
@@ -541,7 +587,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SavedFile</name>
     <message>
-        <location filename="../src/share/savedfile.cpp" line="+25"/>
+        <location filename="../src/share/savedfile.cpp" line="+29"/>
         <source>&quot;%1&quot; yazılamadı: %2.</source>
         <translation>&quot;%1&quot; could not be written: %2.</translation>
     </message>
@@ -554,7 +600,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SettingsCommand</name>
     <message>
-        <location filename="../src/lesson/settingscommand.cpp" line="+22"/>
+        <location filename="../src/lesson/settingscommand.cpp" line="+26"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
@@ -602,7 +648,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SolutionRunner</name>
     <message>
-        <location filename="../src/app/solutionrunner.cpp" line="+26"/>
+        <location filename="../src/app/solutionrunner.cpp" line="+30"/>
         <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
         <translation>Out of memory; the solution cannot be shown.</translation>
     </message>
@@ -610,7 +656,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StageCountCommand</name>
     <message>
-        <location filename="../src/lesson/stagecountcommand.cpp" line="+18"/>
+        <location filename="../src/lesson/stagecountcommand.cpp" line="+22"/>
         <source>vorta sayısı %1 → %2</source>
         <translation>number of stages %1 → %2</translation>
     </message>
@@ -618,7 +664,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepTable</name>
     <message>
-        <location filename="../src/solver/steptable.cpp" line="+66"/>
+        <location filename="../src/solver/steptable.cpp" line="+70"/>
         <source>Kutu</source>
         <translation>Box</translation>
     </message>
@@ -646,7 +692,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepWalk</name>
     <message>
-        <location filename="../src/app/stepwalk.cpp" line="+52"/>
+        <location filename="../src/app/stepwalk.cpp" line="+56"/>
         <source>Adım 0 / %1: çizim olduğu gibi</source>
         <translation>Step 0 / %1: the drawing as it is</translation>
     </message>
@@ -669,7 +715,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>Validation</name>
     <message>
-        <location filename="../src/solver/validation.cpp" line="+32"/>
+        <location filename="../src/solver/validation.cpp" line="+37"/>
         <source>%1 için kutu sayısı 0: o sütunda hiç kutu yok, bu yüzden hiçbir yol yok.</source>
         <translation>%1 has 0 boxes: there is no box in that column, so there is no path at all.</translation>
     </message>
@@ -690,6 +736,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
     <message>
         <location line="+24"/>
+        <source>Hiçbir yol yok: eksik yollar (&quot;-&quot;) yüzünden %1. sütundaki hiçbir kutuya ulaşılamıyor.</source>
+        <translation>There is no path: because of the missing roads (&quot;-&quot;) no box of column %1 can be reached.</translation>
+    </message>
+    <message>
+        <location line="+27"/>
         <source>yaklaşık 10^%1</source>
         <translation>about 10^%1</translation>
     </message>
@@ -702,7 +753,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::BackgroundTask</name>
     <message>
-        <location filename="../src/app/backgroundtask.cpp" line="+57"/>
+        <location filename="../src/app/backgroundtask.cpp" line="+61"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -715,7 +766,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::CopyCommand</name>
     <message>
-        <location filename="../src/app/copycommand.cpp" line="+156"/>
+        <location filename="../src/app/copycommand.cpp" line="+160"/>
         <source>Satırlar kopyalanıyor…</source>
         <translation>Copying the rows…</translation>
     </message>
@@ -738,7 +789,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::EdgeTable</name>
     <message>
-        <location filename="../src/model/edgetable.cpp" line="+108"/>
+        <location filename="../src/model/edgetable.cpp" line="+114"/>
         <source>Değer</source>
         <translation>Value</translation>
     </message>
@@ -761,7 +812,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::FileWork</name>
     <message>
-        <location filename="../src/app/filework.cpp" line="+59"/>
+        <location filename="../src/app/filework.cpp" line="+63"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -769,7 +820,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpMenu</name>
     <message>
-        <location filename="../src/app/helpmenu.cpp" line="+27"/>
+        <location filename="../src/app/helpmenu.cpp" line="+31"/>
         <source>Yardım Konuları</source>
         <translation>Help Contents</translation>
     </message>
@@ -782,7 +833,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpWindow</name>
     <message>
-        <location filename="../src/app/helpwindow.cpp" line="+28"/>
+        <location filename="../src/app/helpwindow.cpp" line="+32"/>
         <source>En Kısa Yol — Yardım</source>
         <translation>Shortest Path — Help</translation>
     </message>
@@ -790,7 +841,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+60"/>
+        <location filename="../src/app/historyactions.cpp" line="+64"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -803,7 +854,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+70"/>
+        <location filename="../src/app/languagemenu.cpp" line="+74"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -821,7 +872,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+106"/>
+        <location filename="../src/app/lessonfiles.cpp" line="+110"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -926,7 +977,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+355"/>
+        <location filename="../src/app/mainwindow.cpp" line="+364"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
@@ -1107,7 +1158,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureExport</name>
     <message>
-        <location filename="../src/app/pictureexport.cpp" line="+26"/>
+        <location filename="../src/app/pictureexport.cpp" line="+30"/>
         <source>PNG resmi (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -1145,7 +1196,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureViewport</name>
     <message>
-        <location filename="../src/app/pictureviewport.cpp" line="+36"/>
+        <location filename="../src/app/pictureviewport.cpp" line="+40"/>
         <source>Yakınlaştır</source>
         <translation>Zoom In</translation>
     </message>
@@ -1163,7 +1214,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PrintCommand</name>
     <message>
-        <location filename="../src/app/printcommand.cpp" line="+35"/>
+        <location filename="../src/app/printcommand.cpp" line="+39"/>
         <source>Baskı hazırlanıyor…</source>
         <translation>Preparing the printout…</translation>
     </message>
@@ -1171,7 +1222,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ResultTable</name>
     <message>
-        <location filename="../src/solver/resulttable.cpp" line="+15"/>
+        <location filename="../src/solver/resulttable.cpp" line="+19"/>
         <location line="+17"/>
         <source>Toplam</source>
         <translation>Total</translation>
@@ -1186,7 +1237,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ShareActions</name>
     <message>
-        <location filename="../src/app/shareactions.cpp" line="+26"/>
+        <location filename="../src/app/shareactions.cpp" line="+30"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -1224,7 +1275,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionStepsWindow</name>
     <message>
-        <location filename="../src/app/solutionstepswindow.cpp" line="+109"/>
+        <location filename="../src/app/solutionstepswindow.cpp" line="+113"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1322,7 +1373,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionViews</name>
     <message>
-        <location filename="../src/app/solutionviews.cpp" line="+77"/>
+        <location filename="../src/app/solutionviews.cpp" line="+81"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -1345,7 +1396,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageNavigation</name>
     <message>
-        <location filename="../src/app/stagenavigation.cpp" line="+29"/>
+        <location filename="../src/app/stagenavigation.cpp" line="+33"/>
         <source>Sonraki Vorta</source>
         <translation>Next Stage</translation>
     </message>
@@ -1358,7 +1409,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageTable</name>
     <message>
-        <location filename="../src/model/stagetable.cpp" line="+25"/>
+        <location filename="../src/model/stagetable.cpp" line="+29"/>
         <source>%1.Vorta</source>
         <translation>Stage %1</translation>
     </message>
@@ -1416,7 +1467,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TableExport</name>
     <message>
-        <location filename="../src/app/tableexport.cpp" line="+31"/>
+        <location filename="../src/app/tableexport.cpp" line="+35"/>
         <source>Sonuç tablosu, CSV (*.csv)</source>
         <translation>Result table, CSV (*.csv)</translation>
     </message>
@@ -1451,6 +1502,29 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+11"/>
         <source>Kenar tablosu yazılıyor…</source>
         <translation>Writing the edge table…</translation>
+    </message>
+</context>
+<context>
+    <name>stagepath::ValueEditing</name>
+    <message>
+        <location filename="../src/app/valueediting.cpp" line="+45"/>
+        <source>Yapıştır</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Panoda yapıştırılacak değer yok.</source>
+        <translation>The clipboard holds no values to paste.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Yapıştırılamadı: panodaki &quot;%1&quot; bir sayı ya da &quot;-&quot; değil. Hiçbir değer değiştirilmedi.</source>
+        <translation>Nothing was pasted: &quot;%1&quot; on the clipboard is neither a number nor &quot;-&quot;. No value was changed.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Yapıştırılamadı: panoda %1 değer var, seçili satırdan sonra %2 yol var; &quot;%3&quot; ve sonrası için yol yok. Hiçbir değer değiştirilmedi.</source>
+        <translation>Nothing was pasted: the clipboard holds %1 values, the table has %2 roads from the current row on; there is no road for &quot;%3&quot; and what follows. No value was changed.</translation>
     </message>
 </context>
 </TS>
