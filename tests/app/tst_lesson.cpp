@@ -298,6 +298,18 @@ private Q_SLOTS:
         QCOMPARE(column("ListView2", 0), pasted);
         closeMessages();
 
+        // Every road of stage 1 removed: no path, "Çiz" says so and lists nothing.
+        edges->setCurrentIndex(model("ListView2")->index(0, 0));
+        QApplication::clipboard()->setText(QStringLiteral("- - - - - - - - -"));
+        paste->trigger();
+        QVERIFY(!visibleMessage());
+        child<QPushButton>("Command5")->click();
+        QVERIFY(visibleMessage());
+        QCOMPARE(model("ListView5")->rowCount(), 0);
+        closeMessages();
+        action("actionUndo")->trigger();
+        QCOMPARE(column("ListView2", 0), pasted);
+
         // Delete in a stage's table removes that road of the edge table.
         child<QTabBar>("TabStrip1")->setCurrentIndex(2);
         auto *stage = child<QAbstractItemView>("ListView3");
