@@ -23,7 +23,7 @@ std::optional<BestPath> findBestPath(const EdgeData &data, PathMode mode)
     if (!std::isfinite(best.total))
         return std::nullopt;
     // With missing roads only the real paths are listed: the row among them.
-    best.row = data.hasMissing() ? PathIndex(data).rowOf(best.positions).value_or(-1)
+    best.row = search.hasMissingRoads() ? PathIndex(data).rowOf(best.positions).value_or(-1)
                                  : rowOfPath(data.shape, best.positions).value_or(-1);
     best.pathText = pathText(data, best.positions);
     best.totalText = formatNumber(best.total);

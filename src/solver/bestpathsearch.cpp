@@ -55,6 +55,7 @@ void BestPathSearch::search(const EdgeData &data, Detail detail)
     LeastTotals least = leastTotals(data, Negate ? PathMode::Longest : PathMode::Shortest);
     if (!least.finite())
         return; // a total beyond the double range
+    m_missingRoads = least.missingRoads;
     m_least = std::move(least.least);
     double sum = 0;
     for (double l : least.largest)

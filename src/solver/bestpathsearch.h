@@ -83,6 +83,8 @@ public:
     // A best full path exists (computed, and at least one stage).
     bool hasPath() const { return m_bestEntry >= 0; }
     bool exact() const { return m_exact; }
+    // Some road does not exist (seen on the search's own pass over the values).
+    bool hasMissingRoads() const { return m_missingRoads; }
 
     const GraphShape &shape() const { return m_shape; }
     // Boxes are numbered from 0 here (the global box number minus 1).
@@ -137,6 +139,7 @@ private:
     double m_sign = 1;                 // -1 in the longest mode: totals are held negated
     bool m_computed = false;
     bool m_exact = true;
+    bool m_missingRoads = false;
 
     std::vector<double> m_least;  // per box: the least total, negated in the longest mode
 

@@ -26,7 +26,7 @@ LeastTotals lower(const EdgeData &data)
     std::fill_n(out.least.begin(), shape.boxCount(0), 0.0);
     std::vector<double> scratch;
     for (int s = 0; s < shape.stageCount(); ++s)
-        out.largest[size_t(s)] = lowerStage<Negate>(data, s, out.least.data(), scratch);
+        out.largest[size_t(s)] = lowerStage<Negate>(data, s, out.least.data(), scratch, out.missingRoads);
     return out;
 }
 

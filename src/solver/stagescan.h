@@ -34,6 +34,18 @@ inline double signedValue(double value)
         return value;
 }
 
+// The same inside the vector loops, without a select: a missing road gives
+// NaN in the longest mode (inf * 0 is NaN; any finite value times 0 is a zero,
+// which adds nothing), and NaN is below nothing and never the least.
+template <bool Negate>
+inline double scanValue(double value)
+{
+    if constexpr (Negate)
+        return -value + value * 0.0;
+    else
+        return value;
+}
+
 // The limit below which totals are at most the given one: the next double
 // above it (the loops below compare with "<"). An infinity stays: nothing
 // finite is at most -inf, everything is below +inf.
@@ -48,7 +60,8 @@ inline double limitAfter(double total)
 }
 
 // least[k] = min(least[k], base + value k) and largest[k] = max(largest[k],
-// |value k|) for the count values of a row; a missing road leaves both.
+// |value k|) for the count values of a row. A missing road leaves least and
+// makes largest +inf (the caller tells the stage has one by that).
 template <bool Negate>
 void lowerRow(const double *__restrict row, double base, double *__restrict least,
               double *__restrict largest, qint64 count)
@@ -57,17 +70,16 @@ void lowerRow(const double *__restrict row, double base, double *__restrict leas
     for (; k + lanes <= count; k += lanes) {
 #pragma GCC unroll 1
         for (int i = 0; i < lanes; ++i) {
-            const double total = base + signedValue<Negate>(row[k + i]);
+            const double total = base + scanValue<Negate>(row[k + i]);
             least[k + i] = total < least[k + i] ? total : least[k + i];
             const double size = std::fabs(row[k + i]);
-            largest[k + i] = size > largest[k + i] && size != inf ? size : largest[k + i];
+            largest[k + i] = size > largest[k + i] ? size : largest[k + i];
         }
     }
     for (; k < count; ++k) {
-        const double total = base + signedValue<Negate>(row[k]);
+        const double total = base + scanValue<Negate>(row[k]);
         least[k] = total < least[k] ? total : least[k];
-        const double size = std::fabs(row[k]);
-        largest[k] = size > largest[k] && size != inf ? size : largest[k];
+        largest[k] = std::fabs(row[k]) > largest[k] ? std::fabs(row[k]) : largest[k];
     }
 }
 
@@ -83,7 +95,7 @@ inline bool anyBelow(const double *__restrict row, double base, const double *__
     quint64 signs = 0;
 #pragma GCC unroll 1
     for (int i = 0; i < lanes; ++i)
-        signs |= std::bit_cast<quint64>((base + signedValue<Negate>(row[i])) - limit[i]);
+        signs |= std::bit_cast<quint64>((base + scanValue<Negate>(row[i])) - limit[i]);
     return signs >> 63;
 }
 
@@ -95,13 +107,13 @@ void forEachBelow(const double *__restrict row, double base, const double *__res
     for (; k + lanes <= count; k += lanes) {
         if (anyBelow<Negate>(row + k, base, limit + k)) [[unlikely]] {
             for (int i = 0; i < lanes; ++i) {
-                if (base + signedValue<Negate>(row[k + i]) < limit[k + i])
+                if (base + scanValue<Negate>(row[k + i]) < limit[k + i])
                     hit(k + i);
             }
         }
     }
     for (; k < count; ++k) {
-        if (base + signedValue<Negate>(row[k]) < limit[k])
+        if (base + scanValue<Negate>(row[k]) < limit[k])
             hit(k);
     }
 }
