@@ -367,6 +367,86 @@ void BM_ListedRows(benchmark::State &state)
 }
 BENCHMARK(BM_ListedRows)->ArgName("columns")->Arg(5)->Arg(8)->Arg(11)->Unit(benchmark::kMicrosecond);
 
+// Roads that do not exist: a copy of the graph with every tenth road (drawn
+// at random, the same on every run) missing.
+std::shared_ptr<EdgeData> withMissingRoads(const EdgeData &data, int percent = 10)
+{
+    auto sparse = std::make_shared<EdgeData>(data);
+    QRandomGenerator rng(19);
+    for (double &v : sparse->values)
+        if (int(rng.bounded(100)) < percent)
+            v = kMissingRoad;
+    return sparse;
+}
+
+// The best path with 10 % of 10^6 roads missing; the counter is the median
+// ratio to the same search on the graph with every road.
+void BM_BestPathMissingRoads(benchmark::State &state)
+{
+    const EdgeData &full = graphAt(Million, Values(state.range(0)));
+    static std::map<int, std::shared_ptr<EdgeData>> sparse;
+    auto &data = sparse[int(state.range(0))];
+    if (!data)
+        data = withMissingRoads(full);
+    const PathMode mode = PathMode(state.range(1));
+    state.SetLabel(kindNames[state.range(0)]);
+    interleaved(state, "xEveryRoad", [&] { benchmark::DoNotOptimize(findBestPath(*data, mode)); },
+                [&] { benchmark::DoNotOptimize(findBestPath(full, mode)); });
+}
+BENCHMARK(BM_BestPathMissingRoads)->ArgNames({"values", "longest"})->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({0, 1})
+    ->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// All that the steps window shows, with 10 % of the roads missing, against
+// the same with every road.
+void BM_SolutionMissingRoads(benchmark::State &state)
+{
+    const EdgeDataPtr full = makeGraph(countsOf(int(state.range(0))), Values::Whole);
+    const EdgeDataPtr sparse = withMissingRoads(*full);
+    const auto request = [](EdgeDataPtr data) { return SolutionRequest{std::move(data), PathMode::Shortest, 1000, true}; };
+    interleaved(state, "xEveryRoad", [&] { benchmark::DoNotOptimize(solve(request(sparse))); },
+                [&] { benchmark::DoNotOptimize(solve(request(full))); });
+}
+BENCHMARK(BM_SolutionMissingRoads)->ArgName("shape")->Arg(Million)->Arg(ManyStages)->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+
+// Listing the real paths: 17 columns of 3 boxes with 10 % of the roads
+// missing (about 24 million rows), and 10^6 roads (1000 x 1000) with 10 %
+// missing: the counts made once per listing, then a row number mapped to
+// its path (random rows, the time per row).
+void BM_ListRealPaths(benchmark::State &state)
+{
+    const EdgeDataPtr data = state.range(0) == 0 ? withMissingRoads(*makeGraph(17, 3, Values::Whole))
+                                                  : withMissingRoads(*makeGraph({1000, 1000}, Values::Whole));
+    ResultTable table;
+    table.setStageColumns(data->shape.stageCount());
+    for (auto _ : state) {
+        table.setPaths(data);
+        auto text = table.data(table.index(table.rowCount() / 2, 0));
+        benchmark::DoNotOptimize(text);
+    }
+    state.counters["rows"] = double(table.rowCount());
+}
+BENCHMARK(BM_ListRealPaths)->ArgName("shape")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_RowToRealPath(benchmark::State &state)
+{
+    const EdgeDataPtr data = state.range(0) == 0 ? withMissingRoads(*makeGraph(17, 3, Values::Whole))
+                                                  : withMissingRoads(*makeGraph({1000, 1000}, Values::Whole));
+    const PathIndex index(*data);
+    QRandomGenerator rng(3);
+    std::vector<qint64> rows(4096);
+    for (qint64 &r : rows)
+        r = qint64(rng.bounded(quint64(index.pathCount())));
+    std::vector<qint64> positions;
+    size_t i = 0;
+    for (auto _ : state) {
+        index.positions(rows[i++ % rows.size()], positions);
+        benchmark::DoNotOptimize(positions.data());
+    }
+    state.counters["rows"] = double(index.pathCount());
+}
+BENCHMARK(BM_RowToRealPath)->ArgName("shape")->Arg(0)->Arg(1)->Unit(benchmark::kNanosecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

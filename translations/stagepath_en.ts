@@ -189,6 +189,45 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <source>--longest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.</source>
             <translation>--longest is used only with --solve or an --export option.</translation>
         </message>
+        <message>
+            <location filename="../src/app/commandline.cpp" line="+33" />
+            <source>En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.
+
+--solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, çıkış durumu 1 olur ve yarım dosya kalmaz. Eksik yollar ("-") yüzünden hiç yolu olmayan bir derste --solve çıkış durumu 3 ile biter.</source>
+            <translation>Shortest Path: the shortest and the longest path through a staged graph.
+
+With --solve or an --export option no window opens: the lesson file is read, what was asked for is written and the program ends (no display is needed). On an error a message of one line goes to standard error, the exit status is 1 and no partial file is left. On a lesson whose missing roads ("-") leave no path, --solve ends with exit status 3.</translation>
+        </message>
+        <message>
+            <location line="+9" />
+            <source>En iyi yolu "Mod: …", "Toplam: …" ve "Yol: …" satırları olarak yazar.</source>
+            <translation>Prints the best path as the lines "Mod: …" (mode), "Toplam: …" (total) and "Yol: …" (path).</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>Dersin kendi seçimi yerine en kısa yolu alır (--solve ve --export için).</source>
+            <translation>Takes the shortest path instead of the lesson's own choice (for --solve and --export).</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>--solve ile: eşit toplamlı her en iyi yol için, tablo sırasıyla bir "Yol: …" satırı (en çok 1000).</source>
+            <translation>With --solve: one "Yol: …" line for every tied best path, in table order (at most 1000).</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>--shortest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.</source>
+            <translation>--shortest is used only with --solve or an --export option.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>--shortest ve --longest birlikte kullanılamaz.</source>
+            <translation>--shortest and --longest cannot be used together.</translation>
+        </message>
+        <message>
+            <location line="+2" />
+            <source>--all-best yalnızca --solve ile kullanılır.</source>
+            <translation>--all-best is used only with --solve.</translation>
+        </message>
     </context>
     <context>
         <name>EdgeValueCommand</name>
@@ -374,6 +413,16 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+1" />
             <source>&lt;p&gt;Ders kitaplarındaki gibi kutulara ad verebilirsiniz: Düzen → “Kutu Adları…” her kutunun numarasını ve adını bir tabloda gösterir; adına çift tıklayıp yazın. “Kutuları Harflerle Adlandır” bütün kutulara numara sırasıyla A, B, …, Z, AA, AB, … adlarını verir. Bir ad 1 ile 20 karakter arasındadır, her kutuda başkadır; “(”, “)”, “-”, satır sonu ve başta ya da sonda boşluk içeremez. Boş ad kutunun numarasını geri getirir. Ad, yuvarlağın içinde, yol metinlerinde (“Yol” sütunu, en iyi yollar, komut satırı ve CSV) ve Çözüm Adımları tablosunda numaranın yerine geçer; çizgi tablosu numaraları gösterir, adı ipucu olarak verir. Vorta Sayısı ya da kutu sayısı değişince bir kutu, sütunu ve sırası durdukça adını korur.&lt;/p&gt;&lt;p&gt;Görünüm → “Değerleri Çizgilerde Göster” her çizginin değerini kutunun altındaki sütun yerine kendi çizgisinin üstüne, beyaz küçük bir kutu içinde yazar; değerler birbirinin ve kırmızı yolun üstüne binmez; 100’den çok çizgisi olan bir vortanın değerleri kutuların altında kalır. Dışa aktarılan resim ve baskı da böyle çizilir. Adlar ve bu seçim ders dosyasına kaydedilir, geri alınabilir.&lt;/p&gt;</source>
             <translation>&lt;p&gt;You can name the boxes as a textbook does: Edit → “Box Names…” shows each box’s number and name in a table; double-click the name and type. “Name the Boxes with Letters” names every box A, B, …, Z, AA, AB, … in the order of their numbers. A name has 1 to 20 characters, differs from every other box’s name, and may not contain “(”, “)”, “-”, a line break or spaces at either end. An empty name brings the number back. The name takes the number’s place in the circle, in the path texts (the “Path” column, the best paths, the command line and CSV) and in the Solution Steps table; the edge table shows the numbers and gives the name as a tooltip. When the stage count or a box count changes, a box keeps its name as long as its column and its place in it remain.&lt;/p&gt;&lt;p&gt;View → “Show Values on the Lines” writes each line’s value on its own line, in a small white box, instead of in the column under the box; the values never cover each other and the red path never covers them; a stage of more than 100 lines keeps its values under the boxes. Exported pictures and prints are drawn the same way. The names and this choice are saved in the lesson file and can be undone.&lt;/p&gt;</translation>
+        </message>
+        <message>
+            <location line="+14" />
+            <source>Olmayan yollar, yapıştırmak</source>
+            <translation>Roads that do not exist, pasting</translation>
+        </message>
+        <message>
+            <location line="+1" />
+            <source>&lt;p&gt;Bir değer hücresine “-” yazmak (ya da hücrede Delete’e basmak) o yolu kaldırır: çizimde çizgisi olmaz, değer yığınında yerinde “-” durur, sonuç tablosu yalnızca bütün yolları var olan yolları listeler. Bir sayı yazmak yolu geri getirir; her değişiklik bir geri alma adımıdır. Hiç yol kalmazsa “Çiz” bunu söyler ve sonuç tablosu boş kalır.&lt;/p&gt;&lt;p&gt;Düzen → Yapıştır (Ctrl+V) panodaki değerleri (bir PDF’ten ya da bir hesap tablosu sütunundan kopyalanmış; sekme, boşluk, satır sonu ya da noktalı virgülle ayrılmış sayılar ve “-”) çizgi tablosunun seçili satırından başlayarak sırayla değer hücrelerine koyar; virgül ayırıcı değildir, “4,5” yazıldığı gibi yapışır. Yapıştırma tek adımda geri alınır. Sayı ya da “-” olmayan bir öğe ya da son yoldan sonraya taşan değerler varsa hiçbir şey değişmez ve ileti ilk sorunlu öğeyi söyler.&lt;/p&gt;&lt;p&gt;Komut satırında --solve önce “Mod: En Kısa Yol” ya da “Mod: En Uzun Yol” satırını yazar; --shortest en kısa, --longest en uzun yolu seçer; --all-best eşit toplamlı her en iyi yolu tablo sırasıyla bir “Yol:” satırında yazar (en çok 1000). Hiç yolu olmayan bir derste çıkış durumu 3’tür.&lt;/p&gt;</source>
+            <translation>&lt;p&gt;Typing “-” into a value cell (or pressing Delete on the cell) removes that road: it has no line in the drawing, its place in the value stack shows “-”, and the result table lists only the paths whose every road exists. Typing a number brings the road back; each change is one step of undo. When no path is left, “Draw” says so and the result table stays empty.&lt;/p&gt;&lt;p&gt;Edit → Paste (Ctrl+V) puts the values on the clipboard (copied from a PDF or a spreadsheet column; numbers and “-” separated by tabs, spaces, line breaks or semicolons) into the value cells one after the other, from the current row of the edge table on; a comma is no separator, so “4,5” pastes as typed. One undo takes the whole paste back. When an item is neither a number nor “-”, or the values run past the last road, nothing changes and the message names the first item at fault.&lt;/p&gt;&lt;p&gt;On the command line --solve first writes the line “Mod: …”, which names the mode solved; --shortest takes the shortest and --longest the longest path; --all-best writes every tied best path in table order on a “Yol:” line of its own (at most 1000). A lesson without any path ends with exit status 3.&lt;/p&gt;</translation>
         </message>
     </context>
     <context>
@@ -628,6 +677,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+5" />
             <source>"names" listesinin %1. öğesi kullanılamaz: %2</source>
             <translation>entry %1 of the "names" list cannot be used: %2</translation>
+        </message>
+        <message>
+            <location line="+31" />
+            <source>"values" listesinin %1. öğesi (%2) bir sayı, metin ya da eksik yol için null olmalı</source>
+            <translation>entry %1 of the list "values" (%2) must be a number, a text, or null for a missing road</translation>
         </message>
     </context>
     <context>
@@ -986,6 +1040,11 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+2" />
             <source>Yol sayısı (%1) çok büyük: "Hesaplama Yap" en çok %2 yol listeleyebilir.</source>
             <translation>There are too many paths (%1): "Calculate" lists at most %2 paths.</translation>
+        </message>
+        <message>
+            <location line="+24" />
+            <source>Hiçbir yol yok: eksik yollar ("-") yüzünden %1. sütundaki hiçbir kutuya ulaşılamıyor.</source>
+            <translation>There is no path: because of the missing roads ("-") no box of column %1 can be reached.</translation>
         </message>
     </context>
     <context>
@@ -2535,6 +2594,40 @@ With --solve or an --export option no window opens: the lesson file is read, wha
             <location line="+1" />
             <source>Adları Sil</source>
             <translation>Remove the Names</translation>
+        </message>
+    </context>
+    <context>
+        <name>PasteCommand</name>
+        <message numerus="yes">
+            <location filename="../src/lesson/pastecommand.cpp" line="+22" />
+            <source>%n değer yapıştırma</source>
+            <translation>
+                <numerusform>paste of %n value</numerusform>
+                <numerusform>paste of %n values</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>stagepath::ValueEditing</name>
+        <message>
+            <location filename="../src/app/valueediting.cpp" line="+45" />
+            <source>Yapıştır</source>
+            <translation>Paste</translation>
+        </message>
+        <message>
+            <location line="+26" />
+            <source>Panoda yapıştırılacak değer yok.</source>
+            <translation>The clipboard holds no values to paste.</translation>
+        </message>
+        <message>
+            <location line="+4" />
+            <source>Yapıştırılamadı: panodaki "%1" bir sayı ya da "-" değil. Hiçbir değer değiştirilmedi.</source>
+            <translation>Nothing was pasted: "%1" on the clipboard is neither a number nor "-". No value was changed.</translation>
+        </message>
+        <message>
+            <location line="+7" />
+            <source>Yapıştırılamadı: panoda %1 değer var, seçili satırdan sonra %2 yol var; "%3" ve sonrası için yol yok. Hiçbir değer değiştirilmedi.</source>
+            <translation>Nothing was pasted: the clipboard holds %1 values, the table has %2 roads from the current row on; there is no road for "%3" and what follows. No value was changed.</translation>
         </message>
     </context>
 </TS>

@@ -19,6 +19,8 @@ class CommandLine
 
 const QString solveOption = QStringLiteral("solve");
 const QString longestOption = QStringLiteral("longest");
+const QString shortestOption = QStringLiteral("shortest");
+const QString allBestOption = QStringLiteral("all-best");
 const QString pictureOption = QStringLiteral("export-picture");
 const QString resultsOption = QStringLiteral("export-results");
 const QString edgesOption = QStringLiteral("export-edges");
@@ -39,13 +41,17 @@ void buildCommandLine(QCommandLineParser &parser)
         CommandLine::tr("En Kısa Yol: aşamalı bir grafikte en kısa ve en uzun yol.\n\n"
                         "--solve ya da bir --export seçeneğiyle pencere açılmaz: ders dosyası okunur, istenen yazılır "
                         "ve program biter (ekran gerekmez). Hata olursa standart hataya tek satırlık bir ileti yazılır, "
-                        "çıkış durumu 1 olur ve yarım dosya kalmaz."));
+                        "çıkış durumu 1 olur ve yarım dosya kalmaz. Eksik yollar (\"-\") yüzünden hiç yolu olmayan "
+                        "bir derste --solve çıkış durumu 3 ile biter."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QString out = QStringLiteral("OUT");
     parser.addOptions({
-        {solveOption, CommandLine::tr("En iyi yolu \"Toplam: …\" ve \"Yol: …\" satırları olarak yazar.")},
+        {solveOption, CommandLine::tr("En iyi yolu \"Mod: …\", \"Toplam: …\" ve \"Yol: …\" satırları olarak yazar.")},
         {longestOption, CommandLine::tr("Dersin kendi seçimi yerine en uzun yolu alır (--solve ve --export için).")},
+        {shortestOption, CommandLine::tr("Dersin kendi seçimi yerine en kısa yolu alır (--solve ve --export için).")},
+        {allBestOption, CommandLine::tr("--solve ile: eşit toplamlı her en iyi yol için, tablo sırasıyla bir \"Yol: …\" "
+                                        "satırı (en çok 1000).")},
         {pictureOption, CommandLine::tr("Çizimi, en iyi yol kırmızı, OUT dosyasına yazar: .png, .svg ya da .pdf."), out},
         {resultsOption, CommandLine::tr("Sonuç tablosunun bütün yollarını OUT dosyasına CSV olarak yazar."), out},
         {edgesOption, CommandLine::tr("Kenar tablosunu OUT dosyasına CSV olarak yazar."), out},
@@ -73,6 +79,8 @@ CommandLineRequest readCommandLine(const QCommandLineParser &parser)
     BatchRequest &batch = request.batch;
     batch.solve = parser.isSet(solveOption);
     batch.longest = parser.isSet(longestOption);
+    batch.shortest = parser.isSet(shortestOption);
+    batch.allBest = parser.isSet(allBestOption);
     batch.picture = parser.value(pictureOption);
     batch.results = parser.value(resultsOption);
     batch.edges = parser.value(edgesOption);
@@ -117,6 +125,12 @@ CommandLineRequest readCommandLine(const QCommandLineParser &parser)
         request.problem = CommandLine::tr("--solve ve --export seçenekleri bir ders dosyası ister.");
     else if (batch.longest && !batch.isBatch())
         request.problem = CommandLine::tr("--longest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.");
+    else if (batch.shortest && !batch.isBatch())
+        request.problem = CommandLine::tr("--shortest yalnızca --solve ya da bir --export seçeneğiyle kullanılır.");
+    else if (batch.shortest && batch.longest)
+        request.problem = CommandLine::tr("--shortest ve --longest birlikte kullanılamaz.");
+    else if (batch.allBest && !batch.solve)
+        request.problem = CommandLine::tr("--all-best yalnızca --solve ile kullanılır.");
     return request;
 }
 

@@ -188,6 +188,21 @@ QString helpPageHtml()
                    "dosyasına yazar. Komut satırından: <code>stagepath --new-exercise ders.stagepath --boxes "
                    "1,3,3,2,1 --values 1..20 --seed 42</code> ve <code>stagepath --worksheet kagit.pdf --key "
                    "cevap.pdf ders1.stagepath ders2.stagepath</code>.</p>")),
+        section(HelpText::tr("Olmayan yollar, yapıştırmak"),
+                HelpText::tr("<p>Bir değer hücresine “-” yazmak (ya da hücrede Delete’e basmak) o yolu kaldırır: "
+                   "çizimde çizgisi olmaz, değer yığınında yerinde “-” durur, sonuç tablosu yalnızca bütün "
+                   "yolları var olan yolları listeler. Bir sayı yazmak yolu geri getirir; her değişiklik bir "
+                   "geri alma adımıdır. Hiç yol kalmazsa “Çiz” bunu söyler ve sonuç tablosu boş kalır.</p>"
+                   "<p>Düzen → Yapıştır (Ctrl+V) panodaki değerleri (bir PDF’ten ya da bir hesap tablosu "
+                   "sütunundan kopyalanmış; sekme, boşluk, satır sonu ya da noktalı virgülle ayrılmış sayılar "
+                   "ve “-”) çizgi tablosunun seçili satırından başlayarak sırayla değer hücrelerine koyar; "
+                   "virgül ayırıcı değildir, “4,5” yazıldığı gibi yapışır. Yapıştırma tek adımda geri alınır. "
+                   "Sayı ya da “-” olmayan bir öğe ya da son yoldan sonraya taşan değerler varsa hiçbir şey "
+                   "değişmez ve ileti ilk sorunlu öğeyi söyler.</p>"
+                   "<p>Komut satırında --solve önce “Mod: En Kısa Yol” ya da “Mod: En Uzun Yol” satırını yazar; "
+                   "--shortest en kısa, --longest en uzun yolu seçer; --all-best eşit toplamlı her en iyi yolu "
+                   "tablo sırasıyla bir “Yol:” satırında yazar (en çok 1000). Hiç yolu olmayan bir derste çıkış "
+                   "durumu 3’tür.</p>")),
         section(HelpText::tr("Sınırlar"),
                 HelpText::tr("<p>Pencereyi dondurmayacak ya da belleği tüketmeyecek bir girdi kabul edilir; "
                    "sınırı aşan bir girdi, neyin aştığı söylenerek geri çevrilir.</p>")

@@ -22,6 +22,7 @@
 #include "textbookactions.h"
 #include "twips.h"
 #include "windowfit.h"
+#include "valueediting.h"
 #include "windowrouting.h"
 
 #include "drawing/geometry.h"
@@ -142,6 +143,9 @@ void MainWindow::createMenus()
                                 {m_controls.edgeView, m_controls.stageEdgeView}});
     m_share->addActions(m_fileMenu, m_editMenu);
     m_textbook = new TextbookActions(this, m_lesson, [this](const QString &problem) { showMessage(problem); });
+    m_valueEditing = new ValueEditing({this, m_lesson, m_controls.edgeView, m_controls.stageEdgeView, m_stageFilter,
+                                       [this](const QString &problem) { showMessage(problem); }});
+    m_valueEditing->addActions(m_editMenu);
     m_pictureView->addZoomActions(m_viewMenu);
     m_windowFit = new WindowFit(m_controls, m_pictureView, this);
     m_windowFit->addActions(m_viewMenu);
@@ -171,6 +175,7 @@ void MainWindow::retranslateUi()
     m_historyActions->retranslate();
     m_share->retranslate();
     m_textbook->retranslate();
+    m_valueEditing->retranslate();
     m_fileMenu->setTitle(tr("Dosya"));
     m_editMenu->setTitle(tr("Düzen"));
     m_viewMenu->setTitle(tr("Görünüm"));
@@ -636,7 +641,7 @@ MainWindow::Listing MainWindow::listAllPaths()
         showMessage(*problem + QLatin1Char(' ') + tr("Listelenen yollar değiştirilmedi."));
         return Listing::Failed;
     }
-    if (snapshot->shape.pathCount(limits::maxListedPaths + 1) > limits::maxListedPaths)
+    if (realPathCount(*snapshot, limits::maxListedPaths + 1) > limits::maxListedPaths)
         return Listing::TooMany;
     m_resultTable->setPaths(snapshot);
     return Listing::Listed;
@@ -649,9 +654,9 @@ void MainWindow::listPaths()
     reportingErrors([this] {
         const Listing listing = listAllPaths();
         if (listing == Listing::TooMany)
-            showMessage(tooManyPathsMessage(m_edgeTable->shape()).value_or(QString()));
+            showMessage(tooManyPathsMessage(*m_edgeTable->snapshot()).value_or(QString()));
         else if (listing == Listing::Listed)
-            if (const auto why = noPathMessage(m_edgeTable->shape()))
+            if (const auto why = noPathMessage(*m_edgeTable->snapshot()))
                 showMessage(*why);
     });
 }
@@ -669,7 +674,7 @@ void MainWindow::drawBestPath()
         const PathMode mode = m_settings.longest ? PathMode::Longest : PathMode::Shortest;
         const auto best = findBestPath(*snapshot, mode);
         if (!best) {
-            showMessage(noPathMessage(snapshot->shape).value_or(tr("Çizilecek yol yok.")));
+            showMessage(noPathMessage(*snapshot).value_or(tr("Çizilecek yol yok.")));
             return;
         }
         m_solutionViews->showBestPath(best->positions);
@@ -678,7 +683,7 @@ void MainWindow::drawBestPath()
             selectBestRow(best->row);
         } else {
             const QString name = mode == PathMode::Shortest ? tr("En Kısa Yol") : tr("En Uzun Yol");
-            showMessage(tooManyPathsMessage(snapshot->shape).value_or(QString())
+            showMessage(tooManyPathsMessage(*snapshot).value_or(QString())
                             + QStringLiteral("\n%1: %2\n").arg(name, best->pathText)
                             + tr("Toplam: %1").arg(best->totalText),
                         false);

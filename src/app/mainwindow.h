@@ -60,6 +60,7 @@ class PathTextList;
 class PictureViewport;
 class ResultTable;
 class ShareActions;
+class ValueEditing;
 class SolutionViews;
 class StageFilter;
 class StageNavigation;
@@ -166,6 +167,7 @@ private:
     HelpMenu *m_helpCommands = nullptr;
     ShareActions *m_share = nullptr; // export, print, copy
     ExerciseActions *m_exercises = nullptr; // new exercises, worksheets
+    ValueEditing *m_valueEditing = nullptr;
     SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
     ExerciseMode *m_exercise = nullptr;       // the student solves, the window checks
 };

@@ -200,6 +200,8 @@ void LinePainter::drawStrokes(QPainter &painter, const LineSet &set, int s) cons
         for (qint64 m = to.first; m <= to.last; ++m) {
             if (set.only && !(*set.only)[size_t(start + j * right + m)])
                 continue;
+            if (m_content.edges->isMissing(start + j * right + m))
+                continue; // a road that does not exist has no line
             batch.add(g.edgeLine(s, j, m), colour);
         }
     }

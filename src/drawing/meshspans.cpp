@@ -23,6 +23,7 @@ MeshSpans::MeshSpans(const GraphPicture::Content &content, const DeviceMap &map,
     , m_map(map)
     , m_device(device)
     , m_set(set)
+    , m_missing(content.edges->hasMissing())
     , m_pen(map.penWidth(set.width))
 {
 }
@@ -302,12 +303,14 @@ bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds)
     // All the run can cover: one span when neighbouring strokes touch (away
     // from the ends' caps); nothing to do when its rows are full already.
     const auto [low, high] = nearEnds ? strokesExtent(st, y1, to) : bandHull(st, t, y1, to);
-    if (!nearEnds && !m_set.only && std::abs(t * st.rightStep) <= m_pen)
+    if (!nearEnds && !m_set.only && !m_missing && std::abs(t * st.rightStep) <= m_pen)
         return fill(low, high, colour);
     if (!hasEmptyRow(low, high))
         return false;
     for (qint64 m = to.first; m <= to.last; ++m) {
         if (m_set.only && !(*m_set.only)[size_t(st.firstRow + from * st.right + m)])
+            continue;
+        if (m_missing && m_content.edges->isMissing(st.firstRow + from * st.right + m))
             continue;
         const auto [a, b] = strokeAt(st, x, y1, rightY(st, m));
         if (fill(a, b, colour))

@@ -108,6 +108,7 @@ private:
     const DeviceMap &m_map;
     QRect m_device;
     const LineSet &m_set;
+    bool m_missing; // some road does not exist: its line is left out
     double m_pen;
     QImage m_image;
     // Columns that one stroke fills whole, set row by row at the end (0: none).

@@ -86,6 +86,8 @@ QString valueText(const EdgeData &edges, qint64 row, bool plainDigits)
         if (const auto it = edges.texts.constFind(row); it != edges.texts.constEnd())
             return *it;
     const double v = edges.values[size_t(row)];
+    if (v == kMissingRoad)
+        return QStringLiteral("-");
     if (plainDigits && v == std::floor(v) && std::abs(v) < 1e15)
         return QString::number(qint64(v));
     return formatNumber(v);

@@ -7,6 +7,7 @@
 #include "boxcountcommand.h"
 #include "boxnamescommand.h"
 #include "edgevaluecommand.h"
+#include "pastecommand.h"
 #include "regenerationworker.h"
 #include "settingscommand.h"
 #include "stagecountcommand.h"
@@ -135,6 +136,20 @@ void LessonDocument::changeNames(BoxNamesPtr after)
     if (after == m_edgeTable->edges().names)
         return;
     push(new BoxNamesCommand(this, m_edgeTable->edges().names, std::move(after)), false);
+}
+
+bool LessonDocument::pasteValues(qint64 firstRow, const QStringList &texts)
+{
+    regenerateAfterCountEdits();
+    if (firstRow < 0 || firstRow + texts.size() > m_edgeTable->edges().shape.edgeCount())
+        return false; // the table changed under the paste
+    QStringList before;
+    before.reserve(texts.size());
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        before << m_edgeTable->valueText(firstRow + i);
+    restoreValues(firstRow, texts);
+    push(new PasteCommand(this, firstRow, std::move(before), texts), false);
+    return true;
 }
 
 void LessonDocument::endTyping()
@@ -404,6 +419,13 @@ void LessonDocument::restoreNames(const BoxNamesPtr &names, bool fromHistory)
 {
     m_edgeTable->setNames(names);
     Q_EMIT tablesChanged(TableChange::Names, fromHistory);
+}
+
+void LessonDocument::restoreValues(qint64 firstRow, const QStringList &texts)
+{
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        m_edgeTable->setValueText(firstRow + qint64(i), texts[i]);
+    Q_EMIT tablesChanged(TableChange::Value, true);
 }
 
 void LessonDocument::applySettings(const SettingsState &state, Setting which, bool fromHistory)

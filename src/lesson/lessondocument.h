@@ -71,6 +71,11 @@ public:
     void changeSetting(Setting which, const SettingsState &after);
     // The boxes' names (null: none), checked by the caller (boxnames.h).
     void changeNames(BoxNamesPtr after);
+    // Pasted values: the texts into the value cells from firstRow on, as
+    // one step (the caller checked them, see pastedvalues.h, and that they
+    // fit in the table); false, changing nothing, when a box count edit
+    // that waited regenerated the table into one they do not fit.
+    bool pasteValues(qint64 firstRow, const QStringList &texts);
     // The user left the text box: what is typed next starts a step of its own.
     void endTyping();
     // The regeneration that follows box count edits, done now (waiting for
@@ -120,6 +125,7 @@ public:
     void restoreTables(const TablesState &state, TableChange change);
     void restoreValue(qint64 row, const QString &text);
     void restoreNames(const BoxNamesPtr &names, bool fromHistory);
+    void restoreValues(qint64 firstRow, const QStringList &texts);
     void applySettings(const SettingsState &state, Setting which, bool fromHistory);
 
 Q_SIGNALS:

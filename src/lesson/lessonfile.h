@@ -32,6 +32,11 @@ struct LessonReading {
 // Numbers are read and written by the user's locale (QLocale(), which tests
 // set with QLocale::setDefault), as the tables read what is typed.
 
+// Whether the lesson holds what only version 2 files can (a missing road):
+// it is then written as version 2, else as version 1 so that older
+// programs keep opening it.
+bool needsVersion2(const Lesson &lesson);
+
 // Reads the text of a lesson file. The problem does not name a file.
 LessonReading readLesson(const QByteArray &json);
 // Reads a lesson file; the problem names the file.

@@ -218,22 +218,23 @@ private:
         std::optional<TypedNumberReader> fileLocale;
         if (const QJsonValue locale = m_root.value(QLatin1String("locale")); locale.isString())
             fileLocale.emplace(QLocale(locale.toString()));
+        // Version 1 knows no missing roads: a null there is refused and a
+        // "-" is a text that is not a number, as before.
+        const bool nullIsMissingRoad = m_root.value(QLatin1String("version")).toDouble() >= 2;
         qint64 row = 0;
         for (const auto entry : list) {
-            if (entry.isNull()) {
-                edges->values[size_t(row)] = kMissingRoad; // a road that does not exist
-            } else if (entry.isDouble() && std::isfinite(entry.toDouble())) {
+            if (entry.isDouble() && std::isfinite(entry.toDouble())) {
                 setNumberEntry(*edges, row, entry.toDouble(), typedNumbers);
-            } else if (entry.isString() && isMissingRoadText(entry.toString())) {
-                // A road that does not exist, "-" as the edge table keeps it.
-                const QString text = entry.toString();
+            } else if (entry.isNull() && nullIsMissingRoad) {
+                edges->values[size_t(row)] = kMissingRoad; // a road that does not exist
+            } else if (entry.isString() && nullIsMissingRoad && isMissingRoadText(entry.toString())) {
                 edges->values[size_t(row)] = kMissingRoad;
-                if (text != QStringLiteral("-"))
-                    edges->texts.insert(row, text);
+                if (entry.toString() != QLatin1String("-"))
+                    edges->texts.insert(row, entry.toString());
             } else if (entry.isString()) {
                 setTextEntry(*edges, row, entry.toString(), typedNumbers, fileLocale ? &*fileLocale : nullptr);
             } else {
-                return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı, metin ya da null olmalı")
+                return LessonFile::tr("\"values\" listesinin %1. öğesi (%2) bir sayı, metin ya da eksik yol için null olmalı")
                     .arg(row + 1)
                     .arg(spelled(QJsonValue(entry)));
             }

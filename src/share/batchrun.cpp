@@ -13,6 +13,8 @@
 #include "model/edgetable.h"
 #include "model/inputlimits.h"
 #include "solver/bestpath.h"
+#include "solver/paths.h"
+#include "solver/rankedpaths.h"
 #include "solver/resulttable.h"
 #include "solver/validation.h"
 
@@ -44,14 +46,23 @@ public:
     BatchResult run()
     {
         if (!readAndCheck() || !writeAll())
-            return {1, {}, m_problem.simplified()};
-        QString output;
-        if (m_request.solve)
-            output = QStringLiteral("Toplam: %1\nYol: %2\n").arg(m_best->totalText, m_best->pathText);
-        return {0, output, {}};
+            return {m_exitCode, {}, m_problem.simplified()};
+        return {0, m_request.solve ? solveLines() : QString(), {}};
     }
 
 private:
+    QString solveLines() const
+    {
+        QString out = QStringLiteral("Mod: %1\nToplam: %2\n")
+                          .arg(m_mode == PathMode::Longest ? QStringLiteral("En Uzun Yol") : QStringLiteral("En Kısa Yol"),
+                               m_best->totalText);
+        if (!m_request.allBest)
+            return out + QStringLiteral("Yol: %1\n").arg(m_best->pathText);
+        for (const auto &positions : bestPathsInTableOrder(*m_lesson.edges, m_mode, maxBestPaths))
+            out += QStringLiteral("Yol: %1\n").arg(pathText(*m_lesson.edges, positions));
+        return out;
+    }
+
     bool fail(const QString &problem)
     {
         m_problem = problem;
@@ -76,13 +87,19 @@ private:
             if (problem)
                 return fail(aboutFile(m_request.lessonFile, *problem));
         }
-        const PathMode mode = m_request.longest || m_lesson.settings.longest ? PathMode::Longest : PathMode::Shortest;
+        m_mode = m_request.longest || (m_lesson.settings.longest && !m_request.shortest) ? PathMode::Longest
+                                                                                        : PathMode::Shortest;
         if (showsPaths)
-            m_best = findBestPath(edges, mode);
-        if (m_request.solve && !m_best)
-            return fail(aboutFile(m_request.lessonFile, noPathMessage(edges.shape).value_or(tr("Derste yol yok."))));
+            m_best = findBestPath(edges, m_mode);
+        if (m_request.solve && !m_best) {
+            // Missing roads that cut every path: a lesson without an answer,
+            // told apart from a lesson that cannot be read or computed.
+            if (!noPathMessage(edges.shape) && edges.hasMissing())
+                m_exitCode = noPathExitCode;
+            return fail(aboutFile(m_request.lessonFile, noPathMessage(edges).value_or(tr("Derste yol yok."))));
+        }
         if (!m_request.results.isEmpty())
-            if (const auto tooMany = tooManyPathsMessage(edges.shape))
+            if (const auto tooMany = tooManyPathsMessage(edges))
                 return fail(aboutFile(m_request.lessonFile, *tooMany));
         return true;
     }
@@ -144,6 +161,8 @@ private:
     const BatchRequest &m_request;
     Lesson m_lesson;
     std::optional<BestPath> m_best;
+    PathMode m_mode = PathMode::Shortest;
+    int m_exitCode = 1;
     std::optional<PictureFormat> m_format;
     GraphPicture m_picture;
     QString m_problem;

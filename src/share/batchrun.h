@@ -9,12 +9,17 @@
 //   stagepath --export-picture OUT FILE    the drawing with the best path in red (.png, .svg, .pdf)
 //   stagepath --export-results OUT FILE    every path of the result table as CSV
 //   stagepath --export-edges OUT FILE      the edge table as CSV
-//   --longest                              the longest path instead of the lesson's mode
+//   --longest, --shortest                  that mode instead of the lesson's one
+//   --all-best                             with --solve: one "Yol: …" line per tied best path
 //   stagepath --new-exercise OUT --boxes 1,3,3,2,1 --values 1..20 [--missing PERCENT]
 //             [--unique] [--longest] [--seed N]
 //                                          a new exercise (exercisegenerator.h); prints "Seed: N"
 //   stagepath --worksheet OUT.pdf [--key KEY.pdf] FILE…
 //                                          the worksheet and answer key of the lessons (worksheet.h)
+//
+// --solve writes "Mod: En Kısa Yol" (or "En Uzun Yol"), "Toplam: …" and
+// "Yol: …". A lesson whose missing roads leave no path at all ends with
+// status 3 (and one line on standard error).
 //
 // The options combine; the best path is found once for all of them. The
 // lesson is checked the way "Çiz" checks it (every value a number, no total
@@ -31,6 +36,8 @@ struct BatchRequest {
     QString lessonFile;
     bool solve = false;
     bool longest = false;
+    bool shortest = false;
+    bool allBest = false; // every tied best path, in table order (at most maxBestPaths)
     QString picture; // output files; empty when not asked for
     QString results;
     QString edges;
@@ -53,6 +60,10 @@ struct BatchRequest {
             || !worksheet.isEmpty();
     }
 };
+
+inline constexpr qint64 maxBestPaths = 1000;
+// The exit status of --solve on a lesson without any path.
+inline constexpr int noPathExitCode = 3;
 
 struct BatchResult {
     int exitCode = 0;

@@ -39,7 +39,9 @@ bool writeEdgeCsv(const EdgeData &edges, const QStringList &headers, QIODevice *
         for (qint64 from = 0; from < shape.boxCount(stage); ++from) {
             for (qint64 to = 0; to < shape.boxCount(stage + 1); ++to, ++row) {
                 QByteArray &line = out.buffer();
-                if (edges.isNumber(row))
+                if (edges.isMissing(row))
+                    ; // a road that does not exist: an empty field
+                else if (edges.isNumber(row))
                     csv::appendNumber(line, edges.value(row));
                 else
                     csv::appendField(line, edges.text(row).toUtf8());

@@ -50,7 +50,7 @@ QStringList bestPathLines(const EdgeData &edges, PathMode mode, std::optional<Be
     if (!problem)
         best = findBestPath(edges, mode);
     if (!problem && !best)
-        problem = noPathMessage(edges.shape).value_or(PrintoutText::tr("Çizilecek yol yok."));
+        problem = noPathMessage(edges).value_or(PrintoutText::tr("Çizilecek yol yok."));
     if (problem)
         return {modeName + QStringLiteral(": ") + *problem};
     return {PrintoutText::tr("%1 — Toplam: %2").arg(modeName, best->totalText),
@@ -112,7 +112,7 @@ TableExcerpt resultExcerpt(const ListedPaths &listed)
     if (!listed.edges || listed.rowCount == 0)
         return table;
     const EdgeData &edges = *listed.edges;
-    const PathIndex index(edges.shape);
+    const PathIndex index(edges);
     std::vector<qint64> positions;
     table.rowCount = listed.rowCount;
     for (qint64 row = 0; row < Printout::rowsPrinted(table.rowCount, table.headers.size()); ++row) {

@@ -109,6 +109,10 @@ public:
         , m_totals(size_t(m_stages), 0)
     {
         m_quoted = needsQuotes(*paths.edges);
+        if (paths.edges->hasMissing()) {
+            m_index = PathIndex(*paths.edges);
+            m_index.positions(0, m_positions);
+        }
         for (qint64 edge = 0; edge < m_shape.edgeCount() && !m_quoted; ++edge) {
             const QByteArrayView value = m_values[edge];
             m_quoted = value.contains(',') || value.contains('"') || value.contains('\r') || value.contains('\n');
@@ -136,6 +140,20 @@ public:
 
     void advance()
     {
+        if (m_index.skipsMissingRoads()) {
+            // Only real paths: the next row's boxes from the listing's counts.
+            if (++m_row >= m_index.pathCount())
+                return;
+            m_index.positions(m_row, m_next);
+            size_t c = 0;
+            while (c < m_next.size() && m_next[c] == m_positions[c])
+                ++c;
+            if (c == m_next.size())
+                return;
+            m_positions.swap(m_next);
+            rebuildFrom(std::max(0, int(c) - 1));
+            return;
+        }
         for (size_t c = m_positions.size(); c-- > 0;) {
             if (++m_positions[c] < m_shape.boxCount(int(c))) {
                 rebuildFrom(std::max(0, int(c) - 1)); // the stages into and out of column c
@@ -182,6 +200,9 @@ private:
     TextPool m_boxes;
     bool m_quoted = false; // a value would need quotes in the path text
     std::vector<qint64> m_positions;
+    PathIndex m_index;           // with missing roads only: the rows of the real paths
+    qint64 m_row = 0;
+    std::vector<qint64> m_next;
     QByteArray m_cells;                // "v1,v2,…,vN," of the current row
     QByteArray m_path;                 // its path text
     std::vector<qsizetype> m_cellStart; // where each stage's cell begins in m_cells

@@ -55,6 +55,7 @@ void BestPathSearch::search(const EdgeData &data, Detail detail)
     LeastTotals least = leastTotals(data, Negate ? PathMode::Longest : PathMode::Shortest);
     if (!least.finite())
         return; // a total beyond the double range
+    m_missingRoads = least.missingRoads;
     m_least = std::move(least.least);
     double sum = 0;
     for (double l : least.largest)
@@ -67,6 +68,12 @@ void BestPathSearch::search(const EdgeData &data, Detail detail)
     m_computed = true;
     if (stages == 0)
         return;
+    const auto lastColumn = m_least.begin() + firstBox(stages);
+    if (std::find_if(lastColumn, m_least.end(), [](double t) { return t != inf; }) == m_least.end()) {
+        // Missing roads cut every path.
+        m_edgeBits.assign(size_t((m_shape.edgeCount() + 63) / 64), 0);
+        return;
+    }
     chooseBestPath();
     if (detail == Detail::EveryBox) {
         // The chain back from the marked path's last box gives that path.
@@ -249,15 +256,18 @@ void BestPathSearch::rankColumn()
     const qint32 *rank = m_previous.rank.data() - m_previous.first;
     const qint32 *pred = m_entryPred.data() + m_current.first;
     const size_t entries = m_current.total.size();
+    // A box that no real path reaches has no path to extend: it goes last.
+    const qint32 unreached = qint32(m_previous.rank.size());
+    const auto order = [&](size_t i) { return size_t(pred[i] < 0 ? unreached : rank[pred[i]]); };
     std::vector<qint32> &start = m_rankStart;
-    start.assign(m_previous.rank.size() + 1, 0);
+    start.assign(m_previous.rank.size() + 2, 0);
     for (size_t i = 0; i < entries; ++i)
-        ++start[size_t(rank[pred[i]]) + 1];
+        ++start[order(i) + 1];
     for (size_t i = 1; i < start.size(); ++i)
         start[i] += start[i - 1];
     m_current.rank.resize(entries);
     for (size_t i = 0; i < entries; ++i)
-        m_current.rank[i] = start[size_t(rank[pred[i]])]++;
+        m_current.rank[i] = start[order(i)]++;
 }
 
 // Per box: the kept totals written alike with the least one are the best

@@ -22,6 +22,10 @@
 // the window holds just the least total (and the doubles that its decimal
 // sum rounds to along different orders).
 //
+// A missing road (+inf) is never carried over: a box that no real path
+// reaches keeps +inf as its least total, no tie and no previous box, and
+// when no real path reaches the last column there is no best path.
+//
 // Per box ("Kutu"), in global box order:
 //  - the best total: the least (longest mode: greatest) total of a partial
 //    path from column 1 to the box, 0 in column 1;
@@ -56,6 +60,7 @@
 
 #include <QtGlobal>
 
+#include <limits>
 #include <vector>
 
 namespace stagepath {
@@ -78,11 +83,14 @@ public:
     // A best full path exists (computed, and at least one stage).
     bool hasPath() const { return m_bestEntry >= 0; }
     bool exact() const { return m_exact; }
+    // Some road does not exist (seen on the search's own pass over the values).
+    bool hasMissingRoads() const { return m_missingRoads; }
 
     const GraphShape &shape() const { return m_shape; }
     // Boxes are numbered from 0 here (the global box number minus 1).
     int columnOf(qint64 box) const;
-    double bestTotal(qint64 box) const;
+    double bestTotal(qint64 box) const; // an infinity where no real path reaches the box
+    bool reached(qint64 box) const { return m_least[size_t(box)] != std::numeric_limits<double>::infinity(); }
     quint64 tieCount(qint64 box) const { return m_boxTies[size_t(box)]; }
     qint64 previousBox(qint64 box) const { return m_boxPrevious[size_t(box)]; } // -1 in column 1
     qint64 chosenEdge(qint64 box) const; // edge row from the previous box; -1 in column 1
@@ -131,6 +139,7 @@ private:
     double m_sign = 1;                 // -1 in the longest mode: totals are held negated
     bool m_computed = false;
     bool m_exact = true;
+    bool m_missingRoads = false;
 
     std::vector<double> m_least;  // per box: the least total, negated in the longest mode
 

@@ -26,7 +26,7 @@ LeastTotals lower(const EdgeData &data)
     std::fill_n(out.least.begin(), shape.boxCount(0), 0.0);
     std::vector<double> scratch;
     for (int s = 0; s < shape.stageCount(); ++s)
-        out.largest[size_t(s)] = lowerStage<Negate>(data, s, out.least.data(), scratch);
+        out.largest[size_t(s)] = lowerStage<Negate>(data, s, out.least.data(), scratch, out.missingRoads);
     return out;
 }
 
@@ -34,7 +34,7 @@ LeastTotals lower(const EdgeData &data)
 
 bool LeastTotals::finite() const
 {
-    return std::all_of(least.begin(), least.end(), [](double t) { return std::isfinite(t); });
+    return std::none_of(least.begin(), least.end(), [](double t) { return t == -inf; });
 }
 
 LeastTotals leastTotals(const EdgeData &data, PathMode mode)
@@ -56,7 +56,11 @@ std::vector<qint64> leastPathTo(const EdgeData &data, PathMode mode, const std::
         const double target = least[size_t(shape.globalBox(c, k) - 1)];
         const double *before = least.data() + shape.globalBox(c - 1, 0) - 1;
         qint64 j = 0;
-        while (j + 1 < shape.boxCount(c - 1) && before[j] + sign * data.value(shape.edgeRow(c - 1, j, k)) != target)
+        const auto valueFrom = [&](qint64 from) {
+            const double v = data.value(shape.edgeRow(c - 1, from, k));
+            return v == kMissingRoad ? v : sign * v;
+        };
+        while (j + 1 < shape.boxCount(c - 1) && before[j] + valueFrom(j) != target)
             ++j;
         path[size_t(c) - 1] = j;
     }

@@ -20,13 +20,18 @@
 namespace stagepath {
 
 struct LeastTotals {
-    // Per box (0-based global number): the least total, 0 in column 1; an
-    // infinity where a total goes beyond the double range, and +inf behind a
-    // column without boxes.
+    // Per box (0-based global number): the least total, 0 in column 1; -inf
+    // where a total goes beyond the double range (in the direction searched:
+    // a sum beyond it the other way shows as -inf in the other mode), and
+    // +inf where no real path reaches the box (behind missing roads or a
+    // column without boxes).
     std::vector<double> least;
-    // Per stage: the largest magnitude of its values.
+    // Per stage: the largest magnitude of its values (of real roads).
     std::vector<double> largest;
+    // Some road does not exist.
+    bool missingRoads = false;
 
+    // No total went beyond the double range.
     bool finite() const;
 };
 
@@ -34,10 +39,10 @@ LeastTotals leastTotals(const EdgeData &data, PathMode mode);
 
 // One stage of it: the least totals of column stage + 1 (which must hold
 // +inf) from those of column stage, in the per-box array; returns the
-// largest magnitude of the stage's values. The scratch keeps its memory
-// from stage to stage.
+// largest magnitude of the stage's values, and sets missing when a road of
+// it does not exist. The scratch keeps its memory from stage to stage.
 template <bool Negate>
-double lowerStage(const EdgeData &data, int stage, double *least, std::vector<double> &scratch)
+double lowerStage(const EdgeData &data, int stage, double *least, std::vector<double> &scratch, bool &missing)
 {
     const GraphShape &shape = data.shape;
     const qint64 right = shape.boxCount(stage + 1);
@@ -47,7 +52,16 @@ double lowerStage(const EdgeData &data, int stage, double *least, std::vector<do
     const double *row = data.values.data() + shape.stageStart(stage);
     for (qint64 j = 0; j < shape.boxCount(stage); ++j, row += right)
         scan::lowerRow<Negate>(row, from[j], to, scratch.data(), right);
-    return right == 0 ? 0.0 : *std::max_element(scratch.begin(), scratch.end());
+    const double largest = right == 0 ? 0.0 : *std::max_element(scratch.begin(), scratch.end());
+    if (largest != scan::inf)
+        return largest;
+    // A road of the stage does not exist: the largest of the real ones.
+    missing = true;
+    double real = 0;
+    const double *values = data.values.data() + shape.stageStart(stage);
+    for (qint64 e = 0; e < shape.stageEdgeCount(stage); ++e)
+        real = values[e] != scan::inf ? std::max(real, std::fabs(values[e])) : real;
+    return real;
 }
 
 // A path (0-based positions, one per column up to the given one) that reaches

@@ -142,8 +142,11 @@ public:
         while (qint32(s.found.size()) <= index) {
             const Found last = s.found.back();
             if (const auto next = path(last.pred, last.predIndex + 1)) {
-                s.heap.push_back(Candidate{next->total + value(last.pred, box), last.pred, last.predIndex + 1});
-                std::push_heap(s.heap.begin(), s.heap.end(), later);
+                const double total = next->total + value(last.pred, box);
+                if (total != inf) { // not over a missing road
+                    s.heap.push_back(Candidate{total, last.pred, last.predIndex + 1});
+                    std::push_heap(s.heap.begin(), s.heap.end(), later);
+                }
             }
             if (s.heap.empty())
                 return std::nullopt;
@@ -186,8 +189,12 @@ private:
         m_stateOf[size_t(box)] = qint32(m_states.size());
         State &s = m_states.emplace_back();
         const int c = columnOf(box);
-        for (qint64 y = firstBox(c - 1); y < firstBox(c); ++y)
-            s.heap.push_back(Candidate{m_least[size_t(y)] + value(y, box), qint32(y), 0});
+        // Only real partial paths: the box is one that a real path reaches.
+        for (qint64 y = firstBox(c - 1); y < firstBox(c); ++y) {
+            const double total = m_least[size_t(y)] + value(y, box);
+            if (total != inf)
+                s.heap.push_back(Candidate{total, qint32(y), 0});
+        }
         std::make_heap(s.heap.begin(), s.heap.end(), later);
         s.found.push_back(pop(s.heap));
         return s;
@@ -286,8 +293,10 @@ std::vector<RankedPath> rank(const EdgeData &data, const std::vector<double> &le
     Enumeration<Negate> paths(data, least);
     std::vector<Candidate> heap;
     const qint64 lastFirst = shape.globalBox(shape.columnCount() - 1, 0) - 1;
-    for (qint64 x = lastFirst; x < shape.totalBoxes(); ++x)
-        heap.push_back(Candidate{least[size_t(x)], qint32(x), 0});
+    for (qint64 x = lastFirst; x < shape.totalBoxes(); ++x) {
+        if (least[size_t(x)] != inf)
+            heap.push_back(Candidate{least[size_t(x)], qint32(x), 0});
+    }
     std::make_heap(heap.begin(), heap.end(), later);
     // The k + 1 least totals: the last tells whether the k-th one's written
     // number goes on beyond the k rows.
@@ -316,9 +325,15 @@ std::vector<RankedPath> rank(const EdgeData &data, const std::vector<double> &le
     }
     std::stable_sort(found.begin(), found.end(), rankedBefore);
     std::vector<RankedPath> out;
+    std::optional<PathIndex> listing;
+    if (data.hasMissing() && !found.empty())
+        listing.emplace(data);
     for (Ranked &r : found) {
         r.path.total = pathTotal(data, r.path.positions);
-        r.path.row = rowOfPath(shape, r.path.positions);
+        if (!listing)
+            r.path.row = rowOfPath(shape, r.path.positions);
+        else if (listing->pathCount() < std::numeric_limits<qint64>::max())
+            r.path.row = listing->rowOf(r.path.positions);
         out.push_back(std::move(r.path));
     }
     return out;
@@ -335,6 +350,33 @@ std::vector<RankedPath> rankedPaths(const EdgeData &data, PathMode mode, int k)
     if (!least.finite())
         return {};
     return mode == PathMode::Longest ? rank<true>(data, least.least, k) : rank<false>(data, least.least, k);
+}
+
+namespace {
+
+template <bool Negate>
+std::vector<std::vector<qint64>> bestInTableOrder(const EdgeData &data, const std::vector<double> &least, qint64 max)
+{
+    const GraphShape &shape = data.shape;
+    const auto last = least.begin() + shape.globalBox(shape.columnCount() - 1, 0) - 1;
+    const double best = *std::min_element(last, least.end());
+    if (best == inf)
+        return {};
+    return firstWrittenAs<Negate>(data, least, writtenValue(best), lastWithSameText(best), max);
+}
+
+} // namespace
+
+std::vector<std::vector<qint64>> bestPathsInTableOrder(const EdgeData &data, PathMode mode, qint64 max)
+{
+    const GraphShape &shape = data.shape;
+    if (max <= 0 || shape.stageCount() < 1 || shape.pathCount(1) == 0 || data.firstNonNumber())
+        return {};
+    const LeastTotals least = leastTotals(data, mode);
+    if (!least.finite())
+        return {};
+    return mode == PathMode::Longest ? bestInTableOrder<true>(data, least.least, max)
+                                     : bestInTableOrder<false>(data, least.least, max);
 }
 
 } // namespace stagepath

@@ -42,4 +42,8 @@ using RankedPathsPtr = std::shared_ptr<const std::vector<RankedPath>>;
 // checkComputable); fewer than k when the graph has fewer paths.
 std::vector<RankedPath> rankedPaths(const EdgeData &data, PathMode mode, int k);
 
+// The best paths (those whose written total is the best one, as "Çiz"
+// compares), at most max of them, in table order: positions only.
+std::vector<std::vector<qint64>> bestPathsInTableOrder(const EdgeData &data, PathMode mode, qint64 max);
+
 } // namespace stagepath

@@ -47,7 +47,7 @@ void ResultTable::retranslate()
 
 bool ResultTable::setPaths(EdgeDataPtr snapshot)
 {
-    const qint64 count = snapshot ? snapshot->shape.pathCount(limits::maxListedPaths + 1) : 0;
+    const qint64 count = snapshot ? realPathCount(*snapshot, limits::maxListedPaths + 1) : 0;
     const int stages = snapshot ? snapshot->shape.stageCount() : 0;
     const bool listed = count <= limits::maxListedPaths;
     beginResetModel();
@@ -59,7 +59,7 @@ bool ResultTable::setPaths(EdgeDataPtr snapshot)
     m_cacheRow = -1;
     if (listed && stages > 0 && count > 0) {
         m_snapshot = std::move(snapshot);
-        m_index = PathIndex(m_snapshot->shape);
+        m_index = PathIndex(*m_snapshot);
         m_rows = count;
     } else {
         m_snapshot = listed ? std::move(snapshot) : EdgeDataPtr();
@@ -106,8 +106,7 @@ qint64 ResultTable::rowOfPositions(std::span<const qint64> positions) const
 {
     if (!m_snapshot || m_rows == 0)
         return -1;
-    const auto row = rowOfPath(m_snapshot->shape, positions);
-    return row && *row < m_rows ? *row : -1;
+    return m_index.rowOf(positions).value_or(-1);
 }
 
 QString ResultTable::valueText(qint64 row, int stage) const
@@ -244,22 +243,21 @@ std::optional<qint64> ResultTable::findInRange(QStringView prefix, qint64 begin,
 {
     if (!m_snapshot || begin >= end)
         return std::nullopt;
-    const GraphShape &shape = m_snapshot->shape;
-    // Rows begin / run .. run through the stage-1 edges whose value matches;
-    // row r shows the value of stage-1 edge r / run unless it was edited.
-    const qint64 run = m_rows / (shape.boxCount(0) * shape.boxCount(1));
+    // The rows of each stage-1 edge are one run; a row shows its stage-1
+    // edge's value unless it was edited.
     const auto editMatches = [&](qint64 row) {
         const auto it = m_edits.constFind(row);
         return it == m_edits.constEnd() ? std::optional<bool>() : std::optional<bool>(startsWithIgnoringCase(*it, prefix));
     };
     std::optional<qint64> found;
-    const qint64 lastEdge = (end - 1) / run;
-    for (qint64 edge = begin / run; edge <= lastEdge && !found;) {
+    const qint64 lastEdge = m_index.edgeOfRow(end - 1);
+    for (qint64 edge = m_index.edgeOfRow(begin); edge <= lastEdge && !found;) {
         const auto match = EdgeTable::findValueStartingWith(*m_snapshot, prefix, edge, lastEdge + 1);
         if (!match)
             break;
-        const qint64 stop = std::min(end, (*match + 1) * run);
-        for (qint64 row = std::max(begin, *match * run); row < stop; ++row) {
+        const qint64 first = m_index.firstRowOfEdge(*match);
+        const qint64 stop = std::min(end, first + m_index.rowsOfEdge(*match));
+        for (qint64 row = std::max(begin, first); row < stop; ++row) {
             if (editMatches(row).value_or(true)) {
                 found = row;
                 break;

@@ -8,8 +8,9 @@
 // Nothing is stored per path. The listing keeps the edge snapshot taken when
 // "Hesaplama Yap" ran; each cell is worked out from its row number when a view
 // asks for it: the row number, written in the mixed radix of the column box
-// counts, gives the path's box in every column, and the snapshot gives the
-// edge texts. Listing tens of millions of paths therefore costs no time and no
+// counts (or, with missing roads, looked up in the counts of real paths, see
+// PathIndex), gives the path's box in every column, and the snapshot gives
+// the edge texts. Only real paths are listed. Listing tens of millions of paths therefore costs no time and no
 // memory beyond the snapshot.
 //
 // Columns: "1.Vorta" ... "N.Vorta", "Toplam", and after the first listing

@@ -39,7 +39,7 @@ std::shared_ptr<const std::vector<QString>> boxTexts(const BestPathSearch &searc
 {
     auto texts = std::make_shared<std::vector<QString>>(size_t(search.shape().totalBoxes()));
     for (size_t box = 0; box < texts->size(); ++box)
-        (*texts)[box] = formatNumber(search.bestTotal(qint64(box)));
+        (*texts)[box] = search.reached(qint64(box)) ? formatNumber(search.bestTotal(qint64(box))) : QStringLiteral("-");
     return texts;
 }
 

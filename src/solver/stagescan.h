@@ -9,7 +9,8 @@
 // few vector instructions, at -O2 already.
 //
 // Both search modes run as "least total": the longest mode negates every
-// value. Rounding to nearest is symmetric, so fl(-a + -b) == -fl(a + b), and
+// value but a missing road's +inf, which stays the worst value in both modes
+// (no sum through it is ever below a finite limit). Rounding to nearest is symmetric, so fl(-a + -b) == -fl(a + b), and
 // the text of -x is the text of x with a minus sign: negated totals are
 // exactly the negated listed totals and tie exactly when those tie.
 
@@ -22,12 +23,25 @@
 namespace stagepath::scan {
 
 inline constexpr int lanes = 8;
+inline constexpr double inf = std::numeric_limits<double>::infinity();
 
 template <bool Negate>
 inline double signedValue(double value)
 {
     if constexpr (Negate)
-        return -value;
+        return value == std::numeric_limits<double>::infinity() ? value : -value;
+    else
+        return value;
+}
+
+// The same inside the vector loops, without a select: a missing road gives
+// NaN in the longest mode (inf * 0 is NaN; any finite value times 0 is a zero,
+// which adds nothing), and NaN is below nothing and never the least.
+template <bool Negate>
+inline double scanValue(double value)
+{
+    if constexpr (Negate)
+        return -value + value * 0.0;
     else
         return value;
 }
@@ -46,7 +60,8 @@ inline double limitAfter(double total)
 }
 
 // least[k] = min(least[k], base + value k) and largest[k] = max(largest[k],
-// |value k|) for the count values of a row.
+// |value k|) for the count values of a row. A missing road leaves least and
+// makes largest +inf (the caller tells the stage has one by that).
 template <bool Negate>
 void lowerRow(const double *__restrict row, double base, double *__restrict least,
               double *__restrict largest, qint64 count)
@@ -55,14 +70,14 @@ void lowerRow(const double *__restrict row, double base, double *__restrict leas
     for (; k + lanes <= count; k += lanes) {
 #pragma GCC unroll 1
         for (int i = 0; i < lanes; ++i) {
-            const double total = base + signedValue<Negate>(row[k + i]);
+            const double total = base + scanValue<Negate>(row[k + i]);
             least[k + i] = total < least[k + i] ? total : least[k + i];
             const double size = std::fabs(row[k + i]);
             largest[k + i] = size > largest[k + i] ? size : largest[k + i];
         }
     }
     for (; k < count; ++k) {
-        const double total = base + signedValue<Negate>(row[k]);
+        const double total = base + scanValue<Negate>(row[k]);
         least[k] = total < least[k] ? total : least[k];
         largest[k] = std::fabs(row[k]) > largest[k] ? std::fabs(row[k]) : largest[k];
     }
@@ -80,7 +95,7 @@ inline bool anyBelow(const double *__restrict row, double base, const double *__
     quint64 signs = 0;
 #pragma GCC unroll 1
     for (int i = 0; i < lanes; ++i)
-        signs |= std::bit_cast<quint64>((base + signedValue<Negate>(row[i])) - limit[i]);
+        signs |= std::bit_cast<quint64>((base + scanValue<Negate>(row[i])) - limit[i]);
     return signs >> 63;
 }
 
@@ -92,13 +107,13 @@ void forEachBelow(const double *__restrict row, double base, const double *__res
     for (; k + lanes <= count; k += lanes) {
         if (anyBelow<Negate>(row + k, base, limit + k)) [[unlikely]] {
             for (int i = 0; i < lanes; ++i) {
-                if (base + signedValue<Negate>(row[k + i]) < limit[k + i])
+                if (base + scanValue<Negate>(row[k + i]) < limit[k + i])
                     hit(k + i);
             }
         }
     }
     for (; k < count; ++k) {
-        if (base + signedValue<Negate>(row[k]) < limit[k])
+        if (base + scanValue<Negate>(row[k]) < limit[k])
             hit(k);
     }
 }

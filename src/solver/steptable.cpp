@@ -117,7 +117,7 @@ QString StepTable::cellText(int box, int column) const
     switch (column) {
     case BoxColumn: return boxLabel(box);
     case ColumnColumn: return QString::number(m_search->columnOf(box) + 1);
-    case TotalColumn: return formatNumber(m_search->bestTotal(box));
+    case TotalColumn: return m_search->reached(box) ? formatNumber(m_search->bestTotal(box)) : QStringLiteral("-");
     case PreviousColumn: {
         const qint64 previous = m_search->previousBox(box);
         return previous < 0 ? QString() : boxLabel(previous);

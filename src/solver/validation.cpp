@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -58,8 +59,8 @@ std::optional<QString> nonNumberMessage(const EdgeData &data)
 namespace {
 
 // A path whose total goes beyond the double range in the given direction:
-// the least totals (of the negated values for the greatest) reach an
-// infinity at some first column; a path to a box there, and any way on from
+// the least totals (of the negated values for the greatest) reach -inf at
+// some first column (+inf there is a box no real path reaches); a path to a box there, and any way on from
 // it, since an infinite sum stays infinite.
 std::optional<std::vector<qint64>> overflowingPath(const EdgeData &data, PathMode direction)
 {
@@ -67,7 +68,7 @@ std::optional<std::vector<qint64>> overflowingPath(const EdgeData &data, PathMod
     const std::vector<double> least = leastTotals(data, direction).least;
     for (int c = 1; c < shape.columnCount(); ++c) {
         for (qint64 k = 0; k < shape.boxCount(c); ++k) {
-            if (!std::isinf(least[size_t(shape.globalBox(c, k) - 1)]))
+            if (least[size_t(shape.globalBox(c, k) - 1)] != -std::numeric_limits<double>::infinity())
                 continue;
             std::vector<qint64> path = leastPathTo(data, direction, least, c, k);
             path.resize(size_t(shape.columnCount()), 0);
@@ -101,9 +102,36 @@ std::optional<QString> checkComputable(const EdgeData &data)
     return overflowMessage(data);
 }
 
+std::optional<QString> noPathMessage(const EdgeData &data)
+{
+    if (auto why = noPathMessage(data.shape))
+        return why;
+    if (!data.hasMissing())
+        return std::nullopt;
+    // The first column that no real path reaches.
+    const std::vector<double> least = leastTotals(data, PathMode::Shortest).least;
+    const GraphShape &shape = data.shape;
+    for (int c = 1; c < shape.columnCount(); ++c) {
+        const auto begin = least.begin() + shape.globalBox(c, 0) - 1;
+        if (std::all_of(begin, begin + shape.boxCount(c), [](double t) { return t == kMissingRoad; }))
+            return Validation::tr("Hiçbir yol yok: eksik yollar (\"-\") yüzünden %1. sütundaki hiçbir kutuya ulaşılamıyor.")
+                .arg(c + 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> tooManyPathsMessage(const EdgeData &data)
+{
+    return tooManyPathsMessage(data.shape, realPathCount(data));
+}
+
 std::optional<QString> tooManyPathsMessage(const GraphShape &shape)
 {
-    const qint64 count = shape.pathCount();
+    return tooManyPathsMessage(shape, shape.pathCount());
+}
+
+std::optional<QString> tooManyPathsMessage(const GraphShape &shape, qint64 count)
+{
     if (count <= limits::maxListedPaths)
         return std::nullopt;
     QString countText;

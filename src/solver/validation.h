@@ -22,6 +22,10 @@ std::optional<QString> emptyColumnMessage(const GraphShape &shape);
 // nullopt when it has one.
 std::optional<QString> noPathMessage(const GraphShape &shape);
 
+// As above, and also when missing roads ("-") cut every path: the message
+// names the first column that no real path reaches.
+std::optional<QString> noPathMessage(const EdgeData &data);
+
 // The first edge-table row (1-based, as the user counts) whose value is not
 // a number.
 std::optional<QString> nonNumberMessage(const EdgeData &data);
@@ -36,5 +40,9 @@ std::optional<QString> checkComputable(const EdgeData &data);
 // More paths than the result table lists (limits::maxListedPaths); nullopt
 // when the count is within the limit.
 std::optional<QString> tooManyPathsMessage(const GraphShape &shape);
+// Of the real paths only (those whose every road exists).
+std::optional<QString> tooManyPathsMessage(const EdgeData &data);
+// With the path count given (held at the largest qint64 when beyond).
+std::optional<QString> tooManyPathsMessage(const GraphShape &shape, qint64 count);
 
 } // namespace stagepath

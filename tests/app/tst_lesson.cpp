@@ -19,6 +19,7 @@
 #include <QDialog>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QFileDialog>
@@ -262,6 +263,67 @@ private Q_SLOTS:
         QCOMPARE(action("actionUndo")->text(), QStringLiteral("Geri Al: değer %1 → 50").arg(twelve.at(9)));
         action("actionUndo")->trigger();
         QCOMPARE(cell("ListView2", 9, 0), twelve.at(9));
+    }
+
+    // Delete and actionPaste in the edge tables: roads removed and values
+    // pasted, each one step; a bad clipboard changes nothing and is named.
+    void pasteAndDeleteAreOneStepEach()
+    {
+        auto *edges = child<QAbstractItemView>("ListView2");
+        const QStringList start = column("ListView2", 0);
+        QAction *paste = action("actionPaste");
+        QCOMPARE(paste->parent(), form.get());
+        QVERIFY(!paste->associatedObjects().isEmpty());
+        edges->setFocus();
+        edges->setCurrentIndex(model("ListView2")->index(2, 0));
+        QApplication::clipboard()->setText(QStringLiteral("5\t-\r\n7 ;4,5 8"));
+        paste->trigger(); // "4,5" is no number under C
+        QMessageBox *box = visibleMessage();
+        QVERIFY(box && box->text().contains(QStringLiteral("\"4,5\"")));
+        QCOMPARE(column("ListView2", 0), start);
+        closeMessages();
+
+        QApplication::clipboard()->setText(QStringLiteral("5\t-\n7"));
+        QTest::keyClick(edges, Qt::Key_V, Qt::ControlModifier);
+        QStringList pasted = start;
+        pasted[2] = QStringLiteral("5");
+        pasted[3] = QStringLiteral("-");
+        pasted[4] = QStringLiteral("7");
+        QCOMPARE(column("ListView2", 0), pasted);
+        action("actionUndo")->trigger();
+        QCOMPARE(column("ListView2", 0), start);
+        action("actionRedo")->trigger();
+        QCOMPARE(column("ListView2", 0), pasted);
+
+        // Beyond the last road: refused whole.
+        edges->setCurrentIndex(model("ListView2")->index(model("ListView2")->rowCount() - 1, 0));
+        paste->trigger();
+        QVERIFY(visibleMessage());
+        QCOMPARE(column("ListView2", 0), pasted);
+        closeMessages();
+
+        // Every road of stage 1 removed: no path, "Çiz" says so and lists nothing.
+        edges->setCurrentIndex(model("ListView2")->index(0, 0));
+        QApplication::clipboard()->setText(QStringLiteral("- - - - - - - - -"));
+        paste->trigger();
+        QVERIFY(!visibleMessage());
+        child<QPushButton>("Command5")->click();
+        QVERIFY(visibleMessage());
+        QCOMPARE(model("ListView5")->rowCount(), 0);
+        closeMessages();
+        action("actionUndo")->trigger();
+        QCOMPARE(column("ListView2", 0), pasted);
+
+        // Delete in a stage's table removes that road of the edge table.
+        child<QTabBar>("TabStrip1")->setCurrentIndex(2);
+        auto *stage = child<QAbstractItemView>("ListView3");
+        stage->setFocus();
+        stage->setCurrentIndex(model("ListView3")->index(1, 2));
+        QTest::keyClick(stage, Qt::Key_Delete);
+        QCOMPARE(cell("ListView3", 1, 0), QStringLiteral("-"));
+        QCOMPARE(cell("ListView2", 10, 0), QStringLiteral("-"));
+        action("actionUndo")->trigger();
+        QCOMPARE(cell("ListView2", 10, 0), pasted.at(10));
     }
 
     void undoOfASettingShowsItInItsControl()

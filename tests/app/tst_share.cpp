@@ -150,8 +150,9 @@ private Q_SLOTS:
                 const auto *view = child<QAbstractItemView>("ListView5");
                 const int row = view->currentIndex().row();
                 const int columns = model("ListView5")->columnCount();
-                const QString shown = QStringLiteral("Toplam: %1\nYol: %2\n")
-                                          .arg(cell("ListView5", row, columns - 2), cell("ListView5", row, columns - 1));
+                const QString shown = QStringLiteral("Mod: %3\nToplam: %1\nYol: %2\n")
+                                          .arg(cell("ListView5", row, columns - 2), cell("ListView5", row, columns - 1),
+                                               longest ? QStringLiteral("En Uzun Yol") : QStringLiteral("En Kısa Yol"));
                 BatchRequest request;
                 request.lessonFile = path;
                 request.solve = true;

@@ -18,11 +18,14 @@ using namespace stagepath;
 
 namespace {
 
-GraphPicture markedDefault()
+// With missingRoads, every seventh road from the sixth (none on the marked path) does not exist.
+GraphPicture markedDefault(bool missingRoads = false)
 {
     auto e = std::make_shared<EdgeData>();
     e->shape = GraphShape({3, 3, 3, 3, 3});
     e->values.assign(size_t(e->shape.edgeCount()), 5);
+    for (qint64 row = 5; missingRoads && row < e->shape.edgeCount(); row += 7)
+        e->values[size_t(row)] = kMissingRoad;
     PictureOverlays o;
     o.bestPath = {0, 1, 2, 0, 1};
     return GraphPicture(e, DrawSettings{}).withOverlays(o);
@@ -41,11 +44,12 @@ private slots:
 
 void TestExport::svgHasRealShapes()
 {
+  for (const bool missingRoads : {false, true}) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    QVERIFY(writeSvg(markedDefault(), &buffer, QStringLiteral("Çizim")));
+    QVERIFY(writeSvg(markedDefault(missingRoads), &buffer, QStringLiteral("Çizim")));
     QXmlStreamReader xml(buffer.data());
-    int circles = 0, redLines = 0, blackLines = 0, texts = 0;
+    int circles = 0, redLines = 0, blackLines = 0, texts = 0, dashes = 0;
     QString inheritedStroke;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
@@ -58,13 +62,17 @@ void TestExport::svgHasRealShapes()
         else if (xml.name() == QLatin1String("polyline"))
             (inheritedStroke == QLatin1String("#ff0000") ? redLines : blackLines)++;
         else if (xml.name() == QLatin1String("text"))
-            ++texts;
+            ++texts, dashes += xml.readElementText() == QLatin1String("-");
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    // A missing road has no line; its place in the value stack shows "-".
+    const int missing = missingRoads ? 5 : 0; // rows 5, 12, …, 33
     QCOMPARE(circles, 15);
     QCOMPARE(redLines, 4);
-    QCOMPARE(blackLines, 36);
+    QCOMPARE(blackLines, 36 - missing);
     QCOMPARE(texts, 15 + 36);
+    QCOMPARE(dashes, missing);
+  }
 }
 
 void TestExport::pdfAndPng()

@@ -154,7 +154,7 @@ public:
     QString step()
     {
         const int stages = document.stageTable()->rowCount() - 1;
-        switch (rng.bounded(10)) {
+        switch (rng.bounded(11)) {
         case 0: {
             if (rng.bounded(2))
                 document.endTyping();
@@ -171,6 +171,7 @@ public:
         case 6: return history(true);
         case 7: return history(false);
         case 8: return nameBoxes();
+        case 9: return paste();
         default: document.endTyping(); return QStringLiteral("end typing");
         }
     }
@@ -224,6 +225,23 @@ public:
         }
         waiting = false;
         return QStringLiteral("names");
+    }
+
+    // Values pasted from a row on: one step.
+    QString paste()
+    {
+        if (waiting)
+            completeWaiting();
+        const int rows = document.edgeTable()->rowCount();
+        if (rows == 0)
+            return QStringLiteral("nowhere to paste");
+        const int first = rng.bounded(rows);
+        QStringList texts;
+        for (int n = rng.bounded(1, rows - first + 1); n > 0; --n)
+            texts << (rng.bounded(3) ? lessons::valueText(rng) : QStringLiteral("-"));
+        document.pasteValues(first, texts);
+        waiting = false;
+        return QStringLiteral("paste");
     }
 
     QString changeSetting()

@@ -38,15 +38,19 @@ QByteArray lessonJson(const Graph &g)
     QStringList boxes, values;
     for (int n : g.counts)
         boxes << QString::number(n);
-    for (double v : g.values)
-        values << QString::number(v, 'g', 17);
-    return QStringLiteral(R"({"format": "stagepath", "version": 1, "boxes": [%1], "values": [%2], "longest": %3})")
+    bool missing = false;
+    for (double v : g.values) {
+        missing = missing || std::isinf(v);
+        values << (std::isinf(v) ? QStringLiteral("null") : QString::number(v, 'g', 17)); // null: no road
+    }
+    return QStringLiteral(R"({"format": "stagepath", "version": %4, "boxes": [%1], "values": [%2], "longest": %3})")
         .arg(boxes.join(u','), values.join(u','), g.longest ? QStringLiteral("true") : QStringLiteral("false"))
+        .arg(missing ? 2 : 1)
         .toUtf8();
 }
 
-// Every path in the listing's order, as positions, with its total added up
-// left to right.
+// Every real path (no road missing) in the listing's order, as positions,
+// with its total added up left to right.
 struct Path {
     std::vector<int> positions;
     double total = 0;
@@ -73,6 +77,7 @@ std::vector<Path> everyPath(const Graph &g)
             stageStart += size_t(g.counts[s] * g.counts[s + 1]);
         }
     }
+    std::erase_if(paths, [](const Path &p) { return std::isinf(p.total); });
     return paths;
 }
 
@@ -121,6 +126,12 @@ Graph randomGraph(QRandomGenerator &rng)
     for (size_t s = 0; s + 1 < g.counts.size(); ++s)
         for (int e = 0; e < g.counts[s] * g.counts[s + 1]; ++e)
             g.values.push_back(values[rng.bounded(int(values.size()))]);
+    if (rng.bounded(2)) { // roads that do not exist, sometimes every path cut
+        const int percent = rng.bounded(60);
+        for (double &v : g.values)
+            if (int(rng.bounded(100)) < percent)
+                v = INFINITY;
+    }
     g.longest = rng.bounded(2);
     return g;
 }
@@ -181,20 +192,35 @@ private Q_SLOTS:
         QRandomGenerator rng(11);
         for (int round = 0; round < 60; ++round) {
             Graph g = randomGraph(rng);
-            const bool longestOption = rng.bounded(3) == 0;
             BatchRequest request;
             request.lessonFile = file(QStringLiteral("ders.stagepath"), lessonJson(g));
             request.solve = true;
-            request.longest = longestOption;
+            request.longest = rng.bounded(3) == 0;
+            request.shortest = !request.longest && rng.bounded(3) == 0;
+            request.allBest = rng.bounded(2);
             request.picture = file(QStringLiteral("graf.svg"));
             request.results = file(QStringLiteral("yollar.csv"));
+            QFile::remove(request.picture);
+            QFile::remove(request.results);
             const BatchResult result = runBatch(request);
-            QCOMPARE(result.exitCode, 0);
-            QVERIFY(result.problem.isEmpty());
 
             const std::vector<Path> paths = everyPath(g);
-            const Path &best = bestPath(paths, g.longest || longestOption);
-            QCOMPARE(result.output, QStringLiteral("Toplam: %1\nYol: %2\n").arg(formatNumber(best.total), pathText(g, best)));
+            if (paths.empty()) { // missing roads cut every path
+                QCOMPARE(result.exitCode, 3);
+                QVERIFY(!result.problem.isEmpty() && !result.problem.contains(u'\n'));
+                QVERIFY(result.output.isEmpty() && !QFile::exists(request.results));
+                continue;
+            }
+            QCOMPARE(result.exitCode, 0);
+            QVERIFY(result.problem.isEmpty());
+            const bool longest = request.longest || (g.longest && !request.shortest);
+            const Path &best = bestPath(paths, longest);
+            QString expected = QStringLiteral("Mod: %1\nToplam: %2\n")
+                                   .arg(longest ? "En Uzun Yol" : "En Kısa Yol", formatNumber(best.total));
+            for (const Path &p : paths) // every tied best path, in table order
+                if (request.allBest ? formatNumber(p.total) == formatNumber(best.total) : &p == &best)
+                    expected += QStringLiteral("Yol: %1\n").arg(pathText(g, p));
+            QCOMPARE(result.output, expected);
             checkPicture(g, best, contents(request.picture));
             checkRows(g, paths, readCsv(contents(request.results)));
             if (QTest::currentTestFailed())
@@ -272,10 +298,15 @@ private Q_SLOTS:
         };
         QByteArray out, err;
         QCOMPARE(run({QStringLiteral("--solve"), lesson}, &out, &err), 0);
-        QCOMPARE(out, QByteArray("Toplam: 6\nYol: 1 (5) 2 (1) 4\n"));
+        QCOMPARE(out, QByteArray("Mod: En Kısa Yol\nToplam: 6\nYol: 1 (5) 2 (1) 4\n"));
         QCOMPARE(err, QByteArray());
         QCOMPARE(run({QStringLiteral("--solve"), QStringLiteral("--longest"), lesson}, &out, &err), 0);
-        QCOMPARE(out, QByteArray("Toplam: 7\nYol: 1 (3) 3 (4) 4\n"));
+        QCOMPARE(out, QByteArray("Mod: En Uzun Yol\nToplam: 7\nYol: 1 (3) 3 (4) 4\n"));
+        const QString cut = file(QStringLiteral("kesik.stagepath"),
+                                 R"({"format": "stagepath", "version": 2, "boxes": [1, 2, 1], "values": [5, 3, null, null]})");
+        QCOMPARE(run({QStringLiteral("--solve"), QStringLiteral("--shortest"), cut}, &out, &err), 3);
+        QVERIFY(out.isEmpty());
+        QVERIFY2(err.startsWith("stagepath: ") && err.count('\n') == 1 && err.contains("kesik.stagepath"), err.constData());
         QCOMPARE(run({QStringLiteral("--solve"), m_dir.filePath(QStringLiteral("yok.stagepath"))}, &out, &err), 1);
         QVERIFY(out.isEmpty());
         QVERIFY2(err.startsWith("stagepath: ") && err.count('\n') == 1 && err.contains("yok.stagepath"), err.constData());

@@ -71,6 +71,8 @@ BruteForce bruteForce(const EdgeData &data, PathMode mode)
     for (int c = 0; c < shape.columnCount(); ++c) {
         counts.push_back(shape.boxCount(c));
         for (const auto &p : allPaths(GraphShape(counts))) { // partial paths in table order
+            if (!isRealPath(data, p))
+                continue; // over a missing road
             const Written w = written(listedTotal(data, p));
             const size_t box = size_t(shape.globalBox(c, p.back()) - 1);
             if (f.ties[box] == 0 || better(w.number, bestNumber[box])) {
@@ -82,7 +84,10 @@ BruteForce bruteForce(const EdgeData &data, PathMode mode)
             f.ties[box] += w.number == bestNumber[box];
         }
     }
-    f.ranked = allPaths(shape);
+    for (auto &p : allPaths(shape)) {
+        if (isRealPath(data, p))
+            f.ranked.push_back(std::move(p));
+    }
     for (const auto &p : f.ranked)
         f.rankedTotal.push_back(written(listedTotal(data, p)));
     std::vector<size_t> order(f.ranked.size());
@@ -142,6 +147,8 @@ private slots:
     void knownGraphs();
     void shiftedValuesKeepTheRow_data();
     void shiftedValuesKeepTheRow();
+    void missingRoadsMatchBruteForce_data();
+    void missingRoadsMatchBruteForce();
     void noPath_data();
     void noPath();
     void rowBeyond64Bits();
@@ -223,6 +230,102 @@ void TestBestPath::matchesBruteForce()
             }
         }
     }
+}
+
+void TestBestPath::missingRoadsMatchBruteForce_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("mode");
+    const std::pair<const char *, Values> kinds[] = {
+        {"small whole (many ties)", Values::SmallWhole}, {"whole 0-1000", Values::Whole}, {"tenths", Values::Tenths}};
+    for (const auto &[name, kind] : kinds) {
+        QTest::addRow("%s, shortest", name) << int(kind) << int(PathMode::Shortest);
+        QTest::addRow("%s, longest", name) << int(kind) << int(PathMode::Longest);
+    }
+}
+
+// Random lessons with roads that do not exist (none to most of them): the
+// search, the ranked and the tied best paths, the listing's rows and the
+// "no path" check against the real paths worked out in full.
+void TestBestPath::missingRoadsMatchBruteForce()
+{
+    QFETCH(int, kind);
+    QFETCH(int, mode);
+    QRandomGenerator rng(quint32(7000 + kind * 10 + mode));
+    int withoutPath = 0;
+    for (int round = 0; round < 400; ++round) {
+        std::vector<qint64> counts(size_t(rng.bounded(2, 6)));
+        for (auto &n : counts)
+            n = rng.bounded(1, 5);
+        const int missingPercent = int(rng.bounded(70));
+        const auto graph = makeGraph(counts, [&](qint64) {
+            return int(rng.bounded(100)) < missingPercent ? kMissingRoad : randomValue(rng, Values(kind));
+        });
+        const BruteForce expected = bruteForce(*graph, PathMode(mode));
+        const qint64 real = qint64(expected.ranked.size());
+        QCOMPARE(realPathCount(*graph), real);
+        QCOMPARE(noPathMessage(*graph).has_value(), real == 0);
+        QVERIFY(!checkComputable(*graph));
+
+        // The listing: row i is the i-th real path, and back.
+        const PathIndex index(*graph);
+        QCOMPARE(index.pathCount(), real);
+        std::vector<std::vector<qint64>> listed;
+        for (const auto &p : allPaths(graph->shape)) {
+            const auto row = index.rowOf(p);
+            QCOMPARE(row.has_value(), isRealPath(*graph, p));
+            if (row) {
+                QCOMPARE(*row, qint64(listed.size()));
+                listed.push_back(p);
+            }
+        }
+        for (qint64 row = 0; row < real; ++row)
+            QCOMPARE(index.positions(row), listed[size_t(row)]);
+
+        const BestPathSearch search(*graph, PathMode(mode));
+        const auto best = findBestPath(*graph, PathMode(mode));
+        QVERIFY(search.computed());
+        QCOMPARE(search.hasPath(), real > 0);
+        QCOMPARE(best.has_value(), real > 0);
+        for (qint64 box = 0; box < graph->shape.totalBoxes(); ++box) {
+            const bool reached = expected.ties[size_t(box)] > 0;
+            QCOMPARE(search.reached(box), reached);
+            QCOMPARE(search.tieCount(box), expected.ties[size_t(box)]);
+            if (reached)
+                QCOMPARE(formatNumber(search.bestTotal(box)), expected.bestText[size_t(box)]);
+            QCOMPARE(search.previousBox(box), expected.firstPrevious[size_t(box)]);
+        }
+        const auto ties = bestPathsInTableOrder(*graph, PathMode(mode), 1000);
+        QCOMPARE(qint64(ties.size()), qint64(expected.bestCount));
+        if (real == 0) {
+            ++withoutPath;
+            QVERIFY(rankedPaths(*graph, PathMode(mode), 3).empty());
+            continue;
+        }
+        const std::vector<qint64> &chosen = expected.ranked.front();
+        QCOMPARE(best->positions, chosen);
+        QCOMPARE(best->row, *index.rowOf(chosen)); // the row "Çiz" selects
+        QCOMPARE(best->totalText, expected.rankedTotal.front().text);
+        QCOMPARE(search.pathCount(), expected.bestCount);
+        for (qint64 row = 0; row < graph->shape.edgeCount(); ++row)
+            QCOMPARE(search.onBestPath(row), bool(expected.onBest[size_t(row)]));
+        // The tied best paths in table order: the best ones among the listed.
+        std::vector<std::vector<qint64>> tiedInOrder;
+        for (const auto &p : listed)
+            if (formatNumber(pathTotal(*graph, p)) == expected.rankedTotal.front().text)
+                tiedInOrder.push_back(p);
+        QCOMPARE(ties, tiedInOrder);
+        QCOMPARE(ties.front(), chosen);
+        for (int k : {1, 4, int(real) + 2}) {
+            const auto ranked = rankedPaths(*graph, PathMode(mode), k);
+            QCOMPARE(qint64(ranked.size()), std::min<qint64>(k, real));
+            for (size_t i = 0; i < ranked.size(); ++i) {
+                QCOMPARE(ranked[i].positions, expected.ranked[i]);
+                QCOMPARE(ranked[i].row, index.rowOf(expected.ranked[i]));
+            }
+        }
+    }
+    QVERIFY(withoutPath > 10); // the rounds met lessons without any path
 }
 
 void TestBestPath::knownGraphs_data()

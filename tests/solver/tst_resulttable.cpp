@@ -143,22 +143,31 @@ void TestResultTable::cellsMatchListing_data()
 {
     QTest::addColumn<std::vector<qint64>>("counts");
     QTest::addColumn<quint32>("seed");
-    QTest::newRow("one stage 2x3") << std::vector<qint64>{2, 3} << 1u;
-    QTest::newRow("two stages 3x1x4") << std::vector<qint64>{3, 1, 4} << 2u;
-    QTest::newRow("uneven 2x4x1x3x2") << std::vector<qint64>{2, 4, 1, 3, 2} << 3u;
-    QTest::newRow("single path 1x1x1") << std::vector<qint64>{1, 1, 1} << 4u;
-    QTest::newRow("six stages of 2") << std::vector<qint64>{2, 2, 2, 2, 2, 2, 2} << 5u;
+    QTest::addColumn<int>("missing"); // percent of the roads that do not exist
+    QTest::newRow("one stage 2x3") << std::vector<qint64>{2, 3} << 1u << 0;
+    QTest::newRow("two stages 3x1x4") << std::vector<qint64>{3, 1, 4} << 2u << 0;
+    QTest::newRow("uneven 2x4x1x3x2") << std::vector<qint64>{2, 4, 1, 3, 2} << 3u << 0;
+    QTest::newRow("single path 1x1x1") << std::vector<qint64>{1, 1, 1} << 4u << 0;
+    QTest::newRow("six stages of 2") << std::vector<qint64>{2, 2, 2, 2, 2, 2, 2} << 5u << 0;
+    QTest::newRow("uneven, roads missing") << std::vector<qint64>{2, 4, 1, 3, 2} << 6u << 25;
+    QTest::newRow("4x4x4x4, roads missing") << std::vector<qint64>{4, 4, 4, 4} << 7u << 40;
+    QTest::newRow("six stages of 3, half missing") << std::vector<qint64>{3, 3, 3, 3, 3, 3, 3} << 8u << 50;
+    QTest::newRow("every road missing") << std::vector<qint64>{2, 3, 2} << 9u << 100;
 }
 
 void TestResultTable::cellsMatchListing()
 {
     QFETCH(std::vector<qint64>, counts);
     QFETCH(quint32, seed);
+    QFETCH(int, missing);
     QRandomGenerator rng(seed);
     auto graph = makeGraph(counts, [&](qint64) { return double(rng.bounded(1001)); });
     // Some values typed by hand: texts that differ from the number's form.
     for (qint64 r = 0; r < graph->shape.edgeCount(); r += 3)
         setText(*graph, r, QStringLiteral("0%1").arg(rng.bounded(100)));
+    for (qint64 r = 0; r < graph->shape.edgeCount(); ++r)
+        if (int(rng.bounded(100)) < missing)
+            graph->values[size_t(r)] = kMissingRoad, graph->texts.remove(r);
     const GraphShape &shape = graph->shape;
     const int n = shape.stageCount();
 
@@ -166,7 +175,10 @@ void TestResultTable::cellsMatchListing()
     PathTextList list(&t);
     t.setStageColumns(n);
     QVERIFY(t.setPaths(graph));
-    const auto paths = allPaths(shape);
+    std::vector<std::vector<qint64>> paths; // only real paths are listed
+    for (auto &p : allPaths(shape))
+        if (isRealPath(*graph, p))
+            paths.push_back(std::move(p));
     QCOMPARE(t.rowCount(), int(paths.size()));
     QCOMPARE(list.rowCount(), int(paths.size()));
     QCOMPARE(static_cast<const QAbstractItemModel &>(list).columnCount(), 1);
@@ -189,6 +201,19 @@ void TestResultTable::cellsMatchListing()
         QCOMPARE(text(t, r, n + 1), path);
         QCOMPARE(t.pathText(r), path);
         QCOMPARE(list.data(list.index(r)).toString(), path);
+        QCOMPARE(t.positionsOfRow(r), p);
+        QCOMPARE(t.rowOfPositions(p), qint64(r));
+    }
+    // Typing in the table finds the first row from the current one whose
+    // first cell starts with the text, wrapping round.
+    for (const QString &prefix : {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("05"), QStringLiteral("9")}) {
+        for (int from = 0; from < t.rowCount(); from += 3) {
+            std::optional<int> expected;
+            for (int i = 0; i < t.rowCount() && !expected; ++i)
+                if (text(t, (from + i) % t.rowCount(), 0).startsWith(prefix))
+                    expected = (from + i) % t.rowCount();
+            QCOMPARE(t.findRowStartingWith(prefix, from), expected);
+        }
     }
 }
 
