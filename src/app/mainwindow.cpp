@@ -679,8 +679,9 @@ void MainWindow::drawBestPath()
         }
         m_solutionViews->showBestPath(best->positions);
 
-        if (listing == Listing::Listed && best->row >= 0 && best->row < m_resultTable->rowCount()) {
-            selectBestRow(best->row);
+        const qint64 row = listing == Listing::Listed ? m_resultTable->rowOfPositions(best->positions) : -1;
+        if (row >= 0 && row < m_resultTable->rowCount()) {
+            selectBestRow(row);
         } else {
             const QString name = mode == PathMode::Shortest ? tr("En Kısa Yol") : tr("En Uzun Yol");
             showMessage(tooManyPathsMessage(*snapshot).value_or(QString())

@@ -22,9 +22,9 @@ std::optional<BestPath> findBestPath(const EdgeData &data, PathMode mode)
     best.total = pathTotal(data, best.positions);
     if (!std::isfinite(best.total))
         return std::nullopt;
-    // With missing roads only the real paths are listed: the row among them.
-    best.row = search.hasMissingRoads() ? PathIndex(data).rowOf(best.positions).value_or(-1)
-                                 : rowOfPath(data.shape, best.positions).value_or(-1);
+    // With missing roads only the real paths are listed: the result table
+    // maps the path to its row (its counts are made once per listing).
+    best.row = search.hasMissingRoads() ? -1 : rowOfPath(data.shape, best.positions).value_or(-1);
     best.pathText = pathText(data, best.positions);
     best.totalText = formatNumber(best.total);
     return best;

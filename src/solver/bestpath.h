@@ -24,7 +24,8 @@ namespace stagepath {
 struct BestPath {
     std::vector<qint64> positions; // 0-based box position in each column
     double total = 0;              // the path's total as the listing adds it up
-    qint64 row = -1;               // 0-based row of the path in the listing; -1 if it does not fit in 64 bits
+    qint64 row = -1;               // 0-based row of the path in the listing; -1 if it does not fit in 64 bits,
+                                   // or when roads are missing (ResultTable::rowOfPositions gives it then)
     QString pathText;              // as in the "Yol" column
     QString totalText;             // as in the "Toplam" column
 };

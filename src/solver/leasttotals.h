@@ -48,20 +48,16 @@ double lowerStage(const EdgeData &data, int stage, double *least, std::vector<do
     const qint64 right = shape.boxCount(stage + 1);
     const double *from = least + shape.globalBox(stage, 0) - 1;
     double *to = least + shape.globalBox(stage + 1, 0) - 1;
-    scratch.assign(size_t(right), 0.0);
+    scratch.assign(size_t(2 * right), 0.0);
+    double *largest = scratch.data();
+    double *seen = largest + right;
     const double *row = data.values.data() + shape.stageStart(stage);
     for (qint64 j = 0; j < shape.boxCount(stage); ++j, row += right)
-        scan::lowerRow<Negate>(row, from[j], to, scratch.data(), right);
-    const double largest = right == 0 ? 0.0 : *std::max_element(scratch.begin(), scratch.end());
-    if (largest != scan::inf)
-        return largest;
-    // A road of the stage does not exist: the largest of the real ones.
-    missing = true;
-    double real = 0;
-    const double *values = data.values.data() + shape.stageStart(stage);
-    for (qint64 e = 0; e < shape.stageEdgeCount(stage); ++e)
-        real = values[e] != scan::inf ? std::max(real, std::fabs(values[e])) : real;
-    return real;
+        scan::lowerRow<Negate>(row, from[j], to, largest, seen, right);
+    if (right == 0)
+        return 0.0;
+    missing = missing || *std::max_element(seen, seen + right) == scan::inf;
+    return *std::max_element(largest, largest + right);
 }
 
 // A path (0-based positions, one per column up to the given one) that reaches

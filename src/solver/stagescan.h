@@ -36,12 +36,13 @@ inline double signedValue(double value)
 
 // The same inside the vector loops, without a select: a missing road gives
 // NaN in the longest mode (inf * 0 is NaN; any finite value times 0 is a zero,
-// which adds nothing), and NaN is below nothing and never the least.
+// which adds nothing), and NaN is below nothing and never the least. The NaN
+// is made positive, so that anyBelow does not look into its block.
 template <bool Negate>
 inline double scanValue(double value)
 {
     if constexpr (Negate)
-        return -value + value * 0.0;
+        return -value + std::fabs(value * 0.0); // a NaN without its sign bit: no block looked at
     else
         return value;
 }
@@ -59,12 +60,12 @@ inline double limitAfter(double total)
     return std::bit_cast<double>(total > 0 ? bits + 1 : bits - 1);
 }
 
-// least[k] = min(least[k], base + value k) and largest[k] = max(largest[k],
-// |value k|) for the count values of a row. A missing road leaves least and
-// makes largest +inf (the caller tells the stage has one by that).
+// least[k] = min(least[k], base + value k), largest[k] = max(largest[k],
+// |value k|) over the real roads and seen[k] = max(seen[k], |value k|) over
+// all (+inf once a road is missing) for the count values of a row.
 template <bool Negate>
 void lowerRow(const double *__restrict row, double base, double *__restrict least,
-              double *__restrict largest, qint64 count)
+              double *__restrict largest, double *__restrict seen, qint64 count)
 {
     qint64 k = 0;
     for (; k + lanes <= count; k += lanes) {
@@ -73,13 +74,16 @@ void lowerRow(const double *__restrict row, double base, double *__restrict leas
             const double total = base + scanValue<Negate>(row[k + i]);
             least[k + i] = total < least[k + i] ? total : least[k + i];
             const double size = std::fabs(row[k + i]);
-            largest[k + i] = size > largest[k + i] ? size : largest[k + i];
+            largest[k + i] = size > largest[k + i] && size != inf ? size : largest[k + i];
+            seen[k + i] = size > seen[k + i] ? size : seen[k + i];
         }
     }
     for (; k < count; ++k) {
         const double total = base + scanValue<Negate>(row[k]);
         least[k] = total < least[k] ? total : least[k];
-        largest[k] = std::fabs(row[k]) > largest[k] ? std::fabs(row[k]) : largest[k];
+        const double size = std::fabs(row[k]);
+        largest[k] = size > largest[k] && size != inf ? size : largest[k];
+        seen[k] = size > seen[k] ? size : seen[k];
     }
 }
 
