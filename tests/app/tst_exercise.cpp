@@ -265,7 +265,7 @@ private Q_SLOTS:
         const QString file = dir.filePath(QStringLiteral("ogrenci.stagepath"));
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(R"({"format": "stagepath", "version": 1, "boxes": [1, 2, 1], "values": [3, 5, 2, "-"],
+        out.write(R"({"format": "stagepath", "version": 2, "boxes": [1, 2, 1], "values": [3, 5, 2, null],
                       "exercise": true,
                       "answers": {"path": "1 - 2 - 4", "total": "5", "boxTotals": {"3": "5"}, "revealedColumns": 1}})");
         out.close();
