@@ -6,11 +6,12 @@
 
 #include "busycursor.h"
 #include "errorfence.h"
-#include "filework.h"
+#include "backgroundtask.h"
 #include "keyboard.h"
 #include "lastfolder.h"
 #include "recentfiles.h"
 
+#include "background/backgroundlimits.h"
 #include "lesson/lessondocument.h"
 #include "share/picturefile.h"
 #include "lesson/lessonfile.h"
@@ -77,7 +78,6 @@ LessonFiles::LessonFiles(QMainWindow *window, LessonDocument *document, std::fun
     , m_window(window)
     , m_document(document)
     , m_report(std::move(report))
-    , m_work(new FileWork(window))
 {
 }
 
@@ -127,9 +127,11 @@ bool LessonFiles::confirmDiscard()
 {
     // A lesson being written is written first; one being read is given up
     // once the lesson shown may go.
-    m_work->completeUncancellable();
+    if (m_writing)
+        m_writing->finishNow();
     if (!m_document->isModified() || askToDiscard()) {
-        m_work->giveUp();
+        if (m_reading)
+            m_reading->cancel();
         return true;
     }
     return false;
@@ -225,20 +227,27 @@ bool LessonFiles::read(const QString &fileName)
     // window's alone once taken.
     auto reading = std::make_shared<LessonReading>();
     auto picture = std::make_shared<GraphPicture>();
-    m_work->run(
-        tr("Ders açılıyor…"), true,
-        [fileName, result = reading, drawn = picture]() mutable {
+    if (m_reading)
+        m_reading->cancel();
+    m_reading = BackgroundTask::start(
+        m_window, tr("Ders açılıyor…"),
+        [fileName, result = reading, drawn = picture](TaskProgress &) mutable {
             *result = readFile(fileName);
             *drawn = pictureOf(*result);
             result.reset();
             drawn.reset();
         },
-        [this, fileName, reading, picture] {
+        [this, fileName, reading, picture](const BackgroundTask::Outcome &outcome) {
             fenced([&] {
+                if (outcome.status == BackgroundTask::Outcome::Failed)
+                    m_report(outcome.problem);
+                if (outcome.status != BackgroundTask::Outcome::Completed)
+                    return;
                 Q_EMIT picturePrepared(*picture);
                 takeReading(fileName, *reading);
             });
-        });
+        },
+        BackgroundTask::Cancel::Offered, BackgroundTask::Window::Waits);
     return true;
 }
 
@@ -264,19 +273,29 @@ bool LessonFiles::takeReading(const QString &fileName, const LessonReading &read
 bool LessonFiles::write(const QString &fileName, bool mayWait)
 {
     auto lesson = std::make_shared<const Lesson>(m_document->lesson());
-    if (!mayWait || lesson->edges->shape.edgeCount() <= backgroundEdges) {
+    if (!mayWait || lesson->edges->shape.edgeCount() <= workerEdgeThreshold) {
         const BusyCursor busy(true);
         return finishWriting(fileName, writeFile(fileName, *lesson));
     }
     // The lesson is immutable data; the worker lets go of it before it ends.
     auto problem = std::make_shared<QString>();
-    m_work->run(
-        tr("Ders kaydediliyor…"), false, [fileName, lesson, result = problem]() mutable {
+    if (m_writing)
+        m_writing->finishNow();
+    m_writing = BackgroundTask::start(
+        m_window, tr("Ders kaydediliyor…"),
+        [fileName, lesson, result = problem](TaskProgress &) mutable {
             *result = writeFile(fileName, *lesson);
             lesson.reset();
             result.reset();
         },
-        [this, fileName, problem] { fenced([&] { finishWriting(fileName, *problem); }); });
+        [this, fileName, problem](const BackgroundTask::Outcome &outcome) {
+            fenced([&] {
+                if (outcome.status == BackgroundTask::Outcome::Failed)
+                    *problem = outcome.problem;
+                finishWriting(fileName, *problem);
+            });
+        },
+        BackgroundTask::Cancel::NotOffered, BackgroundTask::Window::Waits);
     return true;
 }
 

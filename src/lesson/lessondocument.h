@@ -43,10 +43,10 @@ public:
     // tables they keep come to more than historyBytes (see historybudget.h).
     static constexpr int historySteps = 100;
     static constexpr qint64 historyBytes = qint64(256) << 20;
-    // A regeneration that makes more edges than this is drawn on a worker
-    // thread (startRegeneration), from a split of the source; a smaller one
-    // is drawn at once from the source itself.
-    static constexpr qint64 backgroundEdges = 100000;
+    // A regeneration that makes more edges than workerEdgeThreshold
+    // (background/backgroundlimits.h) is drawn on a worker thread
+    // (startRegeneration), from a split of the source; a smaller one is drawn
+    // at once from the source itself.
     // How long the event that starts the worker waits for it: a regeneration
     // drawn by then lands in the same event, as a small one does.
     static constexpr int landAtOnceMs = 25;
