@@ -153,7 +153,7 @@ bool LessonFiles::askToDiscard()
     question.setDefaultButton(QMessageBox::Save);
     question.setEscapeButton(QMessageBox::Cancel);
     switch (question.exec()) {
-    case QMessageBox::Save: return saveLesson(false);
+    case QMessageBox::Save: return saveLesson(Writing::Now);
     case QMessageBox::Discard: return true;
     default: return false;
     }
@@ -184,24 +184,22 @@ void LessonFiles::chooseAndOpen()
 
 bool LessonFiles::save()
 {
-    return saveLesson(true);
+    return saveLesson(Writing::OnWorkerWhenLarge);
 }
 
 bool LessonFiles::saveAs()
 {
-    return saveLessonAs(true);
+    return saveLessonAs(Writing::OnWorkerWhenLarge);
 }
 
-// mayWait: the lesson may be written on a worker (not when it is about to
-// be given up, as after the question before closing).
-bool LessonFiles::saveLesson(bool mayWait)
+bool LessonFiles::saveLesson(Writing writing)
 {
     if (m_document->fileName().isEmpty())
-        return saveLessonAs(mayWait);
-    return write(m_document->fileName(), mayWait);
+        return saveLessonAs(writing);
+    return write(m_document->fileName(), writing);
 }
 
-bool LessonFiles::saveLessonAs(bool mayWait)
+bool LessonFiles::saveLessonAs(Writing writing)
 {
     QFileDialog dialog(m_window, tr("Dersi Farklı Kaydet"), dialogFolder(), fileFilter());
     dialog.setObjectName(QStringLiteral("SaveDialog"));
@@ -214,7 +212,7 @@ bool LessonFiles::saveLessonAs(bool mayWait)
     dialog.selectFile(QDir(dialogFolder()).filePath(name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    return write(dialog.selectedFiles().constFirst(), mayWait);
+    return write(dialog.selectedFiles().constFirst(), writing);
 }
 
 bool LessonFiles::read(const QString &fileName)
@@ -270,10 +268,10 @@ bool LessonFiles::takeReading(const QString &fileName, const LessonReading &read
     }
 }
 
-bool LessonFiles::write(const QString &fileName, bool mayWait)
+bool LessonFiles::write(const QString &fileName, Writing writing)
 {
     auto lesson = std::make_shared<const Lesson>(m_document->lesson());
-    if (!mayWait || lesson->edges->shape.edgeCount() <= workerEdgeThreshold) {
+    if (writing == Writing::Now || lesson->edges->shape.edgeCount() <= workerEdgeThreshold) {
         const BusyCursor busy(true);
         return finishWriting(fileName, writeFile(fileName, *lesson));
     }

@@ -73,11 +73,14 @@ private:
     template <typename Handler> bool fenced(Handler &&handler);
     QAction *addAction(QMenu *menu, const char *name, QKeySequence::StandardKey key);
     bool askToDiscard();
-    bool saveLesson(bool mayWait);
-    bool saveLessonAs(bool mayWait);
+    // Where a large lesson is written: on a worker while the window waits, or
+    // now, when the lesson is about to be given up (the question before closing).
+    enum class Writing { OnWorkerWhenLarge, Now };
+    bool saveLesson(Writing writing);
+    bool saveLessonAs(Writing writing);
     bool read(const QString &fileName);
     bool takeReading(const QString &fileName, const LessonReading &reading);
-    bool write(const QString &fileName, bool mayWait);
+    bool write(const QString &fileName, Writing writing);
     bool finishWriting(const QString &fileName, const QString &problem);
     QString dialogFolder() const;
     QString fileFilter() const;
