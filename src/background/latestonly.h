@@ -119,14 +119,19 @@ private:
     void ended(quint64 generation, QFuture<T> future)
     {
         --m_runningJobs;
+        // A job that waits is the newest, so the one that ended was superseded.
+        if (m_waiting) {
+            if (m_runningJobs == 0) {
+                Job job = std::move(*m_waiting);
+                m_waiting.reset();
+                start(std::move(job));
+            }
+            return;
+        }
         if (generation == m_newest && m_newestPending) {
             m_newestPending = false;
-            m_newestFinished(future); // may run() again
-        }
-        if (m_waiting && m_runningJobs == 0) {
-            Job job = std::move(*m_waiting);
-            m_waiting.reset();
-            start(std::move(job));
+            // The last thing done here: the callback may run() again.
+            m_newestFinished(std::move(future));
         }
     }
 
