@@ -1274,14 +1274,6 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         </message>
     </context>
     <context>
-        <name>stagepath::FileWork</name>
-        <message>
-            <location filename="../src/app/filework.cpp" line="+63" />
-            <source>İptal</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
         <name>stagepath::HelpMenu</name>
         <message>
             <location filename="../src/app/helpmenu.cpp" line="+31" />

@@ -4,22 +4,60 @@
 
 #include "backgroundtask.h"
 
-#include <QFutureWatcher>
+#include "errorfence.h"
+
+#include "background/backgroundlimits.h"
+
+#include <QApplication>
+#include <QPromise>
 #include <QProgressDialog>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <exception>
 
 namespace stagepath {
 
-BackgroundTask *BackgroundTask::start(QWidget *window, const QString &label, Work work, Continuation done)
+namespace {
+
+bool isInput(QEvent::Type type)
 {
-    auto *task = new BackgroundTask(window, label, std::move(done));
-    auto *watcher = new QFutureWatcher<void>(task);
-    connect(watcher, &QFutureWatcherBase::finished, task, &BackgroundTask::end);
-    std::shared_ptr<TaskProgress> progress = task->m_progress;
-    watcher->setFuture(QtConcurrent::run([work = std::move(work), progress] { work(*progress); }));
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+    case QEvent::TouchBegin:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+BackgroundTask *BackgroundTask::start(QWidget *window, const QString &label, Work work, Continuation done,
+                                      Cancel cancel, Window whileRunning)
+{
+    auto *task = new BackgroundTask(window, label, std::move(done), cancel, whileRunning);
+    // Every error becomes the future's, so that the future always finishes
+    // and the continuation hears of the failure.
+    task->m_watcher.setFuture(QtConcurrent::run(
+        [work = std::move(work), progress = task->m_progress](QPromise<void> &promise) {
+            try {
+                work(*progress);
+            } catch (...) {
+                promise.setException(std::current_exception());
+            }
+        }));
     return task;
 }
 
@@ -33,44 +71,79 @@ BackgroundTask *BackgroundTask::writeFile(QWidget *window, const QString &label,
             *outcome = writeWholeFile(
                 fileName, [&](QIODevice *device) { return writer(device, &progress); }, &progress);
         },
-        [=](bool) { done(*outcome); });
+        [=](const Outcome &ended) {
+            // writeWholeFile reports every failure itself; this is one it could not.
+            if (ended.status == Outcome::Failed)
+                done(FileOutcome{FileOutcome::Failed, ended.problem});
+            else
+                done(*outcome);
+        });
 }
 
-BackgroundTask::BackgroundTask(QWidget *window, const QString &label, Continuation done)
+BackgroundTask::BackgroundTask(QWidget *window, const QString &label, Continuation done, Cancel cancel,
+                               Window whileRunning)
     : QObject(window)
     , m_window(window)
     , m_label(label)
     , m_done(std::move(done))
+    , m_cancel(cancel)
     , m_poll(new QTimer(this))
 {
-    QTimer::singleShot(dialogDelayMs, this, &BackgroundTask::showDialog);
+    connect(&m_watcher, &QFutureWatcherBase::finished, this, &BackgroundTask::end);
+    QTimer::singleShot(progressDialogDelayMs, this, &BackgroundTask::showDialog);
     m_poll->setInterval(100);
     connect(m_poll, &QTimer::timeout, this, &BackgroundTask::showProgress);
+    if (whileRunning == Window::Waits) {
+        m_busyCursor.setBusy(true);
+        qApp->installEventFilter(this);
+    }
 }
 
 BackgroundTask::~BackgroundTask()
 {
     // The window is going: the work stops at its next look at the progress.
     m_progress->cancel();
+    qApp->removeEventFilter(this);
+}
+
+void BackgroundTask::cancel()
+{
+    if (m_ended)
+        return;
+    m_progress->cancel();
+    releaseWindow();
+}
+
+void BackgroundTask::finishNow()
+{
+    if (m_ended)
+        return;
+    m_watcher.waitForFinished();
+    end();
 }
 
 void BackgroundTask::showDialog()
 {
-    if (m_ended)
+    if (!m_holdsWindow)
         return;
-    m_dialog = new QProgressDialog(m_label, tr("İptal"), 0, 0, m_window);
-    m_dialog->setObjectName(QStringLiteral("ExportProgress"));
+    const bool offersCancel = m_cancel == Cancel::Offered;
+    m_dialog = new QProgressDialog(m_label, offersCancel ? tr("İptal") : QString(), 0, 0, m_window);
+    m_dialog->setObjectName(QStringLiteral("TaskProgress"));
     m_dialog->setWindowTitle(tr("En Kısa Yol"));
     m_dialog->setWindowModality(Qt::WindowModal);
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
     m_dialog->setMinimumDuration(0);
-    connect(m_dialog, &QProgressDialog::canceled, this, [this] { m_progress->cancel(); });
+    if (offersCancel)
+        connect(m_dialog, &QProgressDialog::canceled, this, &BackgroundTask::cancel);
+    else
+        m_dialog->setCancelButton(nullptr); // it can still be closed: that gives up nothing
     showProgress();
     m_dialog->show();
     m_poll->start();
 }
 
+// The work's own count, out of its total; a busy bar while the total is unknown.
 void BackgroundTask::showProgress()
 {
     const qint64 total = m_progress->total.load();
@@ -81,19 +154,50 @@ void BackgroundTask::showProgress()
     m_dialog->setValue(int(done * 1000 / total));
 }
 
-void BackgroundTask::end()
+void BackgroundTask::releaseWindow()
 {
-    m_ended = true;
+    m_holdsWindow = false;
     m_poll->stop();
+    qApp->removeEventFilter(this);
+    m_busyCursor.setBusy(false);
     if (m_dialog) {
+        m_dialog->disconnect(this);
         m_dialog->hide();
         m_dialog->deleteLater();
         m_dialog = nullptr;
     }
+}
+
+void BackgroundTask::end()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    releaseWindow();
+    Outcome outcome;
+    try {
+        m_watcher.waitForFinished(); // throws what the work threw
+    } catch (...) {
+        outcome = {Outcome::Failed, describeError(std::current_exception())};
+    }
+    if (outcome.status != Outcome::Failed && m_progress->isCancelled())
+        outcome.status = Outcome::Cancelled;
     if (m_done)
-        m_done(m_progress->isCancelled());
+        m_done(outcome);
     Q_EMIT finished();
     deleteLater();
+}
+
+// While the work runs, a waiting window takes no input. Its dialogs do: the
+// progress dialog, and a question asked meanwhile (the window was closed).
+bool BackgroundTask::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_holdsWindow && isInput(event->type()) && watched->isWidgetType()
+        && static_cast<QWidget *>(watched)->window() == m_window) {
+        event->accept();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace stagepath

@@ -169,10 +169,12 @@ void CopyCommand::copyEdgesInBackground(std::vector<qint64> rows, qint64 selecte
                 *text += QLatin1Char('\n');
             }
         },
-        [this, text, copied, selected](bool cancelled) {
+        [this, text, copied, selected](const BackgroundTask::Outcome &outcome) {
             QApplication::restoreOverrideCursor();
-            if (!cancelled)
+            if (outcome.status == BackgroundTask::Outcome::Completed)
                 putRows(*text, copied, selected);
+            else if (outcome.status == BackgroundTask::Outcome::Failed)
+                m_report(outcome.problem);
         });
 }
 
@@ -206,10 +208,12 @@ void CopyCommand::copyPicture()
     BackgroundTask::start(
         m_window, tr("Çizim kopyalanıyor…"),
         [picture, size, image](TaskProgress &) { *image = picture.render(QRect(QPoint(), size)); },
-        [this, image](bool cancelled) {
+        [this, image](const BackgroundTask::Outcome &outcome) {
             QApplication::restoreOverrideCursor();
-            if (!cancelled && !image->isNull())
+            if (outcome.status == BackgroundTask::Outcome::Completed && !image->isNull())
                 QApplication::clipboard()->setImage(*image);
+            else if (outcome.status == BackgroundTask::Outcome::Failed)
+                m_report(outcome.problem);
             Q_EMIT pictureCopied();
         });
 }

@@ -6,11 +6,12 @@
 
 #include "busycursor.h"
 #include "errorfence.h"
-#include "filework.h"
+#include "backgroundtask.h"
 #include "keyboard.h"
 #include "lastfolder.h"
 #include "recentfiles.h"
 
+#include "background/backgroundlimits.h"
 #include "lesson/lessondocument.h"
 #include "share/picturefile.h"
 #include "lesson/lessonfile.h"
@@ -77,7 +78,6 @@ LessonFiles::LessonFiles(QMainWindow *window, LessonDocument *document, std::fun
     , m_window(window)
     , m_document(document)
     , m_report(std::move(report))
-    , m_work(new FileWork(window))
 {
 }
 
@@ -127,9 +127,11 @@ bool LessonFiles::confirmDiscard()
 {
     // A lesson being written is written first; one being read is given up
     // once the lesson shown may go.
-    m_work->completeUncancellable();
+    if (m_writing)
+        m_writing->finishNow();
     if (!m_document->isModified() || askToDiscard()) {
-        m_work->giveUp();
+        if (m_reading)
+            m_reading->cancel();
         return true;
     }
     return false;
@@ -151,7 +153,7 @@ bool LessonFiles::askToDiscard()
     question.setDefaultButton(QMessageBox::Save);
     question.setEscapeButton(QMessageBox::Cancel);
     switch (question.exec()) {
-    case QMessageBox::Save: return saveLesson(false);
+    case QMessageBox::Save: return saveLesson(Writing::Now);
     case QMessageBox::Discard: return true;
     default: return false;
     }
@@ -182,24 +184,22 @@ void LessonFiles::chooseAndOpen()
 
 bool LessonFiles::save()
 {
-    return saveLesson(true);
+    return saveLesson(Writing::OnWorkerWhenLarge);
 }
 
 bool LessonFiles::saveAs()
 {
-    return saveLessonAs(true);
+    return saveLessonAs(Writing::OnWorkerWhenLarge);
 }
 
-// mayWait: the lesson may be written on a worker (not when it is about to
-// be given up, as after the question before closing).
-bool LessonFiles::saveLesson(bool mayWait)
+bool LessonFiles::saveLesson(Writing writing)
 {
     if (m_document->fileName().isEmpty())
-        return saveLessonAs(mayWait);
-    return write(m_document->fileName(), mayWait);
+        return saveLessonAs(writing);
+    return write(m_document->fileName(), writing);
 }
 
-bool LessonFiles::saveLessonAs(bool mayWait)
+bool LessonFiles::saveLessonAs(Writing writing)
 {
     QFileDialog dialog(m_window, tr("Dersi Farklı Kaydet"), dialogFolder(), fileFilter());
     dialog.setObjectName(QStringLiteral("SaveDialog"));
@@ -212,7 +212,7 @@ bool LessonFiles::saveLessonAs(bool mayWait)
     dialog.selectFile(QDir(dialogFolder()).filePath(name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    return write(dialog.selectedFiles().constFirst(), mayWait);
+    return write(dialog.selectedFiles().constFirst(), writing);
 }
 
 bool LessonFiles::read(const QString &fileName)
@@ -225,20 +225,27 @@ bool LessonFiles::read(const QString &fileName)
     // window's alone once taken.
     auto reading = std::make_shared<LessonReading>();
     auto picture = std::make_shared<GraphPicture>();
-    m_work->run(
-        tr("Ders açılıyor…"), true,
-        [fileName, result = reading, drawn = picture]() mutable {
+    if (m_reading)
+        m_reading->cancel();
+    m_reading = BackgroundTask::start(
+        m_window, tr("Ders açılıyor…"),
+        [fileName, result = reading, drawn = picture](TaskProgress &) mutable {
             *result = readFile(fileName);
             *drawn = pictureOf(*result);
             result.reset();
             drawn.reset();
         },
-        [this, fileName, reading, picture] {
+        [this, fileName, reading, picture](const BackgroundTask::Outcome &outcome) {
             fenced([&] {
+                if (outcome.status == BackgroundTask::Outcome::Failed)
+                    m_report(outcome.problem);
+                if (outcome.status != BackgroundTask::Outcome::Completed)
+                    return;
                 Q_EMIT picturePrepared(*picture);
                 takeReading(fileName, *reading);
             });
-        });
+        },
+        BackgroundTask::Cancel::Offered, BackgroundTask::Window::Waits);
     return true;
 }
 
@@ -261,22 +268,32 @@ bool LessonFiles::takeReading(const QString &fileName, const LessonReading &read
     }
 }
 
-bool LessonFiles::write(const QString &fileName, bool mayWait)
+bool LessonFiles::write(const QString &fileName, Writing writing)
 {
     auto lesson = std::make_shared<const Lesson>(m_document->lesson());
-    if (!mayWait || lesson->edges->shape.edgeCount() <= backgroundEdges) {
+    if (writing == Writing::Now || lesson->edges->shape.edgeCount() <= workerEdgeThreshold) {
         const BusyCursor busy(true);
         return finishWriting(fileName, writeFile(fileName, *lesson));
     }
     // The lesson is immutable data; the worker lets go of it before it ends.
     auto problem = std::make_shared<QString>();
-    m_work->run(
-        tr("Ders kaydediliyor…"), false, [fileName, lesson, result = problem]() mutable {
+    if (m_writing)
+        m_writing->finishNow();
+    m_writing = BackgroundTask::start(
+        m_window, tr("Ders kaydediliyor…"),
+        [fileName, lesson, result = problem](TaskProgress &) mutable {
             *result = writeFile(fileName, *lesson);
             lesson.reset();
             result.reset();
         },
-        [this, fileName, problem] { fenced([&] { finishWriting(fileName, *problem); }); });
+        [this, fileName, problem](const BackgroundTask::Outcome &outcome) {
+            fenced([&] {
+                if (outcome.status == BackgroundTask::Outcome::Failed)
+                    *problem = outcome.problem;
+                finishWriting(fileName, *problem);
+            });
+        },
+        BackgroundTask::Cancel::NotOffered, BackgroundTask::Window::Waits);
     return true;
 }
 

@@ -11,12 +11,14 @@
 // A file that cannot be read or written is reported without blocking, and
 // the window keeps what it had. A large file is read, and a large lesson
 // written, on a worker thread while the window waits without freezing
-// (FileWork); a save asked for before the lesson is given up is done at once.
+// (BackgroundTask); a save asked for before the lesson is given up is done
+// at once.
 
 #include "drawing/picture.h"
 
 #include <QKeySequence>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 
@@ -26,7 +28,7 @@ class QMenu;
 
 namespace stagepath {
 
-class FileWork;
+class BackgroundTask;
 class LessonDocument;
 class RecentFiles;
 struct Lesson;
@@ -47,9 +49,9 @@ public:
     // (or the save failed). True at once when nothing was changed.
     bool confirmDiscard();
 
-    // Files of more bytes are read on a worker, lessons of more edges written on one.
+    // Files of more bytes are read on a worker; lessons of more edges than
+    // workerEdgeThreshold (background/backgroundlimits.h) are written on one.
     static constexpr qint64 backgroundFileBytes = qint64(1) << 20;
-    static constexpr qint64 backgroundEdges = 100000;
 
 Q_SIGNALS:
     // A large lesson file was read: its picture, drawn with the lesson's own
@@ -71,11 +73,14 @@ private:
     template <typename Handler> bool fenced(Handler &&handler);
     QAction *addAction(QMenu *menu, const char *name, QKeySequence::StandardKey key);
     bool askToDiscard();
-    bool saveLesson(bool mayWait);
-    bool saveLessonAs(bool mayWait);
+    // Where a large lesson is written: on a worker while the window waits, or
+    // now, when the lesson is about to be given up (the question before closing).
+    enum class Writing { OnWorkerWhenLarge, Now };
+    bool saveLesson(Writing writing);
+    bool saveLessonAs(Writing writing);
     bool read(const QString &fileName);
     bool takeReading(const QString &fileName, const LessonReading &reading);
-    bool write(const QString &fileName, bool mayWait);
+    bool write(const QString &fileName, Writing writing);
     bool finishWriting(const QString &fileName, const QString &problem);
     QString dialogFolder() const;
     QString fileFilter() const;
@@ -83,7 +88,9 @@ private:
     QMainWindow *m_window;
     LessonDocument *m_document;
     std::function<void(const QString &)> m_report;
-    FileWork *m_work = nullptr;
+    // The window takes no input while either runs.
+    QPointer<BackgroundTask> m_reading;
+    QPointer<BackgroundTask> m_writing;
     RecentFiles *m_recent = nullptr;
     QMenu *m_recentMenu = nullptr;
     QAction *m_new = nullptr;

@@ -38,8 +38,8 @@ void PrintCommand::preview()
     BackgroundTask::start(
         m_window, tr("Baskı hazırlanıyor…"),
         [=](TaskProgress &) { printout->emplace(Printout::gather(title, edges, settings, listed)); },
-        [this, printout](bool cancelled) {
-            if (cancelled || !*printout)
+        [this, printout](const BackgroundTask::Outcome &outcome) {
+            if (outcome.status != BackgroundTask::Outcome::Completed || !*printout)
                 return;
             auto *dialog = new QPrintPreviewDialog(m_window);
             dialog->setObjectName(QStringLiteral("PrintPreview"));

@@ -6,9 +6,9 @@
 
 #include "errorfence.h"
 
+#include "background/backgroundlimits.h"
+
 #include <QCoreApplication>
-#include <QPromise>
-#include <QThreadPool>
 
 #include <exception>
 #include <new>
@@ -18,7 +18,6 @@ namespace stagepath {
 namespace {
 
 // Beyond these the work takes more than a few milliseconds.
-constexpr qint64 smallEdgeCount = 100'000;
 constexpr qint64 smallBoxCount = 20'000;
 constexpr qint64 smallRankedWork = 200'000; // paths ranked times columns
 
@@ -53,8 +52,13 @@ std::function<void(const SolutionRequest &)> &SolutionRunner::solveHook()
 
 SolutionRunner::SolutionRunner(QObject *parent)
     : QObject(parent)
+    , m_worker(LatestOnly<std::shared_ptr<const Solution>>::NewerJob::WaitsForRunning,
+               [this](const QFuture<std::shared_ptr<const Solution>> &future) {
+                   // Without a result only when even the failure could not be made.
+                   if (future.resultCount() > 0)
+                       report(future.result());
+               })
 {
-    connect(&m_worker, &QFutureWatcherBase::finished, this, &SolutionRunner::finishWork);
 }
 
 SolutionRunner::~SolutionRunner() = default;
@@ -64,60 +68,31 @@ bool SolutionRunner::solvesAtOnce(const SolutionRequest &request)
     if (!request.snapshot)
         return true;
     const GraphShape &shape = request.snapshot->shape;
-    return shape.edgeCount() <= smallEdgeCount && shape.totalBoxes() <= smallBoxCount
+    return shape.edgeCount() <= workerEdgeThreshold && shape.totalBoxes() <= smallBoxCount
         && qint64(request.rankedCount) * shape.columnCount() <= smallRankedWork;
 }
 
 void SolutionRunner::request(const SolutionRequest &request)
 {
-    ++m_generation;
     if (solvesAtOnce(request)) {
-        m_waiting.reset();
+        m_worker.drop();
         report(solveSafely(request, m_latest.get()));
         return;
     }
-    m_waiting = request;
-    if (!m_worker.isRunning())
-        startWaiting();
+    // The worker keeps what it reads alive: the snapshot and the earlier solution.
+    m_worker.run([request, earlier = m_latest](QPromise<std::shared_ptr<const Solution>> &promise) {
+        promise.addResult(solveSafely(request, earlier.get()));
+    });
 }
 
 void SolutionRunner::cancel()
 {
-    ++m_generation;
-    m_waiting.reset();
+    m_worker.drop();
 }
 
 bool SolutionRunner::isWorking() const
 {
-    return m_waiting || (m_worker.isRunning() && m_workerGeneration == m_generation);
-}
-
-void SolutionRunner::startWaiting()
-{
-    const SolutionRequest request = *m_waiting;
-    m_waiting.reset();
-    m_workerGeneration = m_generation;
-    auto promise = std::make_shared<QPromise<std::shared_ptr<const Solution>>>();
-    m_worker.setFuture(promise->future());
-    promise->start();
-    // The worker keeps what it reads alive: the snapshot and the earlier solution.
-    // The future is always finished, with a result unless even the failure
-    // could not be made.
-    QThreadPool::globalInstance()->start([promise, request, earlier = m_latest] {
-        try {
-            promise->addResult(solveSafely(request, earlier.get()));
-        } catch (...) {
-        }
-        promise->finish();
-    });
-}
-
-void SolutionRunner::finishWork()
-{
-    if (m_workerGeneration == m_generation && m_worker.future().resultCount() > 0)
-        report(m_worker.result());
-    if (m_waiting)
-        startWaiting();
+    return m_worker.isPending();
 }
 
 void SolutionRunner::report(std::shared_ptr<const Solution> solution)

@@ -6,18 +6,18 @@
 // Works out solutions (solution.h) for the window: a small graph at once,
 // inside the request, a large one on a worker thread from its immutable
 // snapshot, so that no event holds the event loop long. Only the newest
-// request counts: one made while a worker runs waits for it, replacing any
-// that waited before, and a result that a newer request superseded is
-// dropped. solved() reports each result that still counts.
+// request counts (background/latestonly.h): the solver cannot stop early, so
+// one made while a worker runs waits for it, replacing any that waited
+// before, and a result that a newer request superseded is dropped. solved()
+// reports each result that still counts.
 
+#include "background/latestonly.h"
 #include "solver/solution.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace stagepath {
 
@@ -47,15 +47,10 @@ Q_SIGNALS:
     void solved(const std::shared_ptr<const Solution> &solution);
 
 private:
-    void startWaiting();
-    void finishWork();
     void report(std::shared_ptr<const Solution> solution);
 
-    QFutureWatcher<std::shared_ptr<const Solution>> m_worker;
-    std::optional<SolutionRequest> m_waiting;
-    quint64 m_generation = 0;        // of the newest request
-    quint64 m_workerGeneration = 0;  // of the request the worker is on
     std::shared_ptr<const Solution> m_latest;
+    LatestOnly<std::shared_ptr<const Solution>> m_worker;
 };
 
 } // namespace stagepath

@@ -347,8 +347,10 @@ void SolutionViews::printSteps()
     BackgroundTask::start(
         m_steps, tr("Baskı hazırlanıyor…"),
         [=](TaskProgress &) { printout->emplace(gatherStepsPrintout(title, settings, *program)); },
-        [this, printout](bool cancelled) {
-            if (cancelled || !*printout)
+        [this, printout](const BackgroundTask::Outcome &outcome) {
+            if (outcome.status == BackgroundTask::Outcome::Failed)
+                m_parts.report(outcome.problem);
+            if (outcome.status != BackgroundTask::Outcome::Completed || !*printout)
                 return;
             auto *dialog = new QPrintPreviewDialog(m_steps);
             dialog->setObjectName(QStringLiteral("PrintPreview"));

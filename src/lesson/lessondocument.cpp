@@ -12,6 +12,7 @@
 #include "settingscommand.h"
 #include "stagecountcommand.h"
 
+#include "background/backgroundlimits.h"
 #include "model/boxnames.h"
 #include "model/edgetable.h"
 #include "model/numbers.h"
@@ -45,7 +46,7 @@ LessonDocument::LessonDocument(std::unique_ptr<RandomSource> random, QObject *pa
     m_history->setUndoLimit(historySteps);
     connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) { Q_EMIT modifiedChanged(!clean); });
     connect(m_history, &QUndoStack::indexChanged, this, &LessonDocument::dropStaleRegeneration);
-    connect(m_worker, &RegenerationWorker::landed, this, &LessonDocument::landRegeneration);
+    connect(m_worker, &RegenerationWorker::resultReady, this, &LessonDocument::landRegeneration);
     connect(m_worker, &RegenerationWorker::activeChanged, this, &LessonDocument::workingChanged);
     connect(m_stageTable, &StageTable::countEdited, this, &LessonDocument::recordCountEdit);
     connect(m_edgeTable, &EdgeTable::valueEdited, this, &LessonDocument::recordValueEdit);
@@ -205,7 +206,7 @@ bool LessonDocument::isWorking() const
 
 bool LessonDocument::drawsInBackground(const QStringList &boxTexts) const
 {
-    return GraphShape(boxCountsOf(boxTexts)).edgeCount() > backgroundEdges;
+    return GraphShape(boxCountsOf(boxTexts)).edgeCount() > workerEdgeThreshold;
 }
 
 // Whether the worker drew these counts within the wait.

@@ -43,12 +43,12 @@ public:
     // tables they keep come to more than historyBytes (see historybudget.h).
     static constexpr int historySteps = 100;
     static constexpr qint64 historyBytes = qint64(256) << 20;
-    // A regeneration that makes more edges than this is drawn on a worker
-    // thread (startRegeneration), from a split of the source; a smaller one
-    // is drawn at once from the source itself.
-    static constexpr qint64 backgroundEdges = 100000;
-    // How long the event that starts the worker waits for it: a regeneration
-    // drawn by then lands in the same event, as a small one does.
+    // A regeneration that makes more edges than workerEdgeThreshold
+    // (background/backgroundlimits.h) is drawn on a worker thread
+    // (startRegeneration), from a split of the source; a smaller one is drawn
+    // at once from the source itself. The event that starts the worker waits
+    // this long for it: a regeneration drawn by then changes the tables in
+    // that same event, as a small one does.
     static constexpr int landAtOnceMs = 25;
 
     // random: the source of fresh edge values.
@@ -84,8 +84,8 @@ public:
     bool regenerateAfterCountEdits();
     // Timer1's tick: the regeneration that follows box count edits. A small
     // one is done now; a large one is drawn on a worker while the window goes
-    // on, and lands whole later: the stage table, the edge table and the step
-    // change together (tablesChanged). An edit of the counts, undo or redo
+    // on, and is applied later in one step: the stage table, the edge table
+    // and the step change together (tablesChanged). An edit of the counts, undo or redo
     // meanwhile drops it; any other change waits for it first.
     void startRegeneration();
     // Whether a regeneration is being drawn on a worker.

@@ -6,46 +6,37 @@
 
 #include "model/edgetable.h"
 
-#include <QPromise>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QScopeGuard>
 
 namespace stagepath {
 
 RegenerationWorker::RegenerationWorker(QObject *parent)
     : QObject(parent)
-{
-    // A worker that failed ends as cancelled too: take() throws its error.
-    connect(&m_watcher, &QFutureWatcherBase::finished, this, [this] {
+    // A worker that failed is ready too: take() throws its error.
+    , m_worker(LatestOnly<EdgeDataPtr>::NewerJob::StartsAtOnce, [this](const QFuture<EdgeDataPtr> &) {
         if (m_active)
-            Q_EMIT landed();
-    });
+            Q_EMIT resultReady();
+    })
+{
 }
 
-RegenerationWorker::~RegenerationWorker()
-{
-    // The work goes on to its end on its own data; nobody takes it.
-    m_watcher.cancel();
-}
+// The work stops at its next look at its promise, on its own data; nobody takes it.
+RegenerationWorker::~RegenerationWorker() = default;
 
 void RegenerationWorker::start(const QStringList &boxTexts, const std::vector<qint64> &boxCounts,
                                std::unique_ptr<RandomSource> random, bool fromHistory)
 {
-    m_watcher.cancel();
     m_boxTexts = boxTexts;
     m_fromHistory = fromHistory;
     std::shared_ptr<RandomSource> source(std::move(random));
     m_drawn = std::make_shared<QSemaphore>();
-    auto draw = [counts = boxCounts, source, drawn = m_drawn](QPromise<EdgeDataPtr> &promise) {
-        try {
-            EdgeDataPtr edges = EdgeTable::generated(counts, *source, [&promise] { return promise.isCanceled(); });
-            if (edges)
-                promise.addResult(std::move(edges));
-        } catch (...) {
-            promise.setException(std::current_exception());
-        }
-        drawn->release();
-    };
-    m_watcher.setFuture(QtConcurrent::run(std::move(draw)));
+    m_worker.run([counts = boxCounts, source, drawn = m_drawn](QPromise<EdgeDataPtr> &promise) {
+        // Drawn, or failed: waitFor() is answered either way.
+        const auto answerWaitFor = qScopeGuard([&drawn] { drawn->release(); });
+        EdgeDataPtr edges = EdgeTable::generated(counts, *source, [&promise] { return promise.isCanceled(); });
+        if (edges)
+            promise.addResult(std::move(edges));
+    });
     setActive(true);
 }
 
@@ -61,7 +52,7 @@ EdgeDataPtr RegenerationWorker::take()
 {
     if (!m_active)
         return {};
-    QFuture<EdgeDataPtr> future = m_watcher.future();
+    QFuture<EdgeDataPtr> future = m_worker.newestFuture();
     setActive(false);
     future.waitForFinished(); // throws what the worker met
     return future.resultCount() > 0 ? future.result() : EdgeDataPtr();
@@ -69,7 +60,7 @@ EdgeDataPtr RegenerationWorker::take()
 
 void RegenerationWorker::cancel()
 {
-    m_watcher.cancel();
+    m_worker.drop();
     setActive(false);
 }
 

@@ -7,14 +7,14 @@
 // worker thread of the global pool while the window goes on. It is given the
 // box counts and a source of its own (a split of the document's), so that
 // nothing it touches is shared with the thread that started it; what it makes
-// is new edge data, handed over whole when it lands. One runs at a time:
-// starting another, or cancel(), stops the one before, whose result is never
-// taken.
+// is new edge data, handed over whole when it is ready. Only the newest
+// counts (background/latestonly.h): starting another, or cancel(), asks the
+// one before to stop, and its result is never taken.
 
+#include "background/latestonly.h"
 #include "model/graphdata.h"
 #include "model/randomsource.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 #include <QSemaphore>
 #include <QStringList>
@@ -50,13 +50,13 @@ public:
 
 Q_SIGNALS:
     // The active regeneration's result is ready to be taken.
-    void landed();
+    void resultReady();
     void activeChanged(bool active);
 
 private:
     void setActive(bool active);
 
-    QFutureWatcher<EdgeDataPtr> m_watcher;
+    LatestOnly<EdgeDataPtr> m_worker;
     // Released by the active worker when it has drawn (or failed).
     std::shared_ptr<QSemaphore> m_drawn;
     QStringList m_boxTexts;
