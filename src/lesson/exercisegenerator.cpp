@@ -7,7 +7,7 @@
 #include "exerciserandom.h"
 
 #include "model/inputlimits.h"
-#include "solver/roadtotals.h"
+#include "solver/bestpathsearch.h"
 
 #include <QCoreApplication>
 #include <QRandomGenerator>
@@ -27,29 +27,21 @@ PathMode modeOf(const ExerciseOrigin &options)
     return options.longest ? PathMode::Longest : PathMode::Shortest;
 }
 
-// The first best path's roads, marked by edge row.
-std::vector<bool> firstBestPathRoads(const EdgeData &edges, const RoadTotals &totals)
-{
-    std::vector<bool> marked(size_t(edges.shape.edgeCount()), false);
-    const auto paths = totals.bestPaths(1);
-    if (paths.empty())
-        return marked;
-    const auto &positions = paths.front();
-    for (int stage = 0; stage < edges.shape.stageCount(); ++stage)
-        marked[size_t(edges.shape.edgeRow(stage, positions[size_t(stage)], positions[size_t(stage) + 1]))] = true;
-    return marked;
-}
-
 // Breaks the ties of the best total: every road on a tied best path but not
-// on the first one moves one step away from the best (up in the shortest
-// mode, down in the longest) where the range allows. The first best path
-// keeps its total and every other path's total moves the same way or stays.
-void breakTies(EdgeData &edges, const RoadTotals &totals, const ExerciseOrigin &options)
+// on the first one (the path "Çiz" marks) moves one step away from the best
+// (up in the shortest mode, down in the longest) where the range allows. The
+// first best path keeps its total and every other path's total moves the
+// same way or stays.
+void breakTies(EdgeData &edges, const BestPathSearch &search, const ExerciseOrigin &options)
 {
-    const std::vector<bool> first = firstBestPathRoads(edges, totals);
+    const GraphShape &shape = edges.shape;
+    std::vector<bool> first(size_t(shape.edgeCount()), false);
+    const std::vector<qint64> &positions = search.positions();
+    for (int stage = 0; stage < shape.stageCount(); ++stage)
+        first[size_t(shape.edgeRow(stage, positions[size_t(stage)], positions[size_t(stage) + 1]))] = true;
     std::vector<qint64> rows;
-    for (qint64 row = 0; row < edges.shape.edgeCount(); ++row)
-        if (!first[size_t(row)] && totals.onBestPath(row))
+    for (qint64 row = 0; row < shape.edgeCount(); ++row)
+        if (!first[size_t(row)] && search.onBestPath(row))
             rows.push_back(row);
     for (const qint64 row : rows) {
         double &v = edges.values[size_t(row)];
@@ -157,12 +149,12 @@ ExerciseResult generateExercise(const ExerciseOrigin &options)
             std::swap(order[size_t(i)], order[size_t(j)]);
             edges->values[size_t(order[size_t(i)])] = kMissingRoad;
         }
-        RoadTotals totals(*edges, modeOf(options));
-        if (!totals.hasPath())
+        const BestPathSearch search(*edges, modeOf(options));
+        if (!search.hasPath())
             continue;
-        if (options.unique && totals.bestCount() > 1) {
-            breakTies(*edges, totals, options);
-            if (RoadTotals(*edges, modeOf(options)).bestCount() != 1)
+        if (options.unique && search.pathCount() > 1) {
+            breakTies(*edges, search, options);
+            if (BestPathSearch(*edges, modeOf(options)).pathCount() != 1)
                 continue;
         }
         Lesson lesson;

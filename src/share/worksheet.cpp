@@ -5,7 +5,9 @@
 #include "worksheet.h"
 
 #include "model/numbers.h"
-#include "solver/roadtotals.h"
+#include "solver/bestpathsearch.h"
+#include "solver/rankedpaths.h"
+#include "solver/stagetableau.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -35,8 +37,9 @@ QString pathText(const EdgeData &edges, const std::vector<qint64> &positions)
     return text;
 }
 
-// The tableaux, the last stage first; filled from the totals when given.
-std::vector<WorksheetTableau> tableaux(const EdgeData &edges, const RoadTotals *totals)
+// The tableaux, the last stage first; filled from the backward program when
+// given (the tableau of stage s is the step that solves column s).
+std::vector<WorksheetTableau> tableaux(const EdgeData &edges, const StageProgram *totals)
 {
     const GraphShape &shape = edges.shape;
     std::vector<WorksheetTableau> result;
@@ -54,26 +57,25 @@ std::vector<WorksheetTableau> tableaux(const EdgeData &edges, const RoadTotals *
             const qint64 box = shape.globalBox(stage, j);
             QStringList row{edges.boxLabel(box)};
             QStringList chosen;
+            const int step = shape.columnCount() - stage;
             for (qint64 k = 0; k < shape.boxCount(stage + 1); ++k) {
                 if (!totals) {
                     row << QString();
                     continue;
                 }
-                const qint64 road = shape.edgeRow(stage, j, k);
-                const qint64 next = shape.globalBox(stage + 1, k);
-                if (edges.isMissing(road) || !totals->goesOn(next - 1)) {
+                double total = 0;
+                if (!totals->candidate(step, j, k, &total)) {
                     row << QStringLiteral("-");
                     continue;
                 }
-                const double total = edges.value(road) + totals->backward(next - 1);
                 row << formatNumber(total);
-                if (totals->same(total, totals->backward(box - 1)))
-                    chosen << edges.boxLabel(next);
+                if (totals->isChoice(step, j, k))
+                    chosen << edges.boxLabel(shape.globalBox(stage + 1, k));
             }
             if (!totals)
                 row << QString() << QString();
-            else if (totals->goesOn(box - 1))
-                row << formatNumber(totals->backward(box - 1)) << chosen.join(QStringLiteral(", "));
+            else if (totals->reachable(box - 1))
+                row << formatNumber(totals->best(box - 1)) << chosen.join(QStringLiteral(", "));
             else
                 row << QStringLiteral("-") << QString();
             tableau.rows.push_back(row);
@@ -123,19 +125,21 @@ WorksheetExercise sheetExercise(const Lesson &lesson, int number)
 WorksheetExercise keyExercise(const Lesson &lesson, int number)
 {
     WorksheetExercise exercise = exerciseOf(lesson, number);
-    const RoadTotals totals(*lesson.edges, modeOf(lesson));
-    exercise.tableaux = tableaux(*lesson.edges, &totals);
-    if (!totals.hasPath()) {
+    const StageProgram program(lesson.edges, modeOf(lesson), Recursion::Backward);
+    exercise.tableaux = tableaux(*lesson.edges, &program);
+    // The best total, its paths and their number as "Çiz" decides them.
+    const BestPathSearch search(*lesson.edges, modeOf(lesson));
+    if (!search.hasPath()) {
         exercise.totalLine = Worksheet::tr("Bu derste ilk sütundan son sütuna giden yol yok.");
         return exercise;
     }
-    exercise.totalLine = Worksheet::tr("En iyi toplam: %1").arg(formatNumber(totals.best()));
-    for (const auto &positions : totals.bestPaths(worksheet::maxPaths))
+    exercise.totalLine = Worksheet::tr("En iyi toplam: %1").arg(formatNumber(search.total()));
+    for (const auto &positions : bestPathsInTableOrder(*lesson.edges, modeOf(lesson), worksheet::maxPaths))
         exercise.paths << pathText(*lesson.edges, positions);
-    if (totals.bestCount() > quint64(exercise.paths.size()))
-        exercise.morePaths = totals.bestCount() >= RoadTotals::countLimit
+    if (search.pathCount() > quint64(exercise.paths.size()))
+        exercise.morePaths = search.pathCount() >= BestPathSearch::countLimit
             ? Worksheet::tr("… ve daha pek çok eşit yol.")
-            : Worksheet::tr("… ve %1 eşit yol daha.").arg(totals.bestCount() - quint64(exercise.paths.size()));
+            : Worksheet::tr("… ve %1 eşit yol daha.").arg(search.pathCount() - quint64(exercise.paths.size()));
     return exercise;
 }
 

@@ -24,8 +24,6 @@
 
 class QIODevice;
 class QLocale;
-class QPainter;
-class QRectF;
 
 namespace stagepath {
 
@@ -75,9 +73,5 @@ bool writeWorksheetPdf(const std::vector<WorksheetExercise> &exercises, bool key
 // empty string.
 QString writeWorksheetFiles(const std::vector<WorksheetExercise> &sheet, const std::vector<WorksheetExercise> &key,
                             const QString &sheetFile, const QString &keyFile);
-
-// The drawing of a lesson with each value beside its own line, in rect:
-// black on white, no line for a road that does not exist.
-void paintValuesOnLines(QPainter &painter, const QRectF &rect, const EdgeData &edges);
 
 } // namespace stagepath

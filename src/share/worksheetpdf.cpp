@@ -8,6 +8,10 @@
 
 #include "worksheet.h"
 
+#include "drawing/export.h"
+#include "drawing/picture.h"
+#include "picturefile.h"
+
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -75,12 +79,20 @@ public:
         m_y += bounds.height() + gapAfter;
     }
 
-    void drawing(const EdgeData &edges)
+    // The lesson's drawing with each value on its own line, in the print
+    // look and without colours: black on white.
+    void drawing(const Lesson &lesson)
     {
-        const double height = std::min(m_height * 0.36, m_width * 0.62);
-        need(height);
-        paintValuesOnLines(m_painter, QRectF(0, m_y, m_width, height), edges);
-        m_y += height + mm(3);
+        DrawSettings settings = drawSettingsOf(lesson.settings);
+        settings.valuesOnLines = true;
+        settings.coloured = false;
+        const GraphPicture picture = GraphPicture(lesson.edges, settings).inLook(true);
+        // As large as fits the page's width and a third of its height, no higher than it needs.
+        const QSizeF room(m_width, std::min(m_height * 0.36, m_width * 0.62));
+        const QSizeF size = QSizeF(wholeDrawingSize(picture)).scaled(room, Qt::KeepAspectRatio);
+        need(size.height());
+        paintOnPage(m_painter, picture, QRectF(QPointF(0, m_y), size));
+        m_y += size.height() + mm(3);
     }
 
     // The tableaux side by side while they fit across the page, made
@@ -234,7 +246,7 @@ bool writeWorksheetPdf(const std::vector<WorksheetExercise> &exercises, bool key
             page.text(texts.at(next) + QStringLiteral("      ") + texts.at(next + 1), fontOf(11), mm(3));
             next += 2;
         }
-        page.drawing(*exercise.lesson.edges);
+        page.drawing(exercise.lesson);
         page.text(texts.at(next++), fontOf(11), mm(3));
         if (key) {
             page.text(exercise.totalLine, fontOf(12, true), mm(2));
@@ -250,62 +262,6 @@ bool writeWorksheetPdf(const std::vector<WorksheetExercise> &exercises, bool key
         page.tableaux(exercise.tableaux, key);
     }
     return painter.end();
-}
-
-void paintValuesOnLines(QPainter &painter, const QRectF &rect, const EdgeData &edges)
-{
-    const GraphShape &shape = edges.shape;
-    const int columns = shape.columnCount();
-    if (columns == 0)
-        return;
-    const double largest = double(shape.largestColumn());
-    const double radius = std::min({mm(4), rect.height() / (largest * 2.6), rect.width() / (columns * 5.0)});
-    const double xStep = columns > 1 ? (rect.width() - 2 * radius) / (columns - 1) : 0;
-    const double yStep = largest > 1 ? (rect.height() - 2 * radius) / (largest - 1) : 0;
-    const auto centre = [&](int column, qint64 position) {
-        const double n = double(shape.boxCount(column));
-        return QPointF(rect.left() + radius + column * xStep,
-                       rect.center().y() + (double(position) - (n - 1) / 2) * yStep);
-    };
-    painter.save();
-    painter.setPen(QPen(Qt::black, mm(0.25)));
-    for (int stage = 0; stage < shape.stageCount(); ++stage)
-        for (qint64 j = 0; j < shape.boxCount(stage); ++j)
-            for (qint64 k = 0; k < shape.boxCount(stage + 1); ++k)
-                if (!edges.isMissing(shape.edgeRow(stage, j, k)))
-                    painter.drawLine(centre(stage, j), centre(stage + 1, k));
-    // Each value on its own line, at a point that differs with the line's
-    // right box (most) and left box (less), so that the values of one box's
-    // lines stand apart and those of lines into one box too.
-    painter.setFont(fontOf(std::clamp(radius * 0.7 * 72 / resolution, 6.0, 10.0)));
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    for (int stage = 0; stage < shape.stageCount(); ++stage) {
-        const double right = double(shape.boxCount(stage + 1));
-        const double left = double(shape.boxCount(stage));
-        for (qint64 j = 0; j < shape.boxCount(stage); ++j)
-            for (qint64 k = 0; k < shape.boxCount(stage + 1); ++k) {
-                const qint64 row = shape.edgeRow(stage, j, k);
-                if (edges.isMissing(row))
-                    continue;
-                const double t = 0.2 + 0.6 * (double(k) + (double(j) + 0.5) / left) / right;
-                const QPointF at = centre(stage, j) + t * (centre(stage + 1, k) - centre(stage, j));
-                const QString text = edges.text(row);
-                const QSizeF size(metrics.horizontalAdvance(text) + mm(0.8), metrics.height());
-                const QRectF box(at - QPointF(size.width() / 2, size.height() / 2), size);
-                painter.fillRect(box, Qt::white);
-                painter.drawText(box, Qt::AlignCenter, text);
-            }
-    }
-    painter.setFont(fontOf(std::clamp(radius * 0.9 * 72 / resolution, 5.0, 11.0)));
-    for (int column = 0; column < columns; ++column)
-        for (qint64 position = 0; position < shape.boxCount(column); ++position) {
-            const QPointF c = centre(column, position);
-            painter.setBrush(Qt::white);
-            painter.drawEllipse(c, radius, radius);
-            painter.drawText(QRectF(c.x() - radius * 2, c.y() - radius, radius * 4, radius * 2), Qt::AlignCenter,
-                             edges.boxLabel(shape.globalBox(column, position)));
-        }
-    painter.restore();
 }
 
 } // namespace stagepath

@@ -6,7 +6,6 @@
 
 #include "model/numbers.h"
 #include "validation.h"
-#include "writtentotal.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -22,16 +21,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("stagepath::ExerciseCheck", text);
 }
 
-// Two totals written alike with 15 significant digits differ by less than
-// a unit of the 15th digit, at most 1e-14 of the larger: farther apart they
-// are told apart without writing them.
 bool writtenAlike(double a, double b)
 {
-    if (a == b)
-        return true;
-    if (std::abs(a - b) > 1e-13 * std::max(std::abs(a), std::abs(b)))
-        return false;
-    return writtenValue(a) == writtenValue(b);
+    return StageProgram::tie(a, b);
 }
 
 quint64 addCounts(quint64 a, quint64 b)
@@ -55,7 +47,7 @@ QString PathVerdict::verdictName() const
 }
 
 ExerciseCheck::ExerciseCheck(const EdgeData &data, PathMode mode)
-    : m_data(data), m_sign(mode == PathMode::Longest ? -1 : 1)
+    : m_data(data), m_mode(mode)
 {
     const GraphShape &shape = data.shape;
     const int columns = shape.columnCount();
@@ -74,73 +66,24 @@ ExerciseCheck::ExerciseCheck(const EdgeData &data, PathMode mode)
     m_first.resize(size_t(columns) + 1);
     for (int c = 0; c < columns; ++c)
         m_first[size_t(c) + 1] = m_first[size_t(c)] + shape.boxCount(c);
-    const qint64 boxes = m_first.back();
-    m_ahead.assign(size_t(boxes), kMissingRoad);
-    m_behind.assign(size_t(boxes), kMissingRoad);
-    m_count.assign(size_t(boxes), 0);
-    for (qint64 j = 0; j < shape.boxCount(0); ++j) {
-        m_ahead[size_t(j)] = 0;
-        m_count[size_t(j)] = 1;
-    }
-    // Forward, stage by stage: the least total into each box, then how many
-    // partial paths are written alike with it.
-    for (int s = 0; s < shape.stageCount(); ++s) {
-        const qint64 left = m_first[size_t(s)], right = m_first[size_t(s) + 1];
-        const qint64 rightCount = shape.boxCount(s + 1);
-        const double *values = data.values.data() + shape.stageStart(s);
-        double *into = m_ahead.data() + right;
-        for (qint64 j = 0; j < shape.boxCount(s); ++j) {
-            const double from = m_ahead[size_t(left + j)];
-            if (from == kMissingRoad)
-                continue;
-            const double *row = values + j * rightCount;
-            for (qint64 k = 0; k < rightCount; ++k) {
-                if (row[k] == kMissingRoad)
-                    continue;
-                const double total = from + m_sign * row[k];
-                if (total < into[k])
-                    into[k] = total;
-            }
-        }
-        for (qint64 j = 0; j < shape.boxCount(s); ++j) {
-            const double from = m_ahead[size_t(left + j)];
-            if (from == kMissingRoad)
-                continue;
-            const double *row = values + j * rightCount;
-            for (qint64 k = 0; k < rightCount; ++k) {
-                if (row[k] != kMissingRoad && writtenAlike(from + m_sign * row[k], into[k]))
-                    m_count[size_t(right + k)] = addCounts(m_count[size_t(right + k)], m_count[size_t(left + j)]);
-            }
-        }
-    }
-    // Backward: the least total from each box on to the last column.
+    // The programs only borrow the data: the checker does not outlive it.
+    const EdgeDataPtr borrowed(EdgeDataPtr(), &data);
+    m_ahead.emplace(borrowed, mode, Recursion::Forward);
+    m_behind.emplace(borrowed, mode, Recursion::Backward);
     const int last = columns - 1;
-    for (qint64 k = m_first[size_t(last)]; k < boxes; ++k)
-        m_behind[size_t(k)] = 0;
-    for (int s = shape.stageCount() - 1; s >= 0; --s) {
-        const qint64 left = m_first[size_t(s)], right = m_first[size_t(s) + 1];
-        const qint64 rightCount = shape.boxCount(s + 1);
-        const double *values = data.values.data() + shape.stageStart(s);
-        for (qint64 j = 0; j < shape.boxCount(s); ++j) {
-            const double *row = values + j * rightCount;
-            double best = kMissingRoad;
-            for (qint64 k = 0; k < rightCount; ++k) {
-                const double on = m_behind[size_t(right + k)];
-                if (row[k] != kMissingRoad && on != kMissingRoad)
-                    best = std::min(best, m_sign * row[k] + on);
-            }
-            m_behind[size_t(left + j)] = best;
+    for (qint64 k = m_first[size_t(last)]; k < m_first.back(); ++k) {
+        if (m_ahead->reachable(k) && (!m_hasBest || better(m_ahead->best(k), m_best))) {
+            m_best = m_ahead->best(k);
+            m_hasBest = true;
         }
     }
-    for (qint64 k = m_first[size_t(last)]; k < boxes; ++k)
-        m_best = std::min(m_best, m_ahead[size_t(k)]);
-    if (m_best != kMissingRoad) {
-        for (qint64 k = m_first[size_t(last)]; k < boxes; ++k) {
-            if (m_ahead[size_t(k)] != kMissingRoad && writtenAlike(m_ahead[size_t(k)], m_best))
-                m_bestCount = addCounts(m_bestCount, m_count[size_t(k)]);
+    if (m_hasBest) {
+        for (qint64 k = m_first[size_t(last)]; k < m_first.back(); ++k) {
+            if (m_ahead->reachable(k) && writtenAlike(m_ahead->best(k), m_best))
+                m_bestCount = addCounts(m_bestCount, m_ahead->tieCount(k));
         }
     }
-    if (std::isinf(m_best) && m_best < 0)
+    if (m_hasBest && std::isinf(m_best))
         m_problem = tr("Bir yolun toplamı sayı aralığının dışına çıkıyor.");
     else
         m_computed = true;
@@ -148,22 +91,22 @@ ExerciseCheck::ExerciseCheck(const EdgeData &data, PathMode mode)
 
 bool ExerciseCheck::hasPath() const
 {
-    return m_computed && m_best != kMissingRoad;
+    return m_computed && m_hasBest;
 }
 
 double ExerciseCheck::bestTotal() const
 {
-    return m_sign * m_best;
+    return m_best;
 }
 
 bool ExerciseCheck::reachable(qint64 box) const
 {
-    return m_computed && m_ahead[size_t(box)] != kMissingRoad;
+    return m_computed && m_ahead->reachable(box);
 }
 
 double ExerciseCheck::boxTotal(qint64 box) const
 {
-    return m_sign * m_ahead[size_t(box)];
+    return m_ahead->best(box);
 }
 
 QString ExerciseCheck::boxTotalText(qint64 box) const
@@ -189,8 +132,7 @@ int ExerciseCheck::columnOf(qint64 box) const
 
 double ExerciseCheck::road(int stage, qint64 j, qint64 k) const
 {
-    const double value = m_data.value(m_data.shape.edgeRow(stage, j, k));
-    return value == kMissingRoad ? kMissingRoad : m_sign * value;
+    return m_data.value(m_data.shape.edgeRow(stage, j, k));
 }
 
 std::vector<BoxCandidate> ExerciseCheck::boxCandidates(qint64 box) const
@@ -205,10 +147,9 @@ std::vector<BoxCandidate> ExerciseCheck::boxCandidates(qint64 box) const
     for (qint64 j = 0; j < m_data.shape.boxCount(column - 1); ++j) {
         const qint64 from = m_first[size_t(column) - 1] + j;
         const double value = road(column - 1, j, k);
-        if (value == kMissingRoad || m_ahead[size_t(from)] == kMissingRoad)
+        if (value == kMissingRoad || !m_ahead->reachable(from))
             continue;
-        result.push_back({from, m_sign * m_ahead[size_t(from)], m_sign * value,
-                          m_sign * (m_ahead[size_t(from)] + value)});
+        result.push_back({from, m_ahead->best(from), value, m_ahead->best(from) + value});
     }
     return result;
 }
@@ -357,7 +298,7 @@ PathVerdict ExerciseCheck::checkPath(const QString &pathText, const QString &tot
                            .arg(sumText, formatNumber(*typed));
         return verdict;
     }
-    if (!writtenAlike(m_sign * sum, m_best)) {
+    if (!writtenAlike(sum, m_best)) {
         verdict.problem = PathProblem::NotBest;
         noteNotBest(verdict);
         return verdict;
@@ -387,8 +328,8 @@ void ExerciseCheck::noteNotBest(PathVerdict &verdict) const
         if (c > 0)
             here += road(c - 1, verdict.boxes[size_t(c) - 1] - m_first[size_t(c) - 1],
                          verdict.boxes[size_t(c)] - m_first[size_t(c)]);
-        const double behind = m_behind[size_t(verdict.boxes[size_t(c)])];
-        if (behind == kMissingRoad || !writtenAlike(here + behind, m_best)) {
+        const qint64 box = verdict.boxes[size_t(c)];
+        if (!m_behind->reachable(box) || !writtenAlike(here + m_behind->best(box), m_best)) {
             column = c;
             before = prefix;
             break;
@@ -398,13 +339,14 @@ void ExerciseCheck::noteNotBest(PathVerdict &verdict) const
     verdict.column = column;
     for (qint64 k = 0; k < shape.boxCount(column); ++k) {
         const qint64 box = m_first[size_t(column)] + k;
-        double total = before + m_behind[size_t(box)];
+        if (!m_behind->reachable(box))
+            continue;
+        double total = before + m_behind->best(box);
         if (column > 0)
             total += road(column - 1, verdict.boxes[size_t(column) - 1] - m_first[size_t(column) - 1], k);
         if (std::isinf(total) || std::isnan(total))
             continue;
-        verdict.candidates.push_back(
-            {box, m_sign * total, writtenAlike(total, m_best), box == verdict.boxes[size_t(column)]});
+        verdict.candidates.push_back({box, total, writtenAlike(total, m_best), box == verdict.boxes[size_t(column)]});
     }
     QStringList choices;
     int named = 0;
@@ -421,7 +363,7 @@ void ExerciseCheck::noteNotBest(PathVerdict &verdict) const
     }
     if (named < int(verdict.candidates.size()))
         choices << tr("… ve %1 seçenek daha").arg(int(verdict.candidates.size()) - named);
-    const QString goal = m_sign < 0 ? tr("en büyük") : tr("en küçük");
+    const QString goal = m_mode == PathMode::Longest ? tr("en büyük") : tr("en küçük");
     if (column == 0) {
         verdict.text = tr("Toplam doğru (%1), ama bu yol en iyi değil. Yol 1. sütunda ayrılıyor: hiçbir en iyi yol "
                           "%2 kutusundan başlamıyor. Her başlangıç kutusundan varılabilecek %3 toplam: %4.")

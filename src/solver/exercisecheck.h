@@ -7,14 +7,14 @@
 // the roads that do not exist left out, and the student's answers judged
 // against them.
 //
-// Totals are added left to right in double precision, as the listing adds
-// them, and compared as the result table writes them (writtenValue): a path
-// is best when its written total equals the least (longest mode: greatest)
-// written total of every full path on existing roads. The best total of a
-// box is the least total of the partial paths from column 1 to it; because
-// adding a value is monotone in double arithmetic, that minimum over the
-// predecessors is exactly the least listed sum, so the verdict "best" agrees
-// with "Çiz" wherever "Çiz" sees the same roads.
+// Every box's best total and tie count come from the stage program
+// (stagetableau.h), forward for the totals from column 1 and backward for
+// the totals on to the last column; totals are compared as the result table
+// writes them (StageProgram::tie), so that a path is best when its written
+// total equals the least (longest mode: greatest) written total of every full
+// path on existing roads. Adding a value is monotone in double arithmetic, so
+// a box's least total is exactly the least listed sum into it, and the
+// verdict "best" agrees with "Çiz" wherever "Çiz" sees the same roads.
 //
 // The column where a path leaves every best path and the number of best
 // paths are worked out from the boxes' totals forward and backward; for whole
@@ -24,11 +24,13 @@
 
 #include "model/graphdata.h"
 #include "pathmode.h"
+#include "stagetableau.h"
 
 #include <QLocale>
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
 #include <vector>
 
 namespace stagepath {
@@ -119,17 +121,18 @@ public:
 
 private:
     const EdgeData &m_data;
-    double m_sign; // -1 in the longest mode: the totals below are held negated
+    PathMode m_mode;
     bool m_computed = false;
     QString m_problem;
     std::vector<qint64> m_first;  // first 0-based box of each column; one more at the end
-    std::vector<double> m_ahead;  // per box: least (negated) total from column 1; +inf unreachable
-    std::vector<double> m_behind; // per box: least (negated) total on to the last column; +inf none
-    std::vector<quint64> m_count; // per box: best partial paths into it
-    double m_best = kMissingRoad;
+    std::optional<StageProgram> m_ahead;  // forward: best totals from column 1
+    std::optional<StageProgram> m_behind; // backward: best totals on to the last column
+    bool m_hasBest = false;
+    double m_best = 0;
     quint64 m_bestCount = 0;
 
-    double road(int stage, qint64 j, qint64 k) const; // negated as the totals; +inf missing
+    bool better(double a, double b) const { return m_mode == PathMode::Longest ? a > b : a < b; }
+    double road(int stage, qint64 j, qint64 k) const; // kMissingRoad where the road does not exist
     void noteNotBest(PathVerdict &verdict) const;
 };
 

@@ -12,7 +12,8 @@
 #include "lesson/exercisegenerator.h"
 #include "lesson/exerciserandom.h"
 #include "lesson/lessonfile.h"
-#include "solver/roadtotals.h"
+#include "solver/bestpathsearch.h"
+#include "solver/rankedpaths.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -175,14 +176,16 @@ private Q_SLOTS:
         for (int i = 0; i < 500; ++i) {
             const EdgeDataPtr edges = randomEdges(rng);
             const bool longest = rng.bounded(2) == 1;
-            const RoadTotals totals(*edges, longest ? PathMode::Longest : PathMode::Shortest);
+            const PathMode mode = longest ? PathMode::Longest : PathMode::Shortest;
+            const BestPathSearch totals(*edges, mode);
             const auto best = exercisepaths::bestPaths(*edges, longest);
             QCOMPARE(totals.hasPath(), !best.empty());
             if (best.empty())
                 continue;
-            QCOMPARE(totals.best(), best.front().total);
-            QCOMPARE(totals.bestCount(), quint64(best.size()));
-            const auto found = totals.bestPaths(1000);
+            QCOMPARE(totals.total(), best.front().total);
+            QCOMPARE(totals.pathCount(), quint64(best.size()));
+            QCOMPARE(totals.positions(), best.front().positions);
+            const auto found = bestPathsInTableOrder(*edges, mode, 1000);
             QCOMPARE(found.size(), best.size());
             std::vector<bool> onBest(size_t(edges->shape.edgeCount()), false);
             for (size_t p = 0; p < best.size(); ++p) {
@@ -193,7 +196,7 @@ private Q_SLOTS:
             }
             for (qint64 row = 0; row < edges->shape.edgeCount(); ++row)
                 QCOMPARE(totals.onBestPath(row), bool(onBest[size_t(row)]));
-            QCOMPARE(totals.bestPaths(2).size(), std::min<size_t>(2, best.size()));
+            QCOMPARE(bestPathsInTableOrder(*edges, mode, 2).size(), std::min<size_t>(2, best.size()));
         }
     }
 
@@ -203,10 +206,10 @@ private Q_SLOTS:
         auto edges = std::make_shared<EdgeData>();
         edges->shape = GraphShape(std::vector<qint64>(1001, 2));
         edges->values.assign(size_t(edges->shape.edgeCount()), 1.0);
-        const RoadTotals totals(*edges, PathMode::Shortest);
-        QCOMPARE(totals.best(), 1000.0);
-        QCOMPARE(totals.bestCount(), RoadTotals::countLimit);
-        QCOMPARE(totals.bestPaths(1000).size(), size_t(1000));
+        const BestPathSearch totals(*edges, PathMode::Shortest);
+        QCOMPARE(totals.total(), 1000.0);
+        QCOMPARE(totals.pathCount(), BestPathSearch::countLimit);
+        QCOMPARE(bestPathsInTableOrder(*edges, PathMode::Shortest, 1000).size(), size_t(1000));
     }
 };
 
