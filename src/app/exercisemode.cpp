@@ -4,6 +4,8 @@
 
 #include "exercisemode.h"
 
+#include "namedwidget.h"
+
 #include "picturebox.h"
 #include "solutionviews.h"
 
@@ -30,13 +32,6 @@
 namespace stagepath {
 
 namespace {
-
-template <typename T> T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 QAction *namedAction(QObject *parent, const char *name)
 {

@@ -17,6 +17,18 @@
 
 namespace stagepath {
 
+QPrintPreviewDialog *openPrintPreview(QWidget *parent, std::shared_ptr<std::optional<Printout>> printout)
+{
+    auto *dialog = new QPrintPreviewDialog(parent);
+    dialog->setObjectName(QStringLiteral("PrintPreview"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->printer()->setDocName(printout->value().content().title);
+    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
+                     [printout](QPrinter *printer) { printout->value().print(printer); });
+    dialog->open();
+    return dialog;
+}
+
 PrintCommand::PrintCommand(QWidget *window, const EdgeTable *edges, const ResultTable *results,
                            std::function<LessonSettings()> settings, std::function<QString()> title)
     : QObject(window)
@@ -41,14 +53,7 @@ void PrintCommand::preview()
         [this, printout](const BackgroundTask::Outcome &outcome) {
             if (outcome.status != BackgroundTask::Outcome::Completed || !*printout)
                 return;
-            auto *dialog = new QPrintPreviewDialog(m_window);
-            dialog->setObjectName(QStringLiteral("PrintPreview"));
-            dialog->setAttribute(Qt::WA_DeleteOnClose);
-            dialog->printer()->setDocName(printout->value().content().title);
-            connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-                    [printout](QPrinter *printer) { printout->value().print(printer); });
-            dialog->open();
-            Q_EMIT previewOpened(dialog);
+            Q_EMIT previewOpened(openPrintPreview(m_window, printout));
         });
 }
 

@@ -13,6 +13,8 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QPrintPreviewDialog;
 class QWidget;
@@ -20,7 +22,12 @@ class QWidget;
 namespace stagepath {
 
 class EdgeTable;
+class Printout;
 class ResultTable;
+
+// Opens the non-modal print preview of a printout gathered earlier, owned by
+// parent and deleted when closed.
+QPrintPreviewDialog *openPrintPreview(QWidget *parent, std::shared_ptr<std::optional<Printout>> printout);
 
 class PrintCommand : public QObject
 {

@@ -4,6 +4,8 @@
 
 #include "solutionstepswindow.h"
 
+#include "namedwidget.h"
+
 #include "colourlegend.h"
 #include "longtextdelegate.h"
 #include "reportview.h"
@@ -24,13 +26,6 @@
 namespace stagepath {
 
 namespace {
-
-template <typename T> T *named(QWidget *parent, const char *name)
-{
-    auto *w = new T(parent);
-    w->setObjectName(QLatin1String(name));
-    return w;
-}
 
 } // namespace
 

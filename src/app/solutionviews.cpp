@@ -7,6 +7,7 @@
 #include "errorfence.h"
 
 #include "picturebox.h"
+#include "printcommand.h"
 #include "pictureviewport.h"
 #include "reportview.h"
 #include "solutionrunner.h"
@@ -352,13 +353,7 @@ void SolutionViews::printSteps()
                 m_parts.report(outcome.problem);
             if (outcome.status != BackgroundTask::Outcome::Completed || !*printout)
                 return;
-            auto *dialog = new QPrintPreviewDialog(m_steps);
-            dialog->setObjectName(QStringLiteral("PrintPreview"));
-            dialog->setAttribute(Qt::WA_DeleteOnClose);
-            dialog->printer()->setDocName(printout->value().content().title);
-            connect(dialog, &QPrintPreviewDialog::paintRequested, dialog,
-                    [printout](QPrinter *printer) { printout->value().print(printer); });
-            dialog->open();
+            openPrintPreview(m_steps, printout);
         });
 }
 
