@@ -36,14 +36,22 @@ MeshSpans::~MeshSpans()
 
 double MeshSpans::leftY(const Stage &st, qint64 from) const
 {
+    double *kept = st.slot >= 0 ? &m_heights[size_t(2 * st.slot)][size_t(from)] : nullptr;
+    if (kept && !std::isnan(*kept))
+        return *kept;
     const float y = float(m_content.geometry.edgeStartY(st.stage, from));
-    return DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    const double device = DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    return kept ? (*kept = device) : device;
 }
 
 double MeshSpans::rightY(const Stage &st, qint64 to) const
 {
+    double *kept = st.slot >= 0 ? &m_heights[size_t(2 * st.slot + 1)][size_t(to)] : nullptr;
+    if (kept && !std::isnan(*kept))
+        return *kept;
     const float y = float(m_content.geometry.edgeEndY(st.stage, to));
-    return DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    const double device = DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    return kept ? (*kept = device) : device;
 }
 
 double MeshSpans::halfHeight(const Stage &st, double rise) const
@@ -90,6 +98,13 @@ const QImage &MeshSpans::render(const std::vector<int> &stages)
         if (std::isfinite(st.x1) && std::isfinite(st.x2) && std::isfinite(st.leftY0) && std::isfinite(st.rightY0)
             && std::isfinite(st.steepest))
             described.push_back(st);
+    }
+    // The ends' heights, worked out once each.
+    m_heights.assign(2 * described.size(), {});
+    for (size_t i = 0; i < described.size(); ++i) {
+        m_heights[2 * i].assign(size_t(described[i].left), NAN);
+        m_heights[2 * i + 1].assign(size_t(described[i].right), NAN);
+        described[i].slot = int(i);
     }
     m_next.resize(size_t(m_device.height()) + 1);
     m_wholeColumns.assign(size_t(m_device.width()), 0);

@@ -65,6 +65,7 @@ private:
         double leftY0, leftStep; // the left ends' heights: about leftY0 + j * leftStep
         double rightY0, rightStep;
         double steepest;        // the largest |rise / run| of a line of the stage
+        int slot = -1;          // where its ends' heights are kept
     };
 
     Stage describe(int stage) const;
@@ -128,6 +129,8 @@ private:
     int m_skipped = 0; // rows of the column that no stroke reaches
     int m_column = 0;
     bool m_coversAll = false;
+    // Per stage rendered: the left and the right ends' heights, NaN until needed.
+    mutable std::vector<std::vector<double>> m_heights;
 };
 
 } // namespace stagepath
