@@ -194,7 +194,12 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
         const IndexRange fans = linearRange((1 - t) * st.leftY0, (1 - t) * st.leftStep, top - reach - high,
                                             bottom + reach - low, st.left);
         const bool nearEnds = !upright && (x < left + half || x > right - half);
-        if (!fans.isEmpty() && renderBlock(st, x, fans, IndexRange{0, st.right - 1}, nearEnds))
+        // The last fan alone first: away from the mesh's edges it mostly
+        // fills the column by itself.
+        if (!fans.isEmpty() && renderFan(st, x, fans.last, nearEnds, IndexRange{0, st.right - 1}))
+            return m_filled == m_device.height();
+        if (fans.last > fans.first
+            && renderBlock(st, x, IndexRange{fans.first, fans.last - 1}, IndexRange{0, st.right - 1}, nearEnds))
             return m_filled == m_device.height();
     }
     return m_filled == m_device.height();
