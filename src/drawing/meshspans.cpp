@@ -36,14 +36,22 @@ MeshSpans::~MeshSpans()
 
 double MeshSpans::leftY(const Stage &st, qint64 from) const
 {
+    double *kept = st.slot >= 0 ? &m_heights[size_t(2 * st.slot)][size_t(from)] : nullptr;
+    if (kept && !std::isnan(*kept))
+        return *kept;
     const float y = float(m_content.geometry.edgeStartY(st.stage, from));
-    return DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    const double device = DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    return kept ? (*kept = device) : device;
 }
 
 double MeshSpans::rightY(const Stage &st, qint64 to) const
 {
+    double *kept = st.slot >= 0 ? &m_heights[size_t(2 * st.slot + 1)][size_t(to)] : nullptr;
+    if (kept && !std::isnan(*kept))
+        return *kept;
     const float y = float(m_content.geometry.edgeEndY(st.stage, to));
-    return DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    const double device = DeviceMap::snap(m_map.toDevice(QPointF(0, y)).y(), m_pen);
+    return kept ? (*kept = device) : device;
 }
 
 double MeshSpans::halfHeight(const Stage &st, double rise) const
@@ -90,6 +98,13 @@ const QImage &MeshSpans::render(const std::vector<int> &stages)
         if (std::isfinite(st.x1) && std::isfinite(st.x2) && std::isfinite(st.leftY0) && std::isfinite(st.rightY0)
             && std::isfinite(st.steepest))
             described.push_back(st);
+    }
+    // The ends' heights, worked out once each.
+    m_heights.assign(2 * described.size(), {});
+    for (size_t i = 0; i < described.size(); ++i) {
+        m_heights[2 * i].assign(size_t(described[i].left), NAN);
+        m_heights[2 * i + 1].assign(size_t(described[i].right), NAN);
+        described[i].slot = int(i);
     }
     m_next.resize(size_t(m_device.height()) + 1);
     m_wholeColumns.assign(size_t(m_device.width()), 0);
@@ -179,9 +194,13 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
         const IndexRange fans = linearRange((1 - t) * st.leftY0, (1 - t) * st.leftStep, top - reach - high,
                                             bottom + reach - low, st.left);
         const bool nearEnds = !upright && (x < left + half || x > right - half);
-        for (qint64 j = fans.last; j >= fans.first; --j)
-            if (renderFan(st, x, j, nearEnds))
-                return m_filled == m_device.height();
+        // The last fan alone first: away from the mesh's edges it mostly
+        // fills the column by itself.
+        if (!fans.isEmpty() && renderFan(st, x, fans.last, nearEnds, IndexRange{0, st.right - 1}))
+            return m_filled == m_device.height();
+        if (fans.last > fans.first
+            && renderBlock(st, x, IndexRange{fans.first, fans.last - 1}, IndexRange{0, st.right - 1}, nearEnds))
+            return m_filled == m_device.height();
     }
     return m_filled == m_device.height();
 }
@@ -282,12 +301,88 @@ IndexRange MeshSpans::strokesNearRows(const Stage &st, double y1, IndexRange to)
     return IndexRange{std::max(to.first, ends.first), std::min(to.last, ends.last)};
 }
 
-bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds)
+std::pair<double, double> MeshSpans::blockReach(const Stage &st, double x, IndexRange fans, IndexRange to) const
+{
+    // The ends' heights grow with the box, so the block's lines run between
+    // the corners of a rectangle of left and right heights. A band's top
+    // edge is concave and its bottom edge convex over that rectangle, and a
+    // point of a segment is linear in either height and in the way along:
+    // the corners hold every extreme.
+    // The ends' heights (on the pixel grid) never fall as the box grows.
+    const double s1 = leftY(st, fans.first), s2 = leftY(st, fans.last);
+    const double e1 = rightY(st, to.first), e2 = rightY(st, to.last);
+    const double ys[2] = {std::min(s1, s2), std::max(s1, s2)};
+    const double ye[2] = {std::min(e1, e2), std::max(e1, e2)};
+    const double run = st.x2 - st.x1, t = (x - st.x1) / run, p = m_pen / 2;
+    double low = INFINITY, high = -INFINITY;
+    for (double a : ys)
+        for (double b : ye) {
+            const double hh = halfHeight(st, b - a);
+            low = std::min(low, a + t * (b - a) - hh);
+            high = std::max(high, a + t * (b - a) + hh);
+        }
+    if (!cutUpright(m_pen, run)) {
+        // A flat-capped stroke lies within half a pen of its segment: the
+        // points of the segments within half a pen of the column, widened
+        // by the vertical part of half a pen across the flattest line.
+        const double ta = std::clamp((x - p - st.x1) / run, 0.0, 1.0), tb = std::clamp((x + p - st.x1) / run, 0.0, 1.0);
+        double segLow = INFINITY, segHigh = -INFINITY;
+        for (double w : {ta, tb})
+            for (double a : ys)
+                for (double b : ye) {
+                    segLow = std::min(segLow, a + w * (b - a));
+                    segHigh = std::max(segHigh, a + w * (b - a));
+                }
+        const double gap = std::max({0.0, std::min(ys[0], ys[1]) - std::max(ye[0], ye[1]),
+                                     std::min(ye[0], ye[1]) - std::max(ys[0], ys[1])});
+        const double across = p * std::abs(run) / std::sqrt(run * run + gap * gap);
+        low = std::max(low, segLow - across);
+        high = std::min(high, segHigh + across);
+        // The caps: a stroke lies between the lines through its ends square
+        // to it. Where every line of the block rises (or every one falls),
+        // that bounds the heights in the column by the flattest and the
+        // steepest line's rise.
+        const double aLow = ys[0], aHigh = ys[1], bLow = ye[0], bHigh = ye[1];
+        if (run > 0 && bHigh < aLow) { // rising: b < a
+            const double least = aLow - bHigh, most = aHigh - bLow;
+            low = std::max(low, x <= st.x2 ? bLow - (st.x2 - x) * run / least : bLow + (x - st.x2) * run / most);
+            high = std::min(high, x >= st.x1 ? aHigh + (x - st.x1) * run / least : aHigh - (st.x1 - x) * run / most);
+        } else if (run > 0 && bLow > aHigh) { // falling: b > a
+            const double least = bLow - aHigh, most = bHigh - aLow;
+            low = std::max(low, x >= st.x1 ? aLow - (x - st.x1) * run / least : aLow + (st.x1 - x) * run / most);
+            high = std::min(high, x <= st.x2 ? bHigh + (st.x2 - x) * run / least : bHigh - (x - st.x2) * run / most);
+        }
+    }
+    // A margin for rounding only: the bounds are exact.
+    const double margin = 1e-6 * (1 + std::abs(low) + std::abs(high));
+    return {low - margin, high + margin};
+}
+
+bool MeshSpans::renderBlock(const Stage &st, double x, IndexRange fans, IndexRange to, bool nearEnds)
+{
+    const auto [low, high] = blockReach(st, x, fans, to);
+    if (!hasEmptyRow(low, high))
+        return false;
+    const qint64 fanCount = fans.last - fans.first + 1, boxCount = to.last - to.first + 1;
+    if (fanCount == 1 && (boxCount <= 16 || !nearEnds))
+        return renderFan(st, x, fans.first, nearEnds, to);
+    // One colour for all (or a single fan): the order of the lines does not
+    // matter, and the longer side is split.
+    if (fanCount > 1 && (m_set.coloured || fanCount >= boxCount)) {
+        const qint64 mid = fans.first + fanCount / 2;
+        return renderBlock(st, x, IndexRange{mid, fans.last}, to, nearEnds)
+            || renderBlock(st, x, IndexRange{fans.first, mid - 1}, to, nearEnds);
+    }
+    const qint64 mid = to.first + boxCount / 2;
+    return renderBlock(st, x, fans, IndexRange{mid, to.last}, nearEnds)
+        || renderBlock(st, x, fans, IndexRange{to.first, mid - 1}, nearEnds);
+}
+
+bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds, IndexRange to)
 {
     const double t = (x - st.x1) / (st.x2 - st.x1);
     const double y1 = leftY(st, from);
     const QRgb colour = m_set.colourOf(from) | 0xff000000u;
-    IndexRange to{0, st.right - 1};
     if (nearEnds) {
         // Near the ends, first the cheap bound of where the strokes end.
         to = strokesNearRows(st, y1, to);

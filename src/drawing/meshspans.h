@@ -65,6 +65,7 @@ private:
         double leftY0, leftStep; // the left ends' heights: about leftY0 + j * leftStep
         double rightY0, rightStep;
         double steepest;        // the largest |rise / run| of a line of the stage
+        int slot = -1;          // where its ends' heights are kept
     };
 
     Stage describe(int stage) const;
@@ -83,7 +84,16 @@ private:
     bool columnDone() const { return m_filled + m_skipped >= m_device.height(); }
     // `nearEnds`: the column lies within half a pen of the lines' ends,
     // where their caps cut the strokes.
-    bool renderFan(const Stage &st, double x, qint64 from, bool nearEnds);
+    bool renderFan(const Stage &st, double x, qint64 from, bool nearEnds, IndexRange to);
+    // The lines from the left boxes `fans` to the right boxes `to`, later
+    // lines first; a block whose strokes can reach no empty row is passed
+    // over whole, else it is split (by fan only when the colour changes
+    // with the fan, so that the drawing order holds).
+    bool renderBlock(const Stage &st, double x, IndexRange fans, IndexRange to, bool nearEnds);
+    // The heights the strokes of a block of lines can cover in the column
+    // at x, at most: the hull of their bands, and within half a pen of
+    // their segments unless the strokes are cut upright.
+    std::pair<double, double> blockReach(const Stage &st, double x, IndexRange fans, IndexRange to) const;
     // The right boxes whose lines' bands (strokes before their caps) from
     // box `from`, at height y1, meet the rows at the fraction t of the way.
     IndexRange bandsMeetingRows(const Stage &st, double t, double y1) const;
@@ -119,6 +129,8 @@ private:
     int m_skipped = 0; // rows of the column that no stroke reaches
     int m_column = 0;
     bool m_coversAll = false;
+    // Per stage rendered: the left and the right ends' heights, NaN until needed.
+    mutable std::vector<std::vector<double>> m_heights;
 };
 
 } // namespace stagepath

@@ -399,6 +399,10 @@ void TestPicture::denseMeshMatchesStrokes_data()
     QTest::newRow("pen 40, coloured: caps cut the strokes") << 40 << true << 1.0 << false;
     QTest::newRow("pen 120, coloured, zoom 200 %") << 120 << true << 2.0 << false;
     QTest::newRow("pen 3, bottom edge") << 3 << false << 1.0 << true;
+    // Wide pens at the mesh's top edge, where the rows above the top line
+    // are reached by the caps of steep lines only.
+    QTest::newRow("pen 100, zoom 200 %") << 100 << false << 2.0 << false;
+    QTest::newRow("pen 75, coloured, zoom 400 %") << 75 << true << 4.0 << false;
 }
 
 void TestPicture::denseMeshMatchesStrokes()
