@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/lessonfiles.h"
+#include "app/picturebox.h"
 #include "lesson/lessonfile.h"
 #include "model/edgetable.h"
 
@@ -145,7 +146,7 @@ private Q_SLOTS:
         QCOMPARE(headers("ListView5"), QStringList({"1.Vorta", "2.Vorta", "Toplam"}));
         QCOMPARE(model("ListView5")->rowCount(), 0);
         QCOMPARE(form->settings().xSpacing, 300.0);
-        QCOMPARE(form->largestStageSize(), 3.0); // drawn
+        QCOMPARE(child<PictureBox>("Picture1")->picture().largest(), 3.0); // drawn
         QCOMPARE(form->windowTitle(), caption + QStringLiteral(" — tek.stagepath"));
         QVERIFY(!form->isWindowModified());
         QVERIFY(!action("actionUndo")->isEnabled());

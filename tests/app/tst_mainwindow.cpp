@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include "app/picturebox.h"
 #include "app/reportview.h"
 
 #include <QApplication>
@@ -126,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(child<QTimer>("Timer1")->interval(), 200);
         QVERIFY(!child<QTimer>("Timer1")->isActive());
         QVERIFY(!child<QTimer>("Timer2")->isActive());
-        QCOMPARE(form->largestStageSize(), 3.0);
+        QCOMPARE(child<PictureBox>("Picture1")->picture().largest(), 3.0);
         for (const QString &v : column("ListView2", 0)) {
             bool ok = false;
             const int value = v.toInt(&ok);
@@ -219,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(cell("ListView2", 15, 2), QStringLiteral("9"));
         QCOMPARE(tabs().size(), 5);
         QCOMPARE(cell("ListView1", 1, 0), QStringLiteral("5"));
-        QCOMPARE(form->largestStageSize(), 5.0);
+        QCOMPARE(child<PictureBox>("Picture1")->picture().largest(), 5.0);
         // Every value is drawn anew, none kept from before the edit.
         QVERIFY(column("ListView2", 0).mid(0, 15) != values.mid(0, 15));
     }
