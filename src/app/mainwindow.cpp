@@ -11,6 +11,7 @@
 #include "languagemenu.h"
 #include "lessonfiles.h"
 #include "pathlisting.h"
+#include "picturedrawing.h"
 #include "picturebox.h"
 #include "pictureviewport.h"
 #include "reportview.h"
@@ -26,11 +27,9 @@
 #include "windowmessages.h"
 #include "windowrouting.h"
 
-#include "drawing/picture.h"
 #include "lesson/lessondocument.h"
 #include "model/edgetable.h"
 #include "model/stagetable.h"
-#include "share/picturefile.h"
 #include "solver/resulttable.h"
 
 #include <QCheckBox>
@@ -49,7 +48,6 @@
 #include <QTimer>
 #include <QUndoStack>
 
-#include <utility>
 
 namespace stagepath {
 
@@ -122,8 +120,6 @@ void MainWindow::createMenus()
     const auto warn = m_messages->warner();
     m_files = new LessonFiles(this, m_lesson, warn);
     m_files->addActions(m_fileMenu);
-    connect(m_files, &LessonFiles::picturePrepared, this,
-            [this](const GraphPicture &picture) { m_preparedPicture = picture; });
     m_historyActions = new HistoryActions(this, m_lesson, warn);
     m_historyActions->addActions(m_editMenu);
     m_share = new ShareActions({this, [this] { return m_controls.picture->picture(); }, m_edgeTable, m_resultTable,
@@ -143,22 +139,27 @@ void MainWindow::createMenus()
     m_solutionViews = new SolutionViews(
         {this, m_lesson, m_controls.picture, m_pictureView, m_controls.resultView, m_resultTable, warn});
     m_solutionViews->addActions(m_viewMenu);
+    m_drawing = new PictureDrawing(
+        {m_lesson, m_controls.picture, m_pictureView, m_solutionViews, m_messages}, this);
+    connect(m_files, &LessonFiles::picturePrepared, m_drawing, &PictureDrawing::keepPrepared);
     m_pathListing = new PathListing(
-        {m_lesson, m_resultTable, m_controls.resultView, m_solutionViews, m_messages, [this] { redraw(); }}, this);
+        {m_lesson, m_resultTable, m_controls.resultView, m_solutionViews, m_messages,
+         [drawing = m_drawing] { drawing->redraw(); }},
+        this);
     m_textbook->addActions(m_editMenu, m_viewMenu);
     m_viewMenu->addSeparator();
     m_languageMenu = new LanguageMenu(this, m_viewMenu);
     m_exercises = new ExerciseActions(this, m_lesson, m_files, warn);
     m_exercises->addActions(m_exerciseMenu);
     m_exercise = new ExerciseMode(
-        {this, m_lesson, &m_controls, m_solutionViews, m_resultTable, [this] { m_pathListing->drawBestPath(); }});
+        {this, m_lesson, &m_controls, m_solutionViews, m_resultTable,
+         [listing = m_pathListing] { listing->drawBestPath(); }});
     m_exercise->addActions(m_exerciseMenu);
     m_helpCommands = new HelpMenu(this, m_helpMenu);
 }
 
 void MainWindow::retranslateUi()
 {
-    const ClientArea &c = m_controls;
     updateTitle();
     m_files->retranslate();
     m_historyActions->retranslate();
@@ -171,39 +172,7 @@ void MainWindow::retranslateUi()
     m_exerciseMenu->setTitle(tr("Alıştırma"));
     m_exercises->retranslate();
     m_helpMenu->setTitle(tr("Yardım"));
-    c.stageCountLabel->setText(tr("Vorta Sayısı :"));
-    c.redrawButton->setText(tr("Tekrar Çiz"));
-    c.xSpacingLabel->setText(tr("X :"));
-    c.ySpacingLabel->setText(tr("Y :"));
-    c.penWidthLabel->setText(tr("Çizgi Kalınlığı :"));
-    c.circleSizeLabel->setText(tr("Yuvarlak Boyutu :"));
-    c.colourLinesBox->setText(tr("Çizgileri Renklendir"));
-    c.listPathsButton->setText(tr("Hesaplama Yap"));
-    c.shortestOption->setText(tr("En Kısa Yol"));
-    c.longestOption->setText(tr("En Uzun Yol"));
-    c.bestPathButton->setText(tr("Çiz"));
-
-    // Names for assistive technology: a text box is named by its label.
-    c.stageCountEdit->setAccessibleName(c.stageCountLabel->text());
-    c.xSpacingEdit->setAccessibleName(c.xSpacingLabel->text());
-    c.ySpacingEdit->setAccessibleName(c.ySpacingLabel->text());
-    c.penWidthEdit->setAccessibleName(c.penWidthLabel->text());
-    c.circleSizeBox->setAccessibleName(c.circleSizeLabel->text());
-    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
-             c.redrawButton, c.listPathsButton, c.bestPathButton, c.shortestOption, c.longestOption,
-             c.colourLinesBox})
-        b->setAccessibleName(b->text());
-    c.stageView->setAccessibleName(tr("Vortalar"));
-    c.viewport->setAccessibleName(QStringLiteral("Frame1"));
-    c.picture->setAccessibleName(tr("Çizim"));
-    c.horizontalBar->setAccessibleName(tr("Yatay kaydırma"));
-    c.verticalBar->setAccessibleName(tr("Dikey kaydırma"));
-    c.stageTabs->setAccessibleName(tr("Vorta sekmeleri"));
-    c.edgeView->setAccessibleName(tr("Kenarlar"));
-    c.stageEdgeView->setAccessibleName(tr("Vortanın kenarları"));
-    c.pathTextList->setAccessibleName(tr("Yollar"));
-    c.resultView->setAccessibleName(tr("Sonuçlar"));
-
+    retranslateClientArea(m_controls);
     m_pictureView->retranslate();
     m_windowFit->retranslate();
     m_stageNavigation->retranslate();
@@ -235,7 +204,7 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::wireEvents()
 {
     const ClientArea &c = m_controls;
-    connect(c.redrawButton, &QPushButton::clicked, this, &MainWindow::redraw);
+    connect(c.redrawButton, &QPushButton::clicked, m_drawing, &PictureDrawing::redraw);
     connect(c.listPathsButton, &QPushButton::clicked, m_pathListing, &PathListing::listPaths);
     connect(c.bestPathButton, &QPushButton::clicked, m_pathListing, &PathListing::drawBestPath);
 
@@ -253,7 +222,7 @@ void MainWindow::wireEvents()
     // when the edit was undone meanwhile.
     connect(c.boxCountTimer, &QTimer::timeout, this,
             [this] { m_messages->fenced([this] { m_lesson->startRegeneration(); }); });
-    connect(c.edgeValueTimer, &QTimer::timeout, this, &MainWindow::redraw);
+    connect(c.edgeValueTimer, &QTimer::timeout, m_drawing, &PictureDrawing::redraw);
     connect(m_resultTable, &QAbstractItemModel::modelReset, this,
             [this] { applyResultColumnWidths(m_controls, m_resultTable->pathColumn()); });
 }
@@ -310,7 +279,7 @@ void MainWindow::showLesson()
     m_messages->fenced([this] {
         m_settingControls->showSettings();
         showStages(StageTabs::Selection::All);
-        redraw();
+        m_drawing->redraw();
     });
 }
 
@@ -320,7 +289,7 @@ void MainWindow::showTables(TableChange change, bool fromHistory)
     m_messages->fenced([&] {
         if (change == TableChange::StageCount)
             showStages(fromHistory ? StageTabs::Selection::Kept : StageTabs::Selection::All);
-        redraw();
+        m_drawing->redraw();
     });
 }
 
@@ -345,7 +314,7 @@ void MainWindow::showSettings(Setting which, bool fromHistory)
         if (fromHistory)
             m_settingControls->showSettings();
         if (fromHistory || which != Setting::Mode)
-            redraw();
+            m_drawing->redraw();
     });
 }
 
@@ -363,29 +332,6 @@ void MainWindow::dragMoveEvent(QDragMoveEvent *event)
 void MainWindow::dropEvent(QDropEvent *event)
 {
     m_routing->takeDrop(event);
-}
-
-void MainWindow::redraw()
-{
-    m_messages->fenced([this] {
-        if (m_stageTable->rowCount() == 0)
-            return;
-        const GraphPicture picture = pictureOf(m_edgeTable->snapshot(), drawSettingsOf(m_settings));
-        if (picture.isEmpty())
-            return; // no columns: nothing is drawn, not even cleared
-        m_controls.picture->setPicture(picture.withOverlays(m_solutionViews->overlaysAfterRedraw(picture.edges())));
-        m_pictureView->layOut();
-    });
-}
-
-// The picture of these edges with these settings: the one prepared for an
-// opened lesson when it is that one, else made now.
-GraphPicture MainWindow::pictureOf(const EdgeDataPtr &edges, const DrawSettings &settings)
-{
-    GraphPicture prepared = std::exchange(m_preparedPicture, GraphPicture());
-    if (prepared.edges() == edges && prepared.settings() == settings)
-        return prepared;
-    return GraphPicture(edges, settings);
 }
 
 } // namespace stagepath

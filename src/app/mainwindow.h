@@ -31,7 +31,6 @@
 #include "clientarea.h"
 #include "stagetabs.h"
 
-#include "drawing/picture.h"
 #include "lesson/lessonstate.h"
 #include "model/lessonsettings.h"
 #include "model/randomsource.h"
@@ -59,6 +58,7 @@ class LessonDocument;
 class LessonFiles;
 class PathListing;
 class PathTextList;
+class PictureDrawing;
 class PictureViewport;
 class ResultTable;
 class SettingControls;
@@ -100,8 +100,6 @@ private:
     void showTables(TableChange change, bool fromHistory);
     void showSettings(Setting which, bool fromHistory);
     void showStages(StageTabs::Selection tab);
-    void redraw();
-    GraphPicture pictureOf(const EdgeDataPtr &edges, const DrawSettings &settings);
     void updateTitle();
     void retranslateUi();
     void retranslateControls();
@@ -137,12 +135,11 @@ private:
     ExerciseActions *m_exercises = nullptr; // new exercises, worksheets
     ValueEditing *m_valueEditing = nullptr;
     SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
+    PictureDrawing *m_drawing = nullptr;      // Picture1 drawn anew
     PathListing *m_pathListing = nullptr;     // "Hesaplama Yap", "Çiz"
     ExerciseMode *m_exercise = nullptr;       // the student solves, the window checks
     WindowRouting *m_routing = nullptr;
 
-    // A picture made on a worker for the lesson being opened, until drawn.
-    GraphPicture m_preparedPicture;
     BusyCursor m_busyCursor; // while the document draws a regeneration on a worker
     // Set when the constructor ends: until then a change of language has
     // nothing built to retranslate (the constructor translates at its end).
