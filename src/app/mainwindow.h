@@ -79,8 +79,6 @@ public:
     explicit MainWindow(std::unique_ptr<RandomSource> random = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const LessonSettings &settings() const { return m_settings; }
-
     // Opens a lesson file, as actionOpen does once a file is chosen.
     bool openLesson(const QString &fileName);
 

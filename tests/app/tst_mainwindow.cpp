@@ -346,9 +346,9 @@ private Q_SLOTS:
         auto *edit = form->findChild<QLineEdit *>(box);
         edit->setText(text);
         QVERIFY(edit->property("invalid").toBool());
-        QCOMPARE(form->settings().xSpacing, 220.0);
-        QCOMPARE(form->settings().ySpacing, 120.0);
-        QCOMPARE(form->settings().penWidth, 1);
+        QCOMPARE(lessonSettings().xSpacing, 220.0);
+        QCOMPARE(lessonSettings().ySpacing, 120.0);
+        QCOMPARE(lessonSettings().penWidth, 1);
         QVERIFY(!visibleMessage());
     }
 
@@ -357,13 +357,13 @@ private Q_SLOTS:
         // X 300 makes the default graph wider than the window: the redraw gives a scroll range.
         QCOMPARE(child<QScrollBar>("HScroll1")->maximum(), 0);
         child<QLineEdit>("Text2")->setText(QStringLiteral("300"));
-        QCOMPARE(form->settings().xSpacing, 300.0);
+        QCOMPARE(lessonSettings().xSpacing, 300.0);
         QVERIFY(child<QScrollBar>("HScroll1")->maximum() > 0);
         QVERIFY(child<QWidget>("Picture1")->width() >= 4 * 300 + 20 + 20); // the last column's circles
         child<QLineEdit>("Text4")->setText(QStringLiteral("3"));
-        QCOMPARE(form->settings().penWidth, 3);
+        QCOMPARE(lessonSettings().penWidth, 3);
         child<QComboBox>("Combo1")->setCurrentIndex(5);
-        QCOMPARE(form->settings().circleSize, 15.0);
+        QCOMPARE(lessonSettings().circleSize, 15.0);
     }
 
     void listingAndBestPath()
