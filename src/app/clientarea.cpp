@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QFrame>
 #include <QLabel>
@@ -131,6 +132,44 @@ void applyResultColumnWidths(const ClientArea &a, int pathColumn)
     const int standard = a.resultView->header()->defaultSectionSize();
     for (int c = 0; c < columns; ++c)
         a.resultView->setColumnWidth(c, c == pathColumn ? twips::toPixels(pathColumnWidthTwips) : standard);
+}
+
+// The texts keep the window's translation context, where they were first set.
+void retranslateClientArea(const ClientArea &c)
+{
+    c.stageCountLabel->setText(QCoreApplication::translate("stagepath::MainWindow", "Vorta Sayısı :"));
+    c.redrawButton->setText(QCoreApplication::translate("stagepath::MainWindow", "Tekrar Çiz"));
+    c.xSpacingLabel->setText(QCoreApplication::translate("stagepath::MainWindow", "X :"));
+    c.ySpacingLabel->setText(QCoreApplication::translate("stagepath::MainWindow", "Y :"));
+    c.penWidthLabel->setText(QCoreApplication::translate("stagepath::MainWindow", "Çizgi Kalınlığı :"));
+    c.circleSizeLabel->setText(QCoreApplication::translate("stagepath::MainWindow", "Yuvarlak Boyutu :"));
+    c.colourLinesBox->setText(QCoreApplication::translate("stagepath::MainWindow", "Çizgileri Renklendir"));
+    c.listPathsButton->setText(QCoreApplication::translate("stagepath::MainWindow", "Hesaplama Yap"));
+    c.shortestOption->setText(QCoreApplication::translate("stagepath::MainWindow", "En Kısa Yol"));
+    c.longestOption->setText(QCoreApplication::translate("stagepath::MainWindow", "En Uzun Yol"));
+    c.bestPathButton->setText(QCoreApplication::translate("stagepath::MainWindow", "Çiz"));
+
+    // Names for assistive technology: a text box is named by its label.
+    c.stageCountEdit->setAccessibleName(c.stageCountLabel->text());
+    c.xSpacingEdit->setAccessibleName(c.xSpacingLabel->text());
+    c.ySpacingEdit->setAccessibleName(c.ySpacingLabel->text());
+    c.penWidthEdit->setAccessibleName(c.penWidthLabel->text());
+    c.circleSizeBox->setAccessibleName(c.circleSizeLabel->text());
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
+             c.redrawButton, c.listPathsButton, c.bestPathButton, c.shortestOption, c.longestOption,
+             c.colourLinesBox})
+        b->setAccessibleName(b->text());
+    c.stageView->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Vortalar"));
+    c.viewport->setAccessibleName(QStringLiteral("Frame1"));
+    c.picture->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Çizim"));
+    c.horizontalBar->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Yatay kaydırma"));
+    c.verticalBar->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Dikey kaydırma"));
+    c.stageTabs->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Vorta sekmeleri"));
+    c.edgeView->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Kenarlar"));
+    c.stageEdgeView->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Vortanın kenarları"));
+    c.pathTextList->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Yollar"));
+    c.resultView->setAccessibleName(QCoreApplication::translate("stagepath::MainWindow", "Sonuçlar"));
+
 }
 
 QSize designClientSize()

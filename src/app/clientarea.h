@@ -6,8 +6,8 @@
 // The controls of the window's client area, at their design places. Each is
 // named here by its role; its object name is the one the window's design
 // gives it (Text1, ListView2, ...), set in createClientArea and nowhere else.
-// Texts are set by the window (MainWindow::retranslateUi), so that a change
-// of language reaches every control.
+// Texts are set by retranslateClientArea, which the window calls at every
+// change of language.
 
 class QCheckBox;
 class QComboBox;
@@ -71,6 +71,9 @@ void applyDesignColumnWidths(const ClientArea &area);
 // After every change of the result table's columns: every column of the
 // standard width, but "Yol" (pathColumn, -1 when there is none) 3000 twips.
 void applyResultColumnWidths(const ClientArea &area, int pathColumn);
+
+// The controls' texts and accessible names in the language in effect.
+void retranslateClientArea(const ClientArea &area);
 
 // The design's inner size of the window, in pixels.
 QSize designClientSize();

@@ -3,11 +3,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #pragma once
-// MainWindow: the one window (object name "Form1"). It shows the lesson
-// document (the tables, the settings, the file and the history of changes),
-// routes every change the user makes through it, and wires the controls'
-// events; the work itself is done by the document, the models, the solver
-// and the drawing.
+// MainWindow: the one window (object name "Form1"). It creates the client
+// area, the menus and the parts that serve them, and wires them to the lesson
+// document (the tables, the settings, the file and the history of changes);
+// the work itself is done by the parts (SettingControls, PathListing,
+// StageTabs, WindowFit, ...), the document, the models, the solver and the
+// drawing.
 //
 // What the controls do:
 // - the stage count rebuilds the stage table, the tabs, the result table's
@@ -28,8 +29,8 @@
 
 #include "busycursor.h"
 #include "clientarea.h"
+#include "stagetabs.h"
 
-#include "drawing/picture.h"
 #include "lesson/lessonstate.h"
 #include "model/lessonsettings.h"
 #include "model/randomsource.h"
@@ -43,7 +44,6 @@ class QDragEnterEvent;
 class QDragMoveEvent;
 class QDropEvent;
 class QMenu;
-class QMessageBox;
 
 namespace stagepath {
 
@@ -56,16 +56,19 @@ class TextbookActions;
 class LanguageMenu;
 class LessonDocument;
 class LessonFiles;
+class PathListing;
 class PathTextList;
+class PictureDrawing;
 class PictureViewport;
 class ResultTable;
+class SettingControls;
 class ShareActions;
 class ValueEditing;
 class SolutionViews;
-class StageFilter;
 class StageNavigation;
 class StageTable;
 class WindowFit;
+class WindowMessages;
 class WindowRouting;
 
 class MainWindow : public QMainWindow
@@ -76,10 +79,6 @@ public:
     explicit MainWindow(std::unique_ptr<RandomSource> random = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const LessonSettings &settings() const { return m_settings; }
-    // The largest box count over all columns, as the last drawing found it.
-    double largestStageSize() const { return m_largestStageSize; }
-
     // Opens a lesson file, as actionOpen does once a file is chosen.
     bool openLesson(const QString &fileName);
 
@@ -87,71 +86,35 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
     // A change of language retranslates the whole window.
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
-private Q_SLOTS:
-    void rebuildStages();
-    void redraw();
-    GraphPicture pictureOf(const EdgeDataPtr &edges, const DrawSettings &settings);
-    void regenerateAndRedraw();
-    void listPaths();
-    void drawBestPath();
-    void showStageTab(int index);
-    void applyPenWidth(const QString &text);
-    void applyCircleSize(int index);
-    void applySetting(Setting which, const SettingsState &after);
+private:
+    void createMenus();
+    void wireEvents();
+    void wireLesson();
     void showLesson();
     void showTables(TableChange change, bool fromHistory);
     void showSettings(Setting which, bool fromHistory);
+    void showStages(StageTabs::Selection tab);
     void updateTitle();
-
-private:
-    enum class Listing { Listed, TooMany, Failed };
-
-    void createModels();
-    void createMenus();
-    void wireEvents();
-    void wireSpacing(QLineEdit *edit, Setting which, double LessonSettings::*member, QString SettingsState::*text,
-                     const QString &name);
-    void wireLesson();
-    void showStages(bool keepTab);
-    void showStageCount();
-    void fillSettingControls();
-    void rebuildTabs(bool keepSelected);
     void retranslateUi();
-    void retranslateTables();
-    void load();
-    void layoutClient();
-    Listing listAllPaths();
-    void selectBestRow(qint64 row);
-    void showMessage(const QString &text, bool warning = true);
-    // Marks a text box whose text is refused (problem not empty) or clears the mark.
-    void markInput(QLineEdit *edit, const QString &problem);
-    // Runs a handler so that no error ever leaves it: it is reported instead.
-    // Returns whether the handler ran to its end.
-    template <typename Handler> bool reportingErrors(Handler &&handler);
+    void retranslateControls();
 
+    // Built in this order, each from the ones before it.
     LessonDocument *m_lesson;
     const LessonSettings &m_settings; // the lesson's settings in effect
-    LessonFiles *m_files = nullptr;
-    HistoryActions *m_historyActions = nullptr;
-    TextbookActions *m_textbook = nullptr;
-    WindowRouting *m_routing = nullptr;
+    StageTable *m_stageTable;
+    EdgeTable *m_edgeTable;
+    WindowMessages *m_messages;       // the message box; the fence around every handler
     ClientArea m_controls;
-    // A picture made on a worker for the lesson being opened, until drawn.
-    GraphPicture m_preparedPicture;
-    BusyCursor m_busyCursor; // while the document draws a regeneration on a worker
-    double m_largestStageSize = 0;
-
-    StageTable *m_stageTable = nullptr;
-    EdgeTable *m_edgeTable = nullptr;
-    StageFilter *m_stageFilter = nullptr;
-    ResultTable *m_resultTable = nullptr;
-    PathTextList *m_pathTexts = nullptr;
-    QMessageBox *m_message = nullptr;
+    PictureViewport *m_pictureView;   // picture size, scroll ranges, wheel, zoom
+    WindowFit *m_windowFit;           // the controls' places on a resize, actionFitLayout
+    ResultTable *m_resultTable;
+    PathTextList *m_pathTexts;
+    StageTabs *m_stageTabs;
+    SettingControls *m_settingControls;
 
     // The menus; each feature adds its actions to one of them.
     QMenu *m_fileMenu = nullptr;  // "Dosya"
@@ -160,8 +123,9 @@ private:
     QMenu *m_exerciseMenu = nullptr; // "Alıştırma"
     QMenu *m_helpMenu = nullptr;  // "Yardım"
 
-    PictureViewport *m_pictureView = nullptr; // picture size, scroll ranges, wheel, zoom
-    WindowFit *m_windowFit = nullptr;         // the controls' places on a resize, actionFitLayout
+    LessonFiles *m_files = nullptr;
+    HistoryActions *m_historyActions = nullptr;
+    TextbookActions *m_textbook = nullptr;
     StageNavigation *m_stageNavigation = nullptr;
     LanguageMenu *m_languageMenu = nullptr;
     HelpMenu *m_helpCommands = nullptr;
@@ -169,7 +133,15 @@ private:
     ExerciseActions *m_exercises = nullptr; // new exercises, worksheets
     ValueEditing *m_valueEditing = nullptr;
     SolutionViews *m_solutionViews = nullptr; // the steps window, the selected and all best paths
+    PictureDrawing *m_drawing = nullptr;      // Picture1 drawn anew
+    PathListing *m_pathListing = nullptr;     // "Hesaplama Yap", "Çiz"
     ExerciseMode *m_exercise = nullptr;       // the student solves, the window checks
+    WindowRouting *m_routing = nullptr;
+
+    BusyCursor m_busyCursor; // while the document draws a regeneration on a worker
+    // Set when the constructor ends: until then a change of language has
+    // nothing built to retranslate (the constructor translates at its end).
+    bool m_built = false;
 };
 
 } // namespace stagepath

@@ -10,6 +10,7 @@
 #include "usersettings.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QMenu>
 #include <QScrollBar>
@@ -52,6 +53,14 @@ WindowFit::WindowFit(const ClientArea &area, PictureViewport *pictureView, QWidg
     for (QWidget *w : area.widget->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         if (!m_placed.contains(w) && w->y() > frameBottom)
             place(ResizeAnchor::Below, w);
+    area.widget->installEventFilter(this);
+}
+
+bool WindowFit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_area.widget && event->type() == QEvent::Resize)
+        layOut();
+    return QObject::eventFilter(watched, event);
 }
 
 void WindowFit::addActions(QMenu *menu)

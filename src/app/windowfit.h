@@ -27,7 +27,8 @@ class WindowFit : public QObject
     Q_OBJECT
 public:
     // Takes the controls' places as they are now as their design places: create
-    // it right after the client area. The action is a child of window.
+    // it right after the client area. The action is a child of window. Every
+    // resize of the client area lays the controls out anew.
     WindowFit(const ClientArea &area, PictureViewport *pictureView, QWidget *window);
 
     void addActions(QMenu *menu);
@@ -37,6 +38,9 @@ public:
     // Places the controls for the client area's size, then the picture and
     // the scroll ranges in the frame.
     void layOut();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     ClientArea m_area;

@@ -175,7 +175,7 @@ private Q_SLOTS:
         action("actionCopy")->trigger();
         QVERIFY(!solved.fullTotals.contains(QApplication::clipboard()->text()));
         const PrintoutContent printed =
-            Printout::gather(QString(), child<PictureBox>("Picture1")->picture().edges(), form->settings(), ListedPaths());
+            Printout::gather(QString(), child<PictureBox>("Picture1")->picture().edges(), lessonSettings(), ListedPaths());
         for (const QString &total : solved.fullTotals)
             QVERIFY(!printed.bestPathLines.join(u' ').contains(total));
         QVERIFY(printed.picture.overlays().bestPath.empty());

@@ -225,8 +225,8 @@ private Q_SLOTS:
         build(locale);
         auto *edit = form->findChild<QLineEdit *>(box);
         const Tables before = tables();
-        const double x = form->settings().xSpacing, y = form->settings().ySpacing;
-        const int pen = form->settings().penWidth;
+        const double x = lessonSettings().xSpacing, y = lessonSettings().ySpacing;
+        const int pen = lessonSettings().penWidth;
 
         edit->setText(text);
         QCOMPARE(edit->text(), text);
@@ -239,9 +239,9 @@ private Q_SLOTS:
                 QVERIFY2(edit->toolTip().contains(QStringLiteral("en çok 1000")), qPrintable(edit->toolTip()));
             }
             QVERIFY(tables() == before);
-            QCOMPARE(form->settings().xSpacing, x);
-            QCOMPARE(form->settings().ySpacing, y);
-            QCOMPARE(form->settings().penWidth, pen);
+            QCOMPARE(lessonSettings().xSpacing, x);
+            QCOMPARE(lessonSettings().ySpacing, y);
+            QCOMPARE(lessonSettings().penWidth, pen);
         } else {
             QVERIFY(!edit->property("invalid").toBool());
             QVERIFY(edit->toolTip().isEmpty());
@@ -254,11 +254,11 @@ private Q_SLOTS:
             } else {
                 QVERIFY(tables() == before);
                 if (box == QLatin1String("Text2"))
-                    QCOMPARE(form->settings().xSpacing, expected);
+                    QCOMPARE(lessonSettings().xSpacing, expected);
                 else if (box == QLatin1String("Text3"))
-                    QCOMPARE(form->settings().ySpacing, expected);
+                    QCOMPARE(lessonSettings().ySpacing, expected);
                 else
-                    QCOMPARE(form->settings().penWidth, int(expected));
+                    QCOMPARE(lessonSettings().penWidth, int(expected));
             }
         }
         runCommands(std::vector<qint64>(size_t(stages) + 1, 3));

@@ -218,10 +218,10 @@ private Q_SLOTS:
         QTRY_VERIFY(check->hasFocus());
         press(Qt::Key_Space);
         QVERIFY(check->isChecked());
-        QVERIFY(form->settings().colourLines);
+        QVERIFY(lessonSettings().colourLines);
         press(Qt::Key_Space);
         QVERIFY(!check->isChecked());
-        QVERIFY(!form->settings().colourLines);
+        QVERIFY(!lessonSettings().colourLines);
     }
 
     void comboAndTextBoxesFromTheKeyboard()
@@ -231,9 +231,9 @@ private Q_SLOTS:
         QTRY_VERIFY(combo->hasFocus());
         press(Qt::Key_Up);
         QCOMPARE(combo->currentText(), QStringLiteral("19"));
-        QCOMPARE(form->settings().circleSize, 19.0);
+        QCOMPARE(lessonSettings().circleSize, 19.0);
         press(Qt::Key_Home);
-        QCOMPARE(form->settings().circleSize, 10.0);
+        QCOMPARE(lessonSettings().circleSize, 10.0);
 
         auto *text1 = child<QLineEdit>("Text1");
         text1->setFocus(Qt::TabFocusReason);

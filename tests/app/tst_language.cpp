@@ -199,7 +199,7 @@ private Q_SLOTS:
         for (const char *language : {"actionLanguageEnglish", "actionLanguageTurkish"}) {
             choose(language);
             child<QLineEdit>("Text2")->setText(QStringLiteral("4,5"));
-            QCOMPARE(form->settings().xSpacing, 4.5);
+            QCOMPARE(lessonSettings().xSpacing, 4.5);
             child<QLineEdit>("Text1")->setText(QStringLiteral("16"));
             child<QPushButton>("Command4")->click();
             QVERIFY(visibleMessage());

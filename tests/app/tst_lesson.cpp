@@ -12,6 +12,7 @@
 #include "app/application.h"
 #include "app/commandline.h"
 #include "app/lessonfiles.h"
+#include "app/picturebox.h"
 #include "lesson/lessonfile.h"
 #include "model/edgetable.h"
 
@@ -144,8 +145,8 @@ private Q_SLOTS:
         QCOMPARE(tabs(), QStringList({"Tümü", "1.Vorta", "2.Vorta"}));
         QCOMPARE(headers("ListView5"), QStringList({"1.Vorta", "2.Vorta", "Toplam"}));
         QCOMPARE(model("ListView5")->rowCount(), 0);
-        QCOMPARE(form->settings().xSpacing, 300.0);
-        QCOMPARE(form->largestStageSize(), 3.0); // drawn
+        QCOMPARE(lessonSettings().xSpacing, 300.0);
+        QCOMPARE(child<PictureBox>("Picture1")->picture().largest(), 3.0); // drawn
         QCOMPARE(form->windowTitle(), caption + QStringLiteral(" — tek.stagepath"));
         QVERIFY(!form->isWindowModified());
         QVERIFY(!action("actionUndo")->isEnabled());
@@ -332,10 +333,10 @@ private Q_SLOTS:
         child<QCheckBox>("Check1")->click();
         action("actionUndo")->trigger();
         QVERIFY(!child<QCheckBox>("Check1")->isChecked());
-        QVERIFY(!form->settings().colourLines);
+        QVERIFY(!lessonSettings().colourLines);
         action("actionUndo")->trigger();
         QCOMPARE(child<QComboBox>("Combo1")->currentText(), QStringLiteral("20"));
-        QCOMPARE(form->settings().circleSize, 20.0);
+        QCOMPARE(lessonSettings().circleSize, 20.0);
         QVERIFY(!action("actionUndo")->isEnabled());
         QCOMPARE(form->windowTitle(), caption);
     }
@@ -390,10 +391,10 @@ private Q_SLOTS:
         QCOMPARE(names->index(0, 1).data().toString(), QStringLiteral("A"));
 
         action("actionValuesOnLines")->trigger();
-        QVERIFY(form->settings().valuesOnLines);
+        QVERIFY(lessonSettings().valuesOnLines);
         QCOMPARE(action("actionUndo")->text(), QStringLiteral("Geri Al: değerler çizgilerde: açık"));
         action("actionUndo")->trigger();
-        QVERIFY(!form->settings().valuesOnLines && !action("actionValuesOnLines")->isChecked());
+        QVERIFY(!lessonSettings().valuesOnLines && !action("actionValuesOnLines")->isChecked());
     }
 
     void newLessonIsTheStartUpState()

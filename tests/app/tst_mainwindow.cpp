@@ -22,6 +22,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
+#include "app/picturebox.h"
 #include "app/reportview.h"
 
 #include <QApplication>
@@ -126,7 +127,7 @@ private Q_SLOTS:
         QCOMPARE(child<QTimer>("Timer1")->interval(), 200);
         QVERIFY(!child<QTimer>("Timer1")->isActive());
         QVERIFY(!child<QTimer>("Timer2")->isActive());
-        QCOMPARE(form->largestStageSize(), 3.0);
+        QCOMPARE(child<PictureBox>("Picture1")->picture().largest(), 3.0);
         for (const QString &v : column("ListView2", 0)) {
             bool ok = false;
             const int value = v.toInt(&ok);
@@ -219,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(cell("ListView2", 15, 2), QStringLiteral("9"));
         QCOMPARE(tabs().size(), 5);
         QCOMPARE(cell("ListView1", 1, 0), QStringLiteral("5"));
-        QCOMPARE(form->largestStageSize(), 5.0);
+        QCOMPARE(child<PictureBox>("Picture1")->picture().largest(), 5.0);
         // Every value is drawn anew, none kept from before the edit.
         QVERIFY(column("ListView2", 0).mid(0, 15) != values.mid(0, 15));
     }
@@ -345,9 +346,9 @@ private Q_SLOTS:
         auto *edit = form->findChild<QLineEdit *>(box);
         edit->setText(text);
         QVERIFY(edit->property("invalid").toBool());
-        QCOMPARE(form->settings().xSpacing, 220.0);
-        QCOMPARE(form->settings().ySpacing, 120.0);
-        QCOMPARE(form->settings().penWidth, 1);
+        QCOMPARE(lessonSettings().xSpacing, 220.0);
+        QCOMPARE(lessonSettings().ySpacing, 120.0);
+        QCOMPARE(lessonSettings().penWidth, 1);
         QVERIFY(!visibleMessage());
     }
 
@@ -356,13 +357,13 @@ private Q_SLOTS:
         // X 300 makes the default graph wider than the window: the redraw gives a scroll range.
         QCOMPARE(child<QScrollBar>("HScroll1")->maximum(), 0);
         child<QLineEdit>("Text2")->setText(QStringLiteral("300"));
-        QCOMPARE(form->settings().xSpacing, 300.0);
+        QCOMPARE(lessonSettings().xSpacing, 300.0);
         QVERIFY(child<QScrollBar>("HScroll1")->maximum() > 0);
         QVERIFY(child<QWidget>("Picture1")->width() >= 4 * 300 + 20 + 20); // the last column's circles
         child<QLineEdit>("Text4")->setText(QStringLiteral("3"));
-        QCOMPARE(form->settings().penWidth, 3);
+        QCOMPARE(lessonSettings().penWidth, 3);
         child<QComboBox>("Combo1")->setCurrentIndex(5);
-        QCOMPARE(form->settings().circleSize, 15.0);
+        QCOMPARE(lessonSettings().circleSize, 15.0);
     }
 
     void listingAndBestPath()

@@ -7,6 +7,7 @@
 // reached by object name as a person (or a GUI test tool) reaches them.
 
 #include "app/mainwindow.h"
+#include "lesson/lessondocument.h"
 
 #include <QAbstractItemView>
 #include <QMessageBox>
@@ -38,6 +39,12 @@ protected:
         form = std::make_unique<stagepath::MainWindow>();
         form->show();
         return QTest::qWaitForWindowExposed(form.get());
+    }
+
+    // The lesson's settings in effect, as the window's document holds them.
+    const stagepath::LessonSettings &lessonSettings() const
+    {
+        return form->findChild<stagepath::LessonDocument *>(QString(), Qt::FindDirectChildrenOnly)->settings().values;
     }
 
     template <typename T> T *child(const char *name) const
