@@ -252,6 +252,25 @@ void firstStep(QWidget &w, bool backward)
     click(w, "StepFirst");
 }
 
+// Fifteen stages with every tenth road removed ("-"), as a textbook draws
+// missing roads: the listing maps rows through the counts of real paths.
+void fifteenStagesRoadsMissing(QWidget &w)
+{
+    setText(w, "Text1", QStringLiteral("15"));
+    auto *edges = child<QAbstractItemView>(w, "ListView2");
+    post(w, [edges] {
+        QAbstractItemModel *model = edges->model();
+        for (int row = 0; row < model->rowCount(); row += 10)
+            model->setData(model->index(row, 0), QStringLiteral("-"));
+    });
+}
+
+void fifteenStagesRoadsMissingListed(QWidget &w)
+{
+    fifteenStagesRoadsMissing(w);
+    click(w, "Command4");
+}
+
 void fifteenStagesListed(QWidget &w)
 {
     setText(w, "Text1", QStringLiteral("15")); // 3^16 = 43,046,721 paths
@@ -310,6 +329,14 @@ const std::vector<std::pair<const char *, Action>> &actions()
          {[](QWidget &w) { setText(w, "Text1", QStringLiteral("15")); }, [](QWidget &w) { click(w, "Command4"); }}},
         {"Solve43MillionPaths",
          {[](QWidget &w) { setText(w, "Text1", QStringLiteral("15")); }, [](QWidget &w) { click(w, "Command5"); }}},
+        {"ListRoadsMissing15Stages", {fifteenStagesRoadsMissing, [](QWidget &w) { click(w, "Command4"); }}},
+        {"SolveRoadsMissing15Stages", {fifteenStagesRoadsMissing, [](QWidget &w) { click(w, "Command5"); }}},
+        {"ScrollListingRoadsMissing15Stages",
+         {fifteenStagesRoadsMissingListed,
+          [](QWidget &w) {
+              auto *view = child<QAbstractItemView>(w, "ListView5");
+              post(w, [view] { view->scrollTo(view->model()->index(view->model()->rowCount() / 2, 0)); });
+          }}},
         {"TypeAheadKeyIn43MillionRows",
          {fifteenStagesListed,
           [](QWidget &w) {
