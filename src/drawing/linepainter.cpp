@@ -27,7 +27,8 @@ bool finiteFloat(double v)
     return std::isfinite(float(v));
 }
 
-// Cuts a line to a rectangle (Liang-Barsky); false when nothing is left.
+} // namespace
+
 bool clipLine(QLineF &line, const QRectF &r)
 {
     const double x0 = line.x1(), y0 = line.y1();
@@ -53,8 +54,6 @@ bool clipLine(QLineF &line, const QRectF &r)
         line = QLineF(x0 + t0 * dx, y0 + t0 * dy, x0 + t1 * dx, y0 + t1 * dy);
     return true;
 }
-
-} // namespace
 
 SegmentBatch::SegmentBatch(QPainter &painter, const DeviceMap &map, const QRect &device, double width)
     : m_painter(painter)

@@ -24,6 +24,9 @@ class QPainter;
 
 namespace stagepath {
 
+// Cuts a line to a rectangle (Liang-Barsky); false when nothing is left.
+bool clipLine(QLineF &line, const QRectF &r);
+
 // A set of the graph's lines drawn with one colour rule and pen.
 struct LineSet {
     int firstStage = 0;

@@ -4,6 +4,7 @@
 
 #include "linevalues.h"
 
+#include "linepainter.h"
 #include "textrule.h"
 #include "model/numbers.h"
 
@@ -45,29 +46,10 @@ QRectF centredRect(QPointF centre, QSizeF size)
     return QRectF(centre.x() - size.width() / 2, centre.y() - size.height() / 2, size.width(), size.height());
 }
 
-// Whether the segment crosses the rectangle (Liang-Barsky clipping).
-bool crosses(const QLineF &line, const QRectF &r)
+// Whether the segment crosses the rectangle.
+bool crosses(QLineF line, const QRectF &r)
 {
-    double t0 = 0, t1 = 1;
-    const double dx = line.dx(), dy = line.dy();
-    const std::array<double, 4> p{-dx, dx, -dy, dy};
-    const std::array<double, 4> q{line.x1() - r.left(), r.right() - line.x1(), line.y1() - r.top(),
-                                  r.bottom() - line.y1()};
-    for (size_t i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0)
-                return false;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1)
-            return false;
-    }
-    return true;
+    return clipLine(line, r);
 }
 
 double overlapArea(const QRectF &a, const QRectF &b)
