@@ -5,7 +5,7 @@
 // Lessons at the largest size the window admits (10^6 edges): saving and
 // opening a lesson file, the size of the file per edge, and undoing a box
 // count change (the document alone, and the window with its redraw).
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 #include "lesson/lessondocument.h"
 #include "lesson/lessonfile.h"
 #include "model/edgetable.h"

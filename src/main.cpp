@@ -2,6 +2,6 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/application.h"
+#include "app/platform/application.h"
 
 int main(int argc, char *argv[]) { return stagepath::runApplication(argc, argv); }

@@ -121,7 +121,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/commandline.cpp" line="+51"/>
+        <location filename="../src/app/platform/commandline.cpp" line="+51"/>
         <source>Dersin kendi seçimi yerine en uzun yolu alır (--solve ve --export için).</source>
         <translation>Takes the longest path instead of the lesson&apos;s own mode (for --solve and --export).</translation>
     </message>
@@ -267,7 +267,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>HelpText</name>
     <message>
-        <location filename="../src/app/helptext.cpp" line="+43"/>
+        <location filename="../src/app/help/helptext.cpp" line="+43"/>
         <source>Vorta Sayısı</source>
         <translation>Number of stages</translation>
     </message>
@@ -704,7 +704,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/errorfence.cpp" line="+20"/>
+        <location filename="../src/app/window/errorfence.cpp" line="+20"/>
         <source>Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor.</source>
         <translation>There was not enough memory, so the command was not done. The window goes on working.</translation>
     </message>
@@ -983,7 +983,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>SolutionRunner</name>
     <message>
-        <location filename="../src/app/solutionrunner.cpp" line="+39"/>
+        <location filename="../src/app/tasks/solutionrunner.cpp" line="+39"/>
         <source>Bellek yetmedi; çözüm gösterilemiyor.</source>
         <translation>Out of memory; the solution cannot be shown.</translation>
     </message>
@@ -1065,7 +1065,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>StepWalk</name>
     <message>
-        <location filename="../src/app/stepwalk.cpp" line="+105"/>
+        <location filename="../src/app/stepsui/stepwalk.cpp" line="+105"/>
         <source>Adım 0 / %1: çizim olduğu gibi</source>
         <translation>Step 0 / %1: the drawing as it is</translation>
     </message>
@@ -1262,7 +1262,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::BackgroundTask</name>
     <message>
-        <location filename="../src/app/backgroundtask.cpp" line="+130"/>
+        <location filename="../src/app/tasks/backgroundtask.cpp" line="+130"/>
         <source>İptal</source>
         <translation>Cancel</translation>
     </message>
@@ -1286,9 +1286,32 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>stagepath::ClipboardCopier</name>
+    <message>
+        <location filename="../src/app/shareui/clipboardcopier.cpp" line="+160"/>
+        <source>Satırlar kopyalanıyor…</source>
+        <translation>Copying the rows…</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Seçili %1 satırdan yalnızca ilk %2 satır kopyalandı. Tablonun tamamı için &quot;Tabloyu Dışa Aktar (CSV)…&quot; komutunu kullanın.</source>
+        <translation>Only the first %2 of the %1 selected rows were copied. For the whole table use &quot;Export Table (CSV)…&quot;.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Çizim panoya kopyalanamayacak kadar büyük (%1 × %2 piksel, en çok %3 piksel). &quot;Çizimi Dışa Aktar…&quot; ile PNG, SVG ya da PDF olarak kaydedin.</source>
+        <translation>The drawing is too large to copy to the clipboard (%1 × %2 pixels, at most %3 pixels). Save it as PNG, SVG or PDF with &quot;Export Drawing…&quot;.</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Çizim kopyalanıyor…</source>
+        <translation>Copying the drawing…</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::ColourLegend</name>
     <message>
-        <location filename="../src/app/colourlegend.cpp" line="+26"/>
+        <location filename="../src/app/picture/colourlegend.cpp" line="+26"/>
         <source>en iyi yol (son adımda ve &quot;Çiz&quot;)</source>
         <translation>the best path (at the last step and after &quot;Draw&quot;)</translation>
     </message>
@@ -1340,29 +1363,6 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
-    <name>stagepath::CopyCommand</name>
-    <message>
-        <location filename="../src/app/copycommand.cpp" line="+160"/>
-        <source>Satırlar kopyalanıyor…</source>
-        <translation>Copying the rows…</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Seçili %1 satırdan yalnızca ilk %2 satır kopyalandı. Tablonun tamamı için &quot;Tabloyu Dışa Aktar (CSV)…&quot; komutunu kullanın.</source>
-        <translation>Only the first %2 of the %1 selected rows were copied. For the whole table use &quot;Export Table (CSV)…&quot;.</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Çizim panoya kopyalanamayacak kadar büyük (%1 × %2 piksel, en çok %3 piksel). &quot;Çizimi Dışa Aktar…&quot; ile PNG, SVG ya da PDF olarak kaydedin.</source>
-        <translation>The drawing is too large to copy to the clipboard (%1 × %2 pixels, at most %3 pixels). Save it as PNG, SVG or PDF with &quot;Export Drawing…&quot;.</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>Çizim kopyalanıyor…</source>
-        <translation>Copying the drawing…</translation>
-    </message>
-</context>
-<context>
     <name>stagepath::EdgeTable</name>
     <message>
         <location filename="../src/model/edgetable.cpp" line="+131"/>
@@ -1388,7 +1388,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ExerciseActions</name>
     <message>
-        <location filename="../src/app/exerciseactions.cpp" line="+52"/>
+        <location filename="../src/app/exerciseui/exerciseactions.cpp" line="+52"/>
         <source>Yeni Alıştırma…</source>
         <translation>New Exercise…</translation>
     </message>
@@ -1576,7 +1576,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ExerciseMode</name>
     <message>
-        <location filename="../src/app/exercisemode.cpp" line="+171"/>
+        <location filename="../src/app/exerciseui/exercisemode.cpp" line="+171"/>
         <source>Alıştırma Modu</source>
         <translation>Exercise Mode</translation>
     </message>
@@ -1664,7 +1664,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpMenu</name>
     <message>
-        <location filename="../src/app/helpmenu.cpp" line="+31"/>
+        <location filename="../src/app/help/helpmenu.cpp" line="+31"/>
         <source>Yardım Konuları</source>
         <translation>Help Contents</translation>
     </message>
@@ -1677,7 +1677,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HelpWindow</name>
     <message>
-        <location filename="../src/app/helpwindow.cpp" line="+32"/>
+        <location filename="../src/app/help/helpwindow.cpp" line="+32"/>
         <source>En Kısa Yol — Yardım</source>
         <translation>Shortest Path — Help</translation>
     </message>
@@ -1685,7 +1685,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::HistoryActions</name>
     <message>
-        <location filename="../src/app/historyactions.cpp" line="+70"/>
+        <location filename="../src/app/lessonui/historyactions.cpp" line="+70"/>
         <source>Geri Al</source>
         <translation>Undo</translation>
     </message>
@@ -1698,7 +1698,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LanguageMenu</name>
     <message>
-        <location filename="../src/app/languagemenu.cpp" line="+74"/>
+        <location filename="../src/app/platform/languagemenu.cpp" line="+74"/>
         <source>Dil</source>
         <translation>Language</translation>
     </message>
@@ -1716,7 +1716,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::LessonFiles</name>
     <message>
-        <location filename="../src/app/lessonfiles.cpp" line="+118"/>
+        <location filename="../src/app/lessonui/lessonfiles.cpp" line="+118"/>
         <source>Yeni</source>
         <translation>New</translation>
     </message>
@@ -1824,9 +1824,17 @@ With --solve or an --export option no window opens: the lesson file is read, wha
     </message>
 </context>
 <context>
+    <name>stagepath::LessonPrinter</name>
+    <message>
+        <location filename="../src/app/shareui/lessonprinter.cpp" line="+51"/>
+        <source>Baskı hazırlanıyor…</source>
+        <translation>Preparing the printout…</translation>
+    </message>
+</context>
+<context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+256"/>
+        <location filename="../src/app/window/mainwindow.cpp" line="+256"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
@@ -1856,7 +1864,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/app/clientarea.cpp" line="+140"/>
+        <location filename="../src/app/window/clientarea.cpp" line="+140"/>
         <source>Vorta Sayısı :</source>
         <translation>Stages :</translation>
     </message>
@@ -1896,19 +1904,19 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Calculate</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../src/app/pathlisting.cpp" line="+89"/>
+        <location filename="../src/app/lessonui/pathlisting.cpp" line="+89"/>
+        <location filename="../src/app/window/clientarea.cpp" line="+1"/>
         <source>En Kısa Yol</source>
         <translation>Shortest path</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../src/app/pathlisting.cpp" line="+1"/>
+        <location filename="../src/app/window/clientarea.cpp" line="+1"/>
         <source>En Uzun Yol</source>
         <translation>Longest path</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/app/window/clientarea.cpp" line="+1"/>
         <source>Çiz</source>
         <translation>Draw</translation>
     </message>
@@ -1958,7 +1966,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Results</translation>
     </message>
     <message>
-        <location filename="../src/app/settingcontrols.cpp" line="+151"/>
+        <location filename="../src/app/lessonui/settingcontrols.cpp" line="+151"/>
         <source>%1 aralığı %2 ile %3 arasında bir sayı olmalı; önceki değer (%4) kullanılıyor.</source>
         <translation>%1 spacing must be a number from %2 to %3; the previous value (%4) is used.</translation>
     </message>
@@ -1968,18 +1976,18 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Pen width must be a number from 1 to %1; the previous value (%2) is used.</translation>
     </message>
     <message>
-        <location filename="../src/app/windowmessages.cpp" line="+44"/>
+        <location filename="../src/app/window/windowmessages.cpp" line="+44"/>
         <source>En Kısa Yol</source>
         <comment>the program&apos;s name</comment>
         <translation>Shortest Path</translation>
     </message>
     <message>
-        <location filename="../src/app/settingcontrols.cpp" line="-38"/>
+        <location filename="../src/app/lessonui/settingcontrols.cpp" line="-38"/>
         <source>Tablolar değiştirilmedi.</source>
         <translation>The tables were not changed.</translation>
     </message>
     <message>
-        <location filename="../src/app/pathlisting.cpp" line="-49"/>
+        <location filename="../src/app/lessonui/pathlisting.cpp" line="-49"/>
         <source>Listelenen yollar değiştirilmedi.</source>
         <translation>The listed paths were not changed.</translation>
     </message>
@@ -1997,7 +2005,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::NewExerciseDialog</name>
     <message>
-        <location filename="../src/app/newexercisedialog.cpp" line="+78"/>
+        <location filename="../src/app/exerciseui/newexercisedialog.cpp" line="+78"/>
         <source>Yeni Alıştırma</source>
         <translation>New Exercise</translation>
     </message>
@@ -2085,7 +2093,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureExport</name>
     <message>
-        <location filename="../src/app/pictureexport.cpp" line="+30"/>
+        <location filename="../src/app/shareui/pictureexport.cpp" line="+30"/>
         <source>PNG resmi (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -2133,7 +2141,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::PictureViewport</name>
     <message>
-        <location filename="../src/app/pictureviewport.cpp" line="+40"/>
+        <location filename="../src/app/picture/pictureviewport.cpp" line="+40"/>
         <source>Yakınlaştır</source>
         <translation>Zoom In</translation>
     </message>
@@ -2146,14 +2154,6 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <location line="+1"/>
         <source>Normal Boyut (%100)</source>
         <translation>Actual Size (100%)</translation>
-    </message>
-</context>
-<context>
-    <name>stagepath::PrintCommand</name>
-    <message>
-        <location filename="../src/app/printcommand.cpp" line="+51"/>
-        <source>Baskı hazırlanıyor…</source>
-        <translation>Preparing the printout…</translation>
     </message>
 </context>
 <context>
@@ -2174,7 +2174,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ShareActions</name>
     <message>
-        <location filename="../src/app/shareactions.cpp" line="+32"/>
+        <location filename="../src/app/shareui/shareactions.cpp" line="+32"/>
         <source>En Kısa Yol</source>
         <translation>Shortest Path</translation>
     </message>
@@ -2212,7 +2212,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionStepsWindow</name>
     <message>
-        <location filename="../src/app/solutionstepswindow.cpp" line="+125"/>
+        <location filename="../src/app/stepsui/solutionstepswindow.cpp" line="+125"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -2354,7 +2354,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionViews</name>
     <message>
-        <location filename="../src/app/solutionviews.cpp" line="+133"/>
+        <location filename="../src/app/stepsui/solutionviews.cpp" line="+133"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>
@@ -2392,7 +2392,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::StageNavigation</name>
     <message>
-        <location filename="../src/app/stagenavigation.cpp" line="+33"/>
+        <location filename="../src/app/lessonui/stagenavigation.cpp" line="+33"/>
         <source>Sonraki Vorta</source>
         <translation>Next Stage</translation>
     </message>
@@ -2463,7 +2463,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TableExport</name>
     <message>
-        <location filename="../src/app/tableexport.cpp" line="+35"/>
+        <location filename="../src/app/shareui/tableexport.cpp" line="+35"/>
         <source>Sonuç tablosu, CSV (*.csv)</source>
         <translation>Result table, CSV (*.csv)</translation>
     </message>
@@ -2503,7 +2503,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TableauPanel</name>
     <message>
-        <location filename="../src/app/tableaupanel.cpp" line="+75"/>
+        <location filename="../src/app/stepsui/tableaupanel.cpp" line="+75"/>
         <location line="+23"/>
         <source> / %1</source>
         <translation> / %1</translation>
@@ -2532,7 +2532,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::TextbookActions</name>
     <message>
-        <location filename="../src/app/textbookactions.cpp" line="+67"/>
+        <location filename="../src/app/lessonui/textbookactions.cpp" line="+67"/>
         <source>Kutu Adları…</source>
         <translation>Box Names…</translation>
     </message>
@@ -2570,7 +2570,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::ValueEditing</name>
     <message>
-        <location filename="../src/app/valueediting.cpp" line="+45"/>
+        <location filename="../src/app/lessonui/valueediting.cpp" line="+45"/>
         <source>Yapıştır</source>
         <translation>Paste</translation>
     </message>
@@ -2593,7 +2593,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::WindowFit</name>
     <message>
-        <location filename="../src/app/windowfit.cpp" line="+73"/>
+        <location filename="../src/app/window/windowfit.cpp" line="+73"/>
         <source>Düzeni Pencereye Yay</source>
         <translation>Fit Layout to Window</translation>
     </message>

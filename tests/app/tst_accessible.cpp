@@ -7,8 +7,8 @@
 
 #include "windowdriver.h"
 
-#include "app/reportaccessible.h"
-#include "app/reportview.h"
+#include "app/tables/reportaccessible.h"
+#include "app/tables/reportview.h"
 
 #include <QAccessible>
 #include <QHeaderView>

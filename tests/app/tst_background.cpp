@@ -6,7 +6,7 @@
 // tasks with a progress dialog (BackgroundTask). Workers are held at a gate
 // (a semaphore), never timed, so each case runs the same on a busy machine.
 
-#include "app/backgroundtask.h"
+#include "app/tasks/backgroundtask.h"
 #include "background/latestonly.h"
 
 #include <QDir>

@@ -8,7 +8,7 @@
 
 #include "windowdriver.h"
 
-#include "app/picturebox.h"
+#include "app/picture/picturebox.h"
 #include "share/printout.h"
 #include "share/resultcsv.h"
 

@@ -8,8 +8,8 @@
 
 #include "windowdriver.h"
 
-#include "app/picturebox.h"
-#include "app/solutionrunner.h"
+#include "app/picture/picturebox.h"
+#include "app/tasks/solutionrunner.h"
 #include "drawing/colours.h"
 #include "drawing/export.h"
 #include "drawing/overlays.h"

@@ -22,8 +22,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabBar>
-#include "app/picturebox.h"
-#include "app/reportview.h"
+#include "app/picture/picturebox.h"
+#include "app/tables/reportview.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -7,7 +7,7 @@
 // printed; STAGEPATH_MONKEY_SEED and STAGEPATH_MONKEY_ACTIONS override the seed
 // and the number of actions, STAGEPATH_MONKEY_VERBOSE prints every action.
 
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 #include "model/edgetable.h"
 
 #include <QAbstractItemModelTester>

@@ -11,10 +11,10 @@
 
 #include "../share/csvreader.h"
 
-#include "app/copycommand.h"
-#include "app/picturebox.h"
-#include "app/pictureexport.h"
-#include "app/tableexport.h"
+#include "app/shareui/clipboardcopier.h"
+#include "app/picture/picturebox.h"
+#include "app/shareui/pictureexport.h"
+#include "app/shareui/tableexport.h"
 #include "drawing/export.h"
 #include "lesson/lessondocument.h"
 #include "model/numbers.h"
@@ -237,8 +237,8 @@ private Q_SLOTS:
         QCOMPARE(lines[1].split(u'\t').last(), cell("ListView5", results->currentIndex().row(), 5));
 
         // The drawing, whole, at 100 %.
-        auto *copier = form->findChild<CopyCommand *>();
-        QSignalSpy copied(copier, &CopyCommand::pictureCopied);
+        auto *copier = form->findChild<ClipboardCopier *>();
+        QSignalSpy copied(copier, &ClipboardCopier::pictureCopied);
         child<QPushButton>("Command1")->setFocus();
         child<QAction>("actionCopy")->trigger();
         QTRY_COMPARE(copied.size(), 1);
@@ -249,11 +249,11 @@ private Q_SLOTS:
         setBoxCount(0, 400);
         setBoxCount(1, 400);
         edges->setFocus();
-        QSignalSpy rows(copier, &CopyCommand::rowsCopied);
+        QSignalSpy rows(copier, &ClipboardCopier::rowsCopied);
         QTest::keyClick(edges, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edges, Qt::Key_C, Qt::ControlModifier);
         QTRY_COMPARE(rows.size(), 1);
-        QCOMPARE(clipboardLines().size(), CopyCommand::maxRows + 1);
+        QCOMPARE(clipboardLines().size(), ClipboardCopier::maxRows + 1);
         QCOMPARE(clipboardLines().last().section(u'\t', 1), QStringLiteral("250\t800\t1"));
         QVERIFY(visibleMessage() && visibleMessage()->text().contains(QStringLiteral("160000")));
     }

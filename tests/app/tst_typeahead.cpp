@@ -5,7 +5,7 @@
 // Type-ahead in every table: each model's search agrees with reading every
 // row, and the report view picks the rows the toolkit's own type-ahead picks.
 
-#include "app/reportview.h"
+#include "app/tables/reportview.h"
 #include "model/edgetable.h"
 #include "model/stagefilter.h"
 #include "model/stagetable.h"

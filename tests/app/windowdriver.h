@@ -6,7 +6,7 @@
 // What the window tests share: the window, and its controls and tables
 // reached by object name as a person (or a GUI test tool) reaches them.
 
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 #include "lesson/lessondocument.h"
 
 #include <QAbstractItemView>

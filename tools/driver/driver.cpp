@@ -20,7 +20,7 @@
 //                       name is in (a tool window, say) to OUT.png
 //   --quit-after-paint  end right after the window's first paint
 
-#include "app/mainwindow.h"
+#include "app/window/mainwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
