@@ -19,6 +19,12 @@ set(STAGEPATH_PCH_WIDGETS ${STAGEPATH_PCH_GUI}
   <QLabel> <QLineEdit> <QMainWindow> <QMenu> <QMessageBox> <QPushButton> <QScrollBar> <QWidget>)
 set(STAGEPATH_PCH_TEST ${STAGEPATH_PCH_WIDGETS} <QSignalSpy> <QTest>)
 
+# ccache keeps the compiles that use a precompiled set when it sees which
+# set (and is told to accept their macros: sloppiness pch_defines,time_macros).
+if(STAGEPATH_PCH AND CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache" AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  add_compile_options(-fpch-preprocess)
+endif()
+
 # stagepath_precompile(<target> CORE|GUI|WIDGETS|TEST)
 function(stagepath_precompile target layer)
   if(STAGEPATH_PCH)
