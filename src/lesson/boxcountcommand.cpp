@@ -11,7 +11,7 @@
 namespace stagepath {
 
 BoxCountCommand::BoxCountCommand(LessonDocument *document, TablesState before, QStringList counts, int row)
-    : TablesCommand(document, true, TableChange::BoxCounts, std::move(before))
+    : TablesCommand(document, FirstRedo::AlreadyApplied, TableChange::BoxCounts, std::move(before))
     , m_row(row)
 {
     setAfter({this->before().stageCountText, std::move(counts), {}});
@@ -30,10 +30,10 @@ void BoxCountCommand::describe()
 
 void BoxCountCommand::regenerate()
 {
-    setAfterEdges(document()->regenerateEdges(after().boxTexts, false));
+    setAfterEdges(document()->regenerateEdges(after().boxTexts, ChangeOrigin::Edit));
 }
 
-void BoxCountCommand::apply(bool /*again*/)
+void BoxCountCommand::apply(ChangeOrigin /*origin*/)
 {
     // Redone before the tick came (it was undone in time): regenerate now,
     // or on the worker.
@@ -56,7 +56,7 @@ bool BoxCountCommand::mergeWith(const QUndoCommand *other)
     return true;
 }
 
-std::unique_ptr<LessonCommand> BoxCountCommand::replica() const
+std::unique_ptr<LessonCommand> BoxCountCommand::doneCopy() const
 {
     auto copy = std::make_unique<BoxCountCommand>(document(), before(), after().boxTexts, m_row);
     copyTablesTo(*copy);

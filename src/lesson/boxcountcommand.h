@@ -26,7 +26,7 @@ public:
     int id() const override { return 2; }
     // Edits made while the regeneration waits join the step.
     bool mergeWith(const QUndoCommand *other) override;
-    std::unique_ptr<LessonCommand> replica() const override;
+    std::unique_ptr<LessonCommand> doneCopy() const override;
 
     // Whether the regeneration still waits for the tick (or for the worker).
     bool isWaiting() const { return afterIsOpen(); }
@@ -36,7 +36,7 @@ public:
     void regenerate();
 
 protected:
-    void apply(bool again) override;
+    void apply(ChangeOrigin origin) override;
 
 private:
     void describe() override;

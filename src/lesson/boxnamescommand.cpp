@@ -18,7 +18,7 @@ QString nameOf(const BoxNamesPtr &names, size_t box)
 } // namespace
 
 BoxNamesCommand::BoxNamesCommand(LessonDocument *document, BoxNamesPtr before, BoxNamesPtr after)
-    : LessonCommand(document, false)
+    : LessonCommand(document, FirstRedo::Applies)
     , m_before(std::move(before))
     , m_after(std::move(after))
 {
@@ -43,20 +43,20 @@ void BoxNamesCommand::describe()
                 .arg(was.isEmpty() ? QString::number(box + 1) : was, is.isEmpty() ? QString::number(box + 1) : is));
 }
 
-void BoxNamesCommand::apply(bool again)
+void BoxNamesCommand::apply(ChangeOrigin origin)
 {
-    document()->restoreNames(m_after, again);
+    document()->restoreNames(m_after, origin);
 }
 
 void BoxNamesCommand::undo()
 {
-    document()->restoreNames(m_before, true);
+    document()->restoreNames(m_before, ChangeOrigin::History);
 }
 
-std::unique_ptr<LessonCommand> BoxNamesCommand::replica() const
+std::unique_ptr<LessonCommand> BoxNamesCommand::doneCopy() const
 {
     auto copy = std::make_unique<BoxNamesCommand>(document(), m_before, m_after);
-    copy->takeAsDone();
+    copy->markAsDoneCopy();
     return copy;
 }
 

@@ -19,11 +19,11 @@ public:
     BoxNamesCommand(LessonDocument *document, BoxNamesPtr before, BoxNamesPtr after);
 
     void undo() override;
-    std::unique_ptr<LessonCommand> replica() const override;
+    std::unique_ptr<LessonCommand> doneCopy() const override;
     void describe() override;
 
 protected:
-    void apply(bool again) override;
+    void apply(ChangeOrigin origin) override;
 
 private:
     BoxNamesPtr m_before;

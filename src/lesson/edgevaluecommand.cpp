@@ -9,7 +9,7 @@
 namespace stagepath {
 
 EdgeValueCommand::EdgeValueCommand(LessonDocument *document, qint64 row, const QString &before, const QString &after)
-    : LessonCommand(document, true)
+    : LessonCommand(document, FirstRedo::AlreadyApplied)
     , m_row(row)
     , m_before(before)
     , m_after(after)
@@ -22,7 +22,7 @@ void EdgeValueCommand::describe()
     setText(tr("değer %1 → %2").arg(m_before, m_after));
 }
 
-void EdgeValueCommand::apply(bool /*again*/)
+void EdgeValueCommand::apply(ChangeOrigin /*origin*/)
 {
     document()->restoreValue(m_row, m_after);
 }
@@ -32,10 +32,10 @@ void EdgeValueCommand::undo()
     document()->restoreValue(m_row, m_before);
 }
 
-std::unique_ptr<LessonCommand> EdgeValueCommand::replica() const
+std::unique_ptr<LessonCommand> EdgeValueCommand::doneCopy() const
 {
     auto copy = std::make_unique<EdgeValueCommand>(document(), m_row, m_before, m_after);
-    copy->takeAsDone();
+    copy->markAsDoneCopy();
     return copy;
 }
 

@@ -19,11 +19,11 @@ public:
     EdgeValueCommand(LessonDocument *document, qint64 row, const QString &before, const QString &after);
 
     void undo() override;
-    std::unique_ptr<LessonCommand> replica() const override;
+    std::unique_ptr<LessonCommand> doneCopy() const override;
     void describe() override;
 
 protected:
-    void apply(bool again) override;
+    void apply(ChangeOrigin origin) override;
 
 private:
     qint64 m_row;

@@ -68,12 +68,12 @@ bool trimHistory(QUndoStack &history, qint64 byteLimit, const EdgeData *live)
         return false;
 
     // QUndoStack drops steps only by its undo limit, which is fixed once it
-    // holds any: so the history is built anew from replicas of the steps that
-    // stay, each taken as done. Nothing the stack shows changes (the newest
+    // holds any: so the history is built anew from copies of the steps that
+    // stay, each counting as already done (its first redo does nothing). Nothing the stack shows changes (the newest
     // step, undo and redo stay as they were), so it says nothing meanwhile.
     std::vector<std::unique_ptr<LessonCommand>> kept;
     for (int i = first; i < count; ++i)
-        kept.push_back(static_cast<const LessonCommand *>(history.command(i))->replica());
+        kept.push_back(static_cast<const LessonCommand *>(history.command(i))->doneCopy());
     const int clean = history.cleanIndex();
     const QSignalBlocker quiet(&history);
     history.clear();

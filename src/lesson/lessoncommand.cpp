@@ -6,10 +6,10 @@
 
 namespace stagepath {
 
-LessonCommand::LessonCommand(LessonDocument *document, bool alreadyDone)
+LessonCommand::LessonCommand(LessonDocument *document, FirstRedo firstRedo)
     : m_document(document)
-    , m_skipRedo(alreadyDone)
-    , m_done(alreadyDone)
+    , m_skipRedo(firstRedo == FirstRedo::AlreadyApplied)
+    , m_done(firstRedo == FirstRedo::AlreadyApplied)
 {
 }
 
@@ -19,21 +19,21 @@ void LessonCommand::redo()
         m_skipRedo = false;
         return;
     }
-    apply(m_done);
+    apply(m_done ? ChangeOrigin::History : ChangeOrigin::Edit);
     m_done = true;
 }
 
 bool LessonCommand::mayMerge(const QUndoCommand *other)
 {
     const auto *step = dynamic_cast<const LessonCommand *>(other);
-    return step && !step->m_replica;
+    return step && !step->m_doneCopy;
 }
 
-void LessonCommand::takeAsDone()
+void LessonCommand::markAsDoneCopy()
 {
     m_skipRedo = true;
     m_done = true;
-    m_replica = true;
+    m_doneCopy = true;
 }
 
 } // namespace stagepath

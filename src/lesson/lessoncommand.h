@@ -25,10 +25,10 @@ class LessonCommand : public QUndoCommand
 public:
     void redo() final;
 
-    // A copy of this step, taken as done: its first redo does nothing and it
-    // never merges into the step before it. The history is rebuilt from
-    // replicas when its oldest steps are dropped.
-    virtual std::unique_ptr<LessonCommand> replica() const = 0;
+    // A copy of this step that counts as already done: its first redo does
+    // nothing and it never merges into the step before it. The history is
+    // rebuilt from such copies when its oldest steps are dropped.
+    virtual std::unique_ptr<LessonCommand> doneCopy() const = 0;
     // The edge tables this step keeps.
     virtual std::vector<KeptEdges> keptEdges() const { return {}; }
     // Names the step (its text in the Undo and Redo commands), in the
@@ -36,17 +36,15 @@ public:
     virtual void describe() = 0;
 
 protected:
-    // alreadyDone: the change was made before the step was pushed (a table
-    // took the user's edit itself), so the first redo does nothing.
-    LessonCommand(LessonDocument *document, bool alreadyDone);
+    LessonCommand(LessonDocument *document, FirstRedo firstRedo);
 
-    // Does the step; again is false the first time only.
-    virtual void apply(bool again) = 0;
+    // Does the step: the first time as the user's edit, after an undo as history.
+    virtual void apply(ChangeOrigin origin) = 0;
     // Whether other, pushed right after a step, may be merged into it at all
-    // (a replica may not).
+    // (a done copy may not).
     static bool mayMerge(const QUndoCommand *other);
-    // Makes this a replica (see replica()).
-    void takeAsDone();
+    // Makes this a done copy (see doneCopy()).
+    void markAsDoneCopy();
 
     LessonDocument *document() const { return m_document; }
 
@@ -54,7 +52,7 @@ private:
     LessonDocument *m_document;
     bool m_skipRedo;
     bool m_done;
-    bool m_replica = false;
+    bool m_doneCopy = false;
 };
 
 } // namespace stagepath

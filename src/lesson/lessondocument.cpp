@@ -29,7 +29,7 @@ constexpr int startStageCount = 4;
 // The settings with the texts their boxes show for them.
 SettingsState shown(const LessonSettings &values)
 {
-    return {values, formatNumber(values.xSpacing), formatNumber(values.ySpacing), QString::number(values.penWidth)};
+    return {values, formatNumber(values.xSpacing), formatNumber(values.ySpacing), QString::number(values.penWidth), {}};
 }
 
 } // namespace
@@ -46,7 +46,7 @@ LessonDocument::LessonDocument(std::unique_ptr<RandomSource> random, QObject *pa
     m_history->setUndoLimit(historySteps);
     connect(m_history, &QUndoStack::cleanChanged, this, [this](bool clean) { Q_EMIT modifiedChanged(!clean); });
     connect(m_history, &QUndoStack::indexChanged, this, &LessonDocument::dropStaleRegeneration);
-    connect(m_worker, &RegenerationWorker::resultReady, this, &LessonDocument::landRegeneration);
+    connect(m_worker, &RegenerationWorker::resultReady, this, &LessonDocument::applyRegeneration);
     connect(m_worker, &RegenerationWorker::activeChanged, this, &LessonDocument::workingChanged);
     connect(m_stageTable, &StageTable::countEdited, this, &LessonDocument::recordCountEdit);
     connect(m_edgeTable, &EdgeTable::valueEdited, this, &LessonDocument::recordValueEdit);
@@ -195,8 +195,8 @@ void LessonDocument::startRegeneration()
         return;
     if (!drawsInBackground(waiting->boxTexts()))
         regenerateAfterCountEdits();
-    else if (startWorker(waiting->boxTexts(), false))
-        landRegeneration();
+    else if (startWorker(waiting->boxTexts(), ChangeOrigin::Edit))
+        applyRegeneration();
 }
 
 bool LessonDocument::isWorking() const
@@ -210,18 +210,18 @@ bool LessonDocument::drawsInBackground(const QStringList &boxTexts) const
 }
 
 // Whether the worker drew these counts within the wait.
-bool LessonDocument::startWorker(const QStringList &boxTexts, bool fromHistory)
+bool LessonDocument::startWorker(const QStringList &boxTexts, ChangeOrigin origin)
 {
     if (!m_worker->isActive() || m_worker->boxTexts() != boxTexts) {
         const std::vector<qint64> counts = boxCountsOf(boxTexts);
-        m_worker->start(boxTexts, counts, m_random->split(GraphShape(counts).edgeCount()), fromHistory);
+        m_worker->start(boxTexts, counts, m_random->split(GraphShape(counts).edgeCount()), origin);
     }
-    return m_worker->waitFor(m_landAtOnceMs);
+    return m_worker->waitFor(m_workerWaitMs);
 }
 
 // The worker's edges are ready: they complete the waiting step, unless
 // nothing waits for them any more.
-void LessonDocument::landRegeneration()
+void LessonDocument::applyRegeneration()
 {
     const BoxCountCommand *waiting = waitingRegeneration();
     if (!waiting || waiting->boxTexts() != m_worker->boxTexts()) {
@@ -365,15 +365,15 @@ TablesState LessonDocument::rebuildTables(const QString &stageCountText, const E
     if (namesFrom)
         m_edgeTable->setNames(namesForShape(namesFrom->names, namesFrom->shape, m_edgeTable->shape()));
     m_stageCountText = stageCountText;
-    Q_EMIT tablesChanged(TableChange::StageCount, false);
+    Q_EMIT tablesChanged(TableChange::StageCount, ChangeOrigin::Edit);
     return tablesState();
 }
 
-EdgeDataPtr LessonDocument::regenerateEdges(const QStringList &boxTexts, bool fromHistory)
+EdgeDataPtr LessonDocument::regenerateEdges(const QStringList &boxTexts, ChangeOrigin origin)
 {
     EdgeDataPtr edges;
     if (m_worker->isActive() && m_worker->boxTexts() == boxTexts) {
-        fromHistory = m_worker->fromHistory();
+        origin = m_worker->origin();
         edges = m_worker->take(); // waits for it when it is still drawing
     }
     m_worker->cancel();
@@ -387,17 +387,17 @@ EdgeDataPtr LessonDocument::regenerateEdges(const QStringList &boxTexts, bool fr
     }
     m_stageTable->setCountTexts(boxTexts);
     m_edgeTable->setEdges(edges);
-    Q_EMIT tablesChanged(TableChange::BoxCounts, fromHistory);
+    Q_EMIT tablesChanged(TableChange::BoxCounts, origin);
     return edges;
 }
 
 EdgeDataPtr LessonDocument::redoCountEdits(const QStringList &boxTexts)
 {
     if (!drawsInBackground(boxTexts))
-        return regenerateEdges(boxTexts, true);
+        return regenerateEdges(boxTexts, ChangeOrigin::History);
     // The step is not the newest yet: what was drawn in time is taken here.
-    if (startWorker(boxTexts, true))
-        return regenerateEdges(boxTexts, true);
+    if (startWorker(boxTexts, ChangeOrigin::History))
+        return regenerateEdges(boxTexts, ChangeOrigin::History);
     m_stageTable->setCountTexts(boxTexts);
     return {};
 }
@@ -407,32 +407,32 @@ void LessonDocument::restoreTables(const TablesState &state, TableChange change)
     m_stageTable->setCountTexts(state.boxTexts);
     m_edgeTable->setEdges(state.edges);
     m_stageCountText = state.stageCountText;
-    Q_EMIT tablesChanged(change, true);
+    Q_EMIT tablesChanged(change, ChangeOrigin::History);
 }
 
 void LessonDocument::restoreValue(qint64 row, const QString &text)
 {
     m_edgeTable->setValueText(row, text);
-    Q_EMIT tablesChanged(TableChange::Value, true);
+    Q_EMIT tablesChanged(TableChange::Value, ChangeOrigin::History);
 }
 
-void LessonDocument::restoreNames(const BoxNamesPtr &names, bool fromHistory)
+void LessonDocument::restoreNames(const BoxNamesPtr &names, ChangeOrigin origin)
 {
     m_edgeTable->setNames(names);
-    Q_EMIT tablesChanged(TableChange::Names, fromHistory);
+    Q_EMIT tablesChanged(TableChange::Names, origin);
 }
 
 void LessonDocument::restoreValues(qint64 firstRow, const QStringList &texts)
 {
     for (qsizetype i = 0; i < texts.size(); ++i)
         m_edgeTable->setValueText(firstRow + qint64(i), texts[i]);
-    Q_EMIT tablesChanged(TableChange::Value, true);
+    Q_EMIT tablesChanged(TableChange::Value, ChangeOrigin::History);
 }
 
-void LessonDocument::applySettings(const SettingsState &state, Setting which, bool fromHistory)
+void LessonDocument::applySettings(const SettingsState &state, Setting which, ChangeOrigin origin)
 {
     m_settings = state;
-    Q_EMIT settingsChanged(which, fromHistory);
+    Q_EMIT settingsChanged(which, origin);
 }
 
 } // namespace stagepath

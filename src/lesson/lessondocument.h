@@ -49,7 +49,7 @@ public:
     // at once from the source itself. The event that starts the worker waits
     // this long for it: a regeneration drawn by then changes the tables in
     // that same event, as a small one does.
-    static constexpr int landAtOnceMs = 25;
+    static constexpr int workerWaitMs = 25;
 
     // random: the source of fresh edge values.
     explicit LessonDocument(std::unique_ptr<RandomSource> random, QObject *parent = nullptr);
@@ -106,8 +106,9 @@ public:
     void markSaved(const QString &fileName);
     // For tests: a byte limit other than historyBytes.
     void setHistoryByteLimit(qint64 bytes) { m_historyByteLimit = bytes; }
-    // For tests: a wait other than landAtOnceMs (0: a large regeneration always lands later).
-    void setLandAtOnceWait(int ms) { m_landAtOnceMs = ms; }
+    // For tests: a wait other than workerWaitMs (0: a large regeneration always
+    // changes the tables in a later event).
+    void setWorkerWait(int ms) { m_workerWaitMs = ms; }
 
     // What the steps of the history do.
     TablesState tablesState() const;
@@ -117,22 +118,22 @@ public:
     TablesState rebuildTables(const QString &stageCountText, const EdgeDataPtr &namesFrom);
     // The box counts changed: the edge table generated anew for them (the
     // worker's result when it drew these counts).
-    EdgeDataPtr regenerateEdges(const QStringList &boxTexts, bool fromHistory);
+    EdgeDataPtr regenerateEdges(const QStringList &boxTexts, ChangeOrigin origin);
     // Redo of box count edits whose regeneration never came: the counts are
     // shown and the edges drawn as after the user's edit. Returns the edges
     // when they were drawn at once, null when they come later.
     EdgeDataPtr redoCountEdits(const QStringList &boxTexts);
     void restoreTables(const TablesState &state, TableChange change);
     void restoreValue(qint64 row, const QString &text);
-    void restoreNames(const BoxNamesPtr &names, bool fromHistory);
+    void restoreNames(const BoxNamesPtr &names, ChangeOrigin origin);
     void restoreValues(qint64 firstRow, const QStringList &texts);
-    void applySettings(const SettingsState &state, Setting which, bool fromHistory);
+    void applySettings(const SettingsState &state, Setting which, ChangeOrigin origin);
 
 Q_SIGNALS:
-    // The tables changed by a step; fromHistory is false for the user's own
-    // change, true for undo and redo.
-    void tablesChanged(TableChange change, bool fromHistory);
-    void settingsChanged(Setting which, bool fromHistory);
+    // The tables or a setting changed by a step: the user's own change, or
+    // undo and redo.
+    void tablesChanged(TableChange change, ChangeOrigin origin);
+    void settingsChanged(Setting which, ChangeOrigin origin);
     // The whole lesson was replaced (new, opened).
     void lessonReplaced();
     void fileNameChanged(const QString &fileName);
@@ -155,8 +156,8 @@ private:
     void replaceLesson(const QString &fileName);
     bool drawsInBackground(const QStringList &boxTexts) const;
     EdgeDataPtr drawEdges(const QStringList &boxTexts);
-    bool startWorker(const QStringList &boxTexts, bool fromHistory);
-    void landRegeneration();
+    bool startWorker(const QStringList &boxTexts, ChangeOrigin origin);
+    void applyRegeneration();
     void dropStaleRegeneration();
 
     std::unique_ptr<RandomSource> m_random;
@@ -169,7 +170,7 @@ private:
     QString m_fileName;
     std::optional<ExerciseOrigin> m_origin; // kept from the lesson loaded, written back when it is saved
     qint64 m_historyByteLimit = historyBytes;
-    int m_landAtOnceMs = landAtOnceMs;
+    int m_workerWaitMs = workerWaitMs;
     // The step that the keystrokes in a text box are going into, while the
     // user types there.
     const QUndoCommand *m_typingStep = nullptr;

@@ -36,6 +36,14 @@ struct SettingsState {
 // Which setting a step changes.
 enum class Setting { XSpacing, YSpacing, PenWidth, CircleSize, ColourLines, Mode, Recursion, Exercise, Answers, ValuesOnLines };
 
+// Where a change the document reports comes from: the user's own edit, or
+// undo and redo (which also show the restored state in the controls).
+enum class ChangeOrigin { Edit, History };
+
+// Whether a step's change was made before the step was pushed (a table took
+// the user's edit itself): then its first redo does nothing.
+enum class FirstRedo { Applies, AlreadyApplied };
+
 // What a step of the tables changed.
 enum class TableChange {
     StageCount, // everything: the stage count, the stage table and the edge table

@@ -9,7 +9,7 @@
 namespace stagepath {
 
 PasteCommand::PasteCommand(LessonDocument *document, qint64 firstRow, QStringList before, QStringList after)
-    : LessonCommand(document, true)
+    : LessonCommand(document, FirstRedo::AlreadyApplied)
     , m_firstRow(firstRow)
     , m_before(std::move(before))
     , m_after(std::move(after))
@@ -22,7 +22,7 @@ void PasteCommand::describe()
     setText(tr("%n değer yapıştırma", nullptr, int(m_after.size())));
 }
 
-void PasteCommand::apply(bool /*again*/)
+void PasteCommand::apply(ChangeOrigin /*origin*/)
 {
     document()->restoreValues(m_firstRow, m_after);
 }
@@ -32,10 +32,10 @@ void PasteCommand::undo()
     document()->restoreValues(m_firstRow, m_before);
 }
 
-std::unique_ptr<LessonCommand> PasteCommand::replica() const
+std::unique_ptr<LessonCommand> PasteCommand::doneCopy() const
 {
     auto copy = std::make_unique<PasteCommand>(document(), m_firstRow, m_before, m_after);
-    copy->takeAsDone();
+    copy->markAsDoneCopy();
     return copy;
 }
 

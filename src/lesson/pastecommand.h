@@ -21,11 +21,11 @@ public:
     PasteCommand(LessonDocument *document, qint64 firstRow, QStringList before, QStringList after);
 
     void undo() override;
-    std::unique_ptr<LessonCommand> replica() const override;
+    std::unique_ptr<LessonCommand> doneCopy() const override;
     void describe() override;
 
 protected:
-    void apply(bool again) override;
+    void apply(ChangeOrigin origin) override;
 
 private:
     qint64 m_firstRow;

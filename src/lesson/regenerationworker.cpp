@@ -24,10 +24,10 @@ RegenerationWorker::RegenerationWorker(QObject *parent)
 RegenerationWorker::~RegenerationWorker() = default;
 
 void RegenerationWorker::start(const QStringList &boxTexts, const std::vector<qint64> &boxCounts,
-                               std::unique_ptr<RandomSource> random, bool fromHistory)
+                               std::unique_ptr<RandomSource> random, ChangeOrigin origin)
 {
     m_boxTexts = boxTexts;
-    m_fromHistory = fromHistory;
+    m_origin = origin;
     std::shared_ptr<RandomSource> source(std::move(random));
     m_drawn = std::make_shared<QSemaphore>();
     m_worker.run([counts = boxCounts, source, drawn = m_drawn](QPromise<EdgeDataPtr> &promise) {

@@ -12,6 +12,7 @@
 // one before to stop, and its result is never taken.
 
 #include "background/latestonly.h"
+#include "lesson/lessonstate.h"
 #include "model/graphdata.h"
 #include "model/randomsource.h"
 
@@ -35,10 +36,10 @@ public:
     // The box count texts the active regeneration was started for.
     const QStringList &boxTexts() const { return m_boxTexts; }
     // Whether it was started by redo rather than by the user's own edit.
-    bool fromHistory() const { return m_fromHistory; }
+    ChangeOrigin origin() const { return m_origin; }
 
     void start(const QStringList &boxTexts, const std::vector<qint64> &boxCounts,
-               std::unique_ptr<RandomSource> random, bool fromHistory);
+               std::unique_ptr<RandomSource> random, ChangeOrigin origin);
     // Waits up to ms milliseconds for the active regeneration to be drawn;
     // whether it was (its result may then be taken without waiting).
     bool waitFor(int ms);
@@ -60,7 +61,7 @@ private:
     // Released by the active worker when it has drawn (or failed).
     std::shared_ptr<QSemaphore> m_drawn;
     QStringList m_boxTexts;
-    bool m_fromHistory = false;
+    ChangeOrigin m_origin = ChangeOrigin::Edit;
     bool m_active = false;
 };
 

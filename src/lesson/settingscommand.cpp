@@ -12,7 +12,7 @@ namespace stagepath {
 
 SettingsCommand::SettingsCommand(LessonDocument *document, Setting which, const SettingsState &before,
                                  const SettingsState &after, bool continuesTyping)
-    : LessonCommand(document, false)
+    : LessonCommand(document, FirstRedo::Applies)
     , m_which(which)
     , m_before(before)
     , m_after(after)
@@ -54,14 +54,14 @@ void SettingsCommand::describe()
     }
 }
 
-void SettingsCommand::apply(bool again)
+void SettingsCommand::apply(ChangeOrigin origin)
 {
-    document()->applySettings(m_after, m_which, again);
+    document()->applySettings(m_after, m_which, origin);
 }
 
 void SettingsCommand::undo()
 {
-    document()->applySettings(m_before, m_which, true);
+    document()->applySettings(m_before, m_which, ChangeOrigin::History);
 }
 
 bool SettingsCommand::mergeWith(const QUndoCommand *other)
@@ -77,10 +77,10 @@ bool SettingsCommand::mergeWith(const QUndoCommand *other)
     return true;
 }
 
-std::unique_ptr<LessonCommand> SettingsCommand::replica() const
+std::unique_ptr<LessonCommand> SettingsCommand::doneCopy() const
 {
     auto copy = std::make_unique<SettingsCommand>(document(), m_which, m_before, m_after, false);
-    copy->takeAsDone();
+    copy->markAsDoneCopy();
     return copy;
 }
 

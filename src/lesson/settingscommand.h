@@ -23,10 +23,10 @@ public:
     int id() const override { return 3; }
     bool mergeWith(const QUndoCommand *other) override;
     void undo() override;
-    std::unique_ptr<LessonCommand> replica() const override;
+    std::unique_ptr<LessonCommand> doneCopy() const override;
 
 protected:
-    void apply(bool again) override;
+    void apply(ChangeOrigin origin) override;
 
 private:
     void describe() override;

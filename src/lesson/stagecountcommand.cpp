@@ -10,7 +10,7 @@ namespace stagepath {
 
 StageCountCommand::StageCountCommand(LessonDocument *document, TablesState before, const QString &text,
                                      bool continuesTyping, EdgeDataPtr namesFrom)
-    : TablesCommand(document, false, TableChange::StageCount, std::move(before))
+    : TablesCommand(document, FirstRedo::Applies, TableChange::StageCount, std::move(before))
     , m_continuesTyping(continuesTyping)
     , m_namesFrom(std::move(namesFrom))
 {
@@ -23,7 +23,7 @@ void StageCountCommand::describe()
     setText(tr("vorta sayısı %1 → %2").arg(before().stageCountText, after().stageCountText));
 }
 
-void StageCountCommand::apply(bool /*again*/)
+void StageCountCommand::apply(ChangeOrigin /*origin*/)
 {
     // The first time the tables are built with fresh values; later they are put back.
     if (afterIsOpen()) {
@@ -44,7 +44,7 @@ bool StageCountCommand::mergeWith(const QUndoCommand *other)
     return true;
 }
 
-std::unique_ptr<LessonCommand> StageCountCommand::replica() const
+std::unique_ptr<LessonCommand> StageCountCommand::doneCopy() const
 {
     auto copy = std::make_unique<StageCountCommand>(document(), before(), after().stageCountText, false);
     copyTablesTo(*copy);

@@ -27,10 +27,10 @@ public:
 
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand *other) override;
-    std::unique_ptr<LessonCommand> replica() const override;
+    std::unique_ptr<LessonCommand> doneCopy() const override;
 
 protected:
-    void apply(bool again) override;
+    void apply(ChangeOrigin origin) override;
 
 private:
     void describe() override;

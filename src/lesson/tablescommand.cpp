@@ -8,8 +8,8 @@
 
 namespace stagepath {
 
-TablesCommand::TablesCommand(LessonDocument *document, bool alreadyDone, TableChange change, TablesState before)
-    : LessonCommand(document, alreadyDone)
+TablesCommand::TablesCommand(LessonDocument *document, FirstRedo firstRedo, TableChange change, TablesState before)
+    : LessonCommand(document, firstRedo)
     , m_change(change)
     , m_beforeState(std::move(before))
     , m_before(keepEdges(m_beforeState.edges))
@@ -38,11 +38,11 @@ void TablesCommand::undo()
     document()->restoreTables(m_beforeState, m_change);
 }
 
-void TablesCommand::copyTablesTo(TablesCommand &replica) const
+void TablesCommand::copyTablesTo(TablesCommand &copy) const
 {
-    replica.m_afterState = m_afterState;
-    replica.m_after = m_after;
-    replica.takeAsDone();
+    copy.m_afterState = m_afterState;
+    copy.m_after = m_after;
+    copy.markAsDoneCopy();
 }
 
 } // namespace stagepath

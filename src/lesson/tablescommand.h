@@ -18,7 +18,7 @@ public:
     std::vector<KeptEdges> keptEdges() const override { return {m_before, m_after}; }
 
 protected:
-    TablesCommand(LessonDocument *document, bool alreadyDone, TableChange change, TablesState before);
+    TablesCommand(LessonDocument *document, FirstRedo firstRedo, TableChange change, TablesState before);
 
     const TablesState &before() const { return m_beforeState; }
     const TablesState &after() const { return m_afterState; }
@@ -28,8 +28,8 @@ protected:
     // Whether the edges after the step are still to be made.
     bool afterIsOpen() const { return !m_afterState.edges; }
     void restoreAfter();
-    // Gives a replica the tables of this step.
-    void copyTablesTo(TablesCommand &replica) const;
+    // Gives a done copy the tables of this step.
+    void copyTablesTo(TablesCommand &copy) const;
 
 private:
     TableChange m_change;

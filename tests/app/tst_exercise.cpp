@@ -159,7 +159,7 @@ private Q_SLOTS:
         new QAbstractItemModelTester(model("StepTable"), QAbstractItemModelTester::FailureReportingMode::QtTest,
                                      form.get());
         QTRY_COMPARE(model("StepTable")->rowCount(), 3 * boxes);
-        QTest::qWait(100); // a solution on its way lands
+        QTest::qWait(100); // a solution on its way arrives
         for (const char *button : {"Command5", "Command4", "StepLast", "StepForward", "StepFirst"})
             QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
         action("actionAllBestPaths")->trigger();

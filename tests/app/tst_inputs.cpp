@@ -312,7 +312,7 @@ private Q_SLOTS:
         QCOMPARE(cell("ListView1", 1, 0), text);
         QVERIFY(timer1->isActive());
         QTRY_VERIFY(!timer1->isActive());
-        // A large regeneration may land a little later, under the busy cursor.
+        // A large regeneration may change the tables a little later, under the busy cursor.
         QTRY_VERIFY(!QGuiApplication::overrideCursor());
         const int n = int(expected);
         QCOMPARE(model("ListView2")->rowCount(), 6 * n);

@@ -513,7 +513,7 @@ class TestMonkey : public QObject
         expect(boxes <= 200000 && edges <= 1000000, QStringLiteral("the graph is over its limits"));
         const int tab = bar->currentIndex();
         expect(view("ListView3")->isVisible() == (tab > 0), QStringLiteral("the stage view does not follow tab %1").arg(tab));
-        // A large regeneration drawn on a worker shows the busy cursor until it lands.
+        // A large regeneration drawn on a worker shows the busy cursor until its edges are in the table.
         if (!fault.isEmpty() || child<QTimer>("Timer1")->isActive() || QGuiApplication::overrideCursor())
             return;
         auto *edgeModel = model("ListView2");

@@ -57,7 +57,7 @@ class TestShare : public QObject, protected WindowDriver
         QAbstractItemModel *stages = model("ListView1");
         QVERIFY(stages->setData(stages->index(column, 0), QString::number(count), Qt::EditRole));
         QTRY_VERIFY(!child<QTimer>("Timer1")->isActive());
-        // A large table is drawn on a worker: its values have landed.
+        // A large table is drawn on a worker: its values are in the table.
         QTRY_VERIFY_WITH_TIMEOUT(!form->findChild<LessonDocument *>()->isWorking(), 30000);
     }
     QByteArray contents(const QString &path)

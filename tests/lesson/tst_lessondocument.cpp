@@ -136,9 +136,9 @@ public:
             if (!inHistory)
                 record(index);
         });
-        QObject::connect(&document, &LessonDocument::tablesChanged, &document, [this](TableChange change, bool fromHistory) {
+        QObject::connect(&document, &LessonDocument::tablesChanged, &document, [this](TableChange change, ChangeOrigin origin) {
             // A redo regenerates before the history counts it done.
-            if (change == TableChange::BoxCounts && (!fromHistory || redoingWaiting))
+            if (change == TableChange::BoxCounts && (origin == ChangeOrigin::Edit || redoingWaiting))
                 record(document.history()->index() + (redoingWaiting ? 1 : 0));
         });
     }
@@ -521,15 +521,15 @@ private Q_SLOTS:
         QVERIFY(!document.isModified());
     }
 
-    // A large regeneration is drawn on a worker and lands whole: until it
-    // lands the edge table keeps the old counts' edges; an edit of the counts
+    // A large regeneration is drawn on a worker and replaces the edge table
+    // whole: until then the edge table keeps the old counts' edges; an edit of the counts
     // meanwhile drops it and only the newest counts are ever shown; the
     // tables and the history change together, so undo and redo bring back
     // exactly what was shown. Any other change waits for the worker first.
-    void largeRegenerationLandsWholeAndTheNewestEditWins()
+    void largeRegenerationReplacesTheTableWholeAndTheNewestEditWins()
     {
         LessonDocument document(varied(17));
-        document.setLandAtOnceWait(0);
+        document.setWorkerWait(0);
         document.startNew();
         StageTable *stages = document.stageTable();
         EdgeTable *edges = document.edgeTable();
@@ -548,15 +548,15 @@ private Q_SLOTS:
             shownRows << edges->rowCount();
             countsFitEdges = countsFitEdges && edges->shape().boxCounts() == boxCountsOf(stages->countTexts());
         });
-        QSignalSpy landed(&document, &LessonDocument::tablesChanged);
+        QSignalSpy changed(&document, &LessonDocument::tablesChanged);
         stages->setData(stages->index(1, 0), QStringLiteral("999"));
         document.startRegeneration();
         QVERIFY(document.isWorking());
         QCOMPARE(edges->rowCount(), 3000);
-        stages->setData(stages->index(1, 0), QStringLiteral("1000")); // before it lands
+        stages->setData(stages->index(1, 0), QStringLiteral("1000")); // before it is ready
         QVERIFY(!document.isWorking());
         document.startRegeneration();
-        QVERIFY(landed.wait(20000));
+        QVERIFY(changed.wait(20000));
         QVERIFY(!document.isWorking());
         QCOMPARE(shownRows, QList<int>{1000 * 1000});
         QVERIFY(countsFitEdges);
@@ -566,7 +566,7 @@ private Q_SLOTS:
         for (qint64 row = 0; row < 2000; ++row)
             values.insert(edges->edges().value(row));
         QVERIFY2(values.size() > 100, "the values are drawn, not repeated");
-        // The step keeps the very table that landed.
+        // The step keeps the very table the worker drew.
         const TablesState after = document.tablesState();
         document.undo();
         QCOMPARE(shown(document), before);
@@ -593,7 +593,7 @@ private Q_SLOTS:
     // Drawn on a worker or at once, every regeneration takes the source's
     // next numbers in order: the values are those the sequence gives from
     // the draws made so far, and the next regeneration goes on after them.
-    // A regeneration whose lesson was replaced never lands; one still drawn
+    // A regeneration whose lesson was replaced never reaches the tables; one still drawn
     // when the document goes is left behind.
     void workerDrawsTheSourcesNextNumbers()
     {
@@ -601,7 +601,7 @@ private Q_SLOTS:
         const auto gate = std::make_shared<Gate>();
         LessonDocument document(std::make_unique<GatedRandom>(varied(21), gate));
         const auto openAtLast = qScopeGuard([gate] { gate->set(true); }); // before the document goes
-        document.setLandAtOnceWait(0);
+        document.setWorkerWait(0);
         StageTable *stages = document.stageTable();
         EdgeTable *edges = document.edgeTable();
         new QAbstractItemModelTester(edges, QAbstractItemModelTester::FailureReportingMode::QtTest, edges);

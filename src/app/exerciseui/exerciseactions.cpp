@@ -60,7 +60,7 @@ void ExerciseActions::newExercise()
     if (!m_dialog)
         m_dialog = new NewExerciseDialog(m_window, m_report,
                                          [this](const ExerciseOrigin &options) { return makeExercise(options); });
-    m_dialog->start(m_document->settings().values.longest);
+    m_dialog->start(m_document->settings().values.longest ? PathMode::Longest : PathMode::Shortest);
 }
 
 // Whether the exercise was made and loaded; when not, a message says why

@@ -93,9 +93,9 @@ void NewExerciseDialog::retranslate()
     m_buttons->button(QDialogButtonBox::Cancel)->setText(tr("İptal"));
 }
 
-void NewExerciseDialog::start(bool longest)
+void NewExerciseDialog::start(PathMode mode)
 {
-    m_mode->setCurrentIndex(longest ? 1 : 0);
+    m_mode->setCurrentIndex(mode == PathMode::Longest ? 1 : 0);
     m_seed->setText(QString::number(freshSeed()));
     m_boxes->setFocus();
     open();

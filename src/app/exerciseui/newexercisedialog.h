@@ -10,6 +10,7 @@
 // warning and the dialog stays open.
 
 #include "lesson/lesson.h"
+#include "solver/pathmode.h"
 
 #include <QDialog>
 
@@ -35,7 +36,7 @@ public:
                       std::function<bool(const ExerciseOrigin &)> make);
 
     // Opens it with a fresh seed and the mode given.
-    void start(bool longest);
+    void start(PathMode mode);
     // The options as they stand, or nothing (a warning shown) when they cannot be read.
     std::optional<ExerciseOrigin> options();
     void retranslate();

@@ -16,10 +16,10 @@ void OverlayLayers::clearDrawnBestPath()
     m_drawnBestPath = {};
 }
 
-void OverlayLayers::setSelectedPath(EdgeDataPtr graph, std::vector<qint64> positions, bool fromSteps)
+void OverlayLayers::setSelectedPath(EdgeDataPtr graph, std::vector<qint64> positions, PathChoice choice)
 {
     m_selectedPath = {std::move(graph), std::move(positions)};
-    m_selectedFromSteps = fromSteps;
+    m_selectedFromSteps = choice == PathChoice::FromSteps;
 }
 
 void OverlayLayers::clearSelectedPath()

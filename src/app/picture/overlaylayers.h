@@ -19,6 +19,10 @@
 
 namespace stagepath {
 
+// Who chose the selected path: a row of the result table, or the last step
+// of the steps window.
+enum class PathChoice { FromTable, FromSteps };
+
 class OverlayLayers
 {
 public:
@@ -26,8 +30,7 @@ public:
     void setDrawnBestPath(EdgeDataPtr graph, std::vector<qint64> positions);
     void clearDrawnBestPath();
 
-    // The selected path; fromSteps marks one that the last step selected.
-    void setSelectedPath(EdgeDataPtr graph, std::vector<qint64> positions, bool fromSteps = false);
+    void setSelectedPath(EdgeDataPtr graph, std::vector<qint64> positions, PathChoice choice = PathChoice::FromTable);
     void clearSelectedPath();
     bool selectedFromSteps() const { return m_selectedFromSteps; }
 

@@ -110,7 +110,7 @@ void SolutionStepsWindow::wire()
     connect(m_back, &QPushButton::clicked, this, [this] { goToStep(m_walk.current() - 1); });
     connect(m_forward, &QPushButton::clicked, this, [this] { goToStep(m_walk.current() + 1); });
     connect(m_last, &QPushButton::clicked, this, [this] { goToStep(m_walk.count()); });
-    connect(m_recursion, &QComboBox::currentIndexChanged, this, [this](int index) { Q_EMIT recursionChosen(index == 1); });
+    connect(m_recursion, &QComboBox::currentIndexChanged, this, [this](int index) { Q_EMIT recursionChosen(index == 1 ? Recursion::Backward : Recursion::Forward); });
     connect(m_print, &QPushButton::clicked, this, &SolutionStepsWindow::printRequested);
     connect(m_rankedCount, &QSpinBox::valueChanged, this, &SolutionStepsWindow::rankedCountChanged);
     // Return and a double click both activate; a double click is taken on its own as well.
@@ -190,10 +190,10 @@ void SolutionStepsWindow::showSolution(const std::shared_ptr<const Solution> &so
     showStep();
 }
 
-void SolutionStepsWindow::showRecursion(bool backward)
+void SolutionStepsWindow::showRecursion(Recursion recursion)
 {
     const QSignalBlocker quiet(m_recursion);
-    m_recursion->setCurrentIndex(backward ? 1 : 0);
+    m_recursion->setCurrentIndex(recursion == Recursion::Backward ? 1 : 0);
 }
 
 void SolutionStepsWindow::showWorking()

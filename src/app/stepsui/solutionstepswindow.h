@@ -61,7 +61,7 @@ public:
     // Back before the first step, without stepChanged().
     void leaveSteps();
     // The lesson's recursion shown in Recursion, without recursionChosen().
-    void showRecursion(bool backward);
+    void showRecursion(Recursion recursion);
     const TableauPanel *tableau() const { return m_tableau; }
     // Exercise mode (null: off): no step, no total, no ranked path; the step
     // table holds the student's box totals.
@@ -73,7 +73,7 @@ Q_SIGNALS:
     // A ranked path was chosen (its row in rankedPaths()).
     void rankedPathChosen(int row);
     // The user chose the recursion in Recursion.
-    void recursionChosen(bool backward);
+    void recursionChosen(Recursion recursion);
     void printRequested();
     // The user closed the window.
     void closed();

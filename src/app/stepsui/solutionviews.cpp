@@ -51,6 +51,11 @@ SolutionViews::SolutionViews(const Parts &parts)
 
 namespace {
 
+Recursion recursionOf(const LessonSettings &values)
+{
+    return values.backward ? Recursion::Backward : Recursion::Forward;
+}
+
 const QString recursionKey = QStringLiteral("steps/backward");
 
 } // namespace
@@ -64,13 +69,14 @@ void SolutionViews::takeRememberedRecursion()
     if (lesson->fileName().isEmpty() && lesson->settings().values.backward != remembered) {
         SettingsState state = lesson->settings();
         state.values.backward = remembered;
-        lesson->applySettings(state, Setting::Recursion, false);
+        lesson->applySettings(state, Setting::Recursion, ChangeOrigin::Edit);
     }
-    m_steps->showRecursion(lesson->settings().values.backward);
+    m_steps->showRecursion(recursionOf(lesson->settings().values));
 }
 
-void SolutionViews::chooseRecursion(bool backward)
+void SolutionViews::chooseRecursion(Recursion recursion)
 {
+    const bool backward = recursion == Recursion::Backward;
     userSettings().setValue(recursionKey, backward);
     LessonDocument *lesson = m_parts.lesson;
     if (lesson->settings().values.backward == backward)
@@ -110,7 +116,7 @@ void SolutionViews::wire()
     });
     connect(m_parts.lesson, &LessonDocument::settingsChanged, this, [this](Setting which) {
         if (which == Setting::Recursion)
-            m_steps->showRecursion(m_parts.lesson->settings().values.backward);
+            m_steps->showRecursion(recursionOf(m_parts.lesson->settings().values));
         if (which == Setting::Mode || which == Setting::Recursion)
             followGraph();
     });
@@ -223,7 +229,7 @@ void SolutionViews::requestSolution()
     request.mode = m_parts.lesson->settings().values.longest ? PathMode::Longest : PathMode::Shortest;
     request.rankedCount = steps ? m_steps->rankedCount() : 0;
     request.boxTexts = steps;
-    request.recursion = m_parts.lesson->settings().values.backward ? Recursion::Backward : Recursion::Forward;
+    request.recursion = recursionOf(m_parts.lesson->settings().values);
     const auto &latest = m_runner->latest();
     const bool newGraph = !latest || !latest->sameGraph(request);
     m_runner->request(request);
@@ -268,7 +274,7 @@ void SolutionViews::showStep()
     if (walk.atLast() && search.hasPath() && isListed(solution.request.snapshot)) {
         const qint64 row = m_parts.resultTable->rowOfPositions(search.positions());
         if (row >= 0 && row < m_parts.resultTable->rowCount()) {
-            selectResultRow(row, true);
+            selectResultRow(row, PathChoice::FromSteps);
             return;
         }
     }
@@ -299,7 +305,7 @@ void SolutionViews::followSelectedRow()
     if (!m_exercise && current.isValid() && m_parts.resultView->selectionModel()->isSelected(current)
         && current.row() < m_parts.resultTable->rowCount()) {
         m_layers.setSelectedPath(m_parts.resultTable->snapshot(), m_parts.resultTable->positionsOfRow(current.row()),
-                                 m_selectingForSteps);
+                                 m_selecting);
     } else {
         m_layers.clearSelectedPath();
     }
@@ -307,16 +313,16 @@ void SolutionViews::followSelectedRow()
 }
 
 // Selects a result row as "Çiz" does, scrolled into view, without taking the focus.
-void SolutionViews::selectResultRow(qint64 row, bool fromSteps)
+void SolutionViews::selectResultRow(qint64 row, PathChoice choice)
 {
     ReportView *view = m_parts.resultView;
     const QModelIndex index = m_parts.resultTable->index(int(row), 0);
-    m_selectingForSteps = fromSteps;
+    m_selecting = choice;
     view->setCurrentIndex(index);
     view->selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     view->scrollTo(index, QAbstractItemView::PositionAtCenter);
     followSelectedRow(); // the row may have been selected already
-    m_selectingForSteps = false;
+    m_selecting = PathChoice::FromTable;
 }
 
 void SolutionViews::chooseRankedPath(int row)
@@ -326,7 +332,7 @@ void SolutionViews::chooseRankedPath(int row)
         return;
     const RankedPath &path = ranked->path(row);
     if (path.row && isListed(ranked->snapshot()) && *path.row < m_parts.resultTable->rowCount()) {
-        selectResultRow(*path.row, false);
+        selectResultRow(*path.row, PathChoice::FromTable);
         return;
     }
     if (!m_exercise)

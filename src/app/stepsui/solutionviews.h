@@ -83,7 +83,7 @@ private Q_SLOTS:
     void leaveSteps();
     void showSolution(const std::shared_ptr<const Solution> &solution);
     void chooseRankedPath(int row);
-    void chooseRecursion(bool backward);
+    void chooseRecursion(Recursion recursion);
     void printSteps();
 
 private:
@@ -92,7 +92,7 @@ private:
     void applyLayers();
     EdgeDataPtr currentGraph() const;
     bool isListed(const EdgeDataPtr &graph) const;
-    void selectResultRow(qint64 row, bool fromSteps);
+    void selectResultRow(qint64 row, PathChoice choice);
     void placeBesideWindow();
     void takeRememberedRecursion();
 
@@ -102,7 +102,7 @@ private:
     QAction *m_showSteps;
     QAction *m_allBestEdges;
     OverlayLayers m_layers;
-    bool m_selectingForSteps = false;
+    PathChoice m_selecting = PathChoice::FromTable; // who selects the result row
     bool m_placed = false;
     bool m_exercise = false;
 };

@@ -284,11 +284,11 @@ void MainWindow::showLesson()
 }
 
 // After undo or redo the selected tab stays when it still exists.
-void MainWindow::showTables(TableChange change, bool fromHistory)
+void MainWindow::showTables(TableChange change, ChangeOrigin origin)
 {
     m_messages->fenced([&] {
         if (change == TableChange::StageCount)
-            showStages(fromHistory ? StageTabs::Selection::Kept : StageTabs::Selection::All);
+            showStages(origin == ChangeOrigin::History ? StageTabs::Selection::Kept : StageTabs::Selection::All);
         m_drawing->redraw();
     });
 }
@@ -304,13 +304,14 @@ void MainWindow::showStages(StageTabs::Selection tab)
 // After a change of a setting: undo and redo show it in its control; then
 // the graph is redrawn. Choosing an option redraws nothing by itself;
 // undoing or redoing it does.
-void MainWindow::showSettings(Setting which, bool fromHistory)
+void MainWindow::showSettings(Setting which, ChangeOrigin origin)
 {
     if (which == Setting::Recursion)
         return; // the steps window shows it and nothing is drawn anew
     m_messages->fenced([&] {
         if (which == Setting::Answers)
             return; // the exercise panel shows them
+        const bool fromHistory = origin == ChangeOrigin::History;
         if (fromHistory)
             m_settingControls->showSettings();
         if (fromHistory || which != Setting::Mode)

@@ -95,8 +95,8 @@ private:
     void wireEvents();
     void wireLesson();
     void showLesson();
-    void showTables(TableChange change, bool fromHistory);
-    void showSettings(Setting which, bool fromHistory);
+    void showTables(TableChange change, ChangeOrigin origin);
+    void showSettings(Setting which, ChangeOrigin origin);
     void showStages(StageTabs::Selection tab);
     void updateTitle();
     void retranslateUi();
