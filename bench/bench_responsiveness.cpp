@@ -9,8 +9,8 @@
 // and repaints have settled. The window is offscreen, fresh for each run; each
 // repetition is one run, and the aggregates give the median.
 
-#include "app/window/mainwindow.h"
 #include "app/shareui/tableexport.h"
+#include "app/window/mainwindow.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,8 +5,8 @@
 #include "linevalues.h"
 
 #include "linepainter.h"
-#include "textrule.h"
 #include "model/numbers.h"
+#include "textrule.h"
 
 #include <QPainter>
 

@@ -6,8 +6,8 @@
 #include "picture.h"
 
 #include "graphpainter.h"
-#include "overlaypainter.h"
 #include "model/inputlimits.h"
+#include "overlaypainter.h"
 #include "textrule.h"
 
 #include <QPainter>

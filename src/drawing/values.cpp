@@ -5,8 +5,8 @@
 // Which edge values are written, how far they reach, and writing those in view.
 #include "values.h"
 
-#include "textrule.h"
 #include "model/numbers.h"
+#include "textrule.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 // The parts of a lesson that one step of its history changes, as a step
 // keeps them to put them back.
 
-#include "model/graphdata.h"
 #include "model/exerciseanswers.h"
+#include "model/graphdata.h"
 #include "model/lessonsettings.h"
 
 #include <QStringList>

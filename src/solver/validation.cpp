@@ -4,10 +4,10 @@
 
 #include "validation.h"
 
+#include "leasttotals.h"
 #include "model/inputlimits.h"
 #include "model/numbers.h"
 #include "model/stagetable.h"
-#include "leasttotals.h"
 #include "paths.h"
 
 #include <QCoreApplication>

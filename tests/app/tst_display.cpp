@@ -8,9 +8,9 @@
 // the window's font is the one asked for or its named fallback, and every
 // Turkish letter the window shows is in it.
 
-#include "windowdriver.h"
 #include "drawing/colours.h"
 #include "drawing/textrule.h"
+#include "windowdriver.h"
 
 #include <QAbstractItemModelTester>
 #include <QAbstractItemView>

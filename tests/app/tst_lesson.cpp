@@ -9,10 +9,10 @@
 
 #include "windowdriver.h"
 
-#include "app/platform/application.h"
-#include "app/platform/commandline.h"
 #include "app/lessonui/lessonfiles.h"
 #include "app/picture/picturebox.h"
+#include "app/platform/application.h"
+#include "app/platform/commandline.h"
 #include "lesson/lessonfile.h"
 #include "model/edgetable.h"
 

@@ -4,9 +4,9 @@
 
 // The window driven through its controls by object name, as a person would.
 
-#include "windowdriver.h"
 #include "model/edgetable.h"
 #include "model/randomsource.h"
+#include "windowdriver.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 
 // The report view: rows laid out by number, whatever their count.
 
-#include "app/tables/reportview.h"
 #include "app/lessonui/tabstrip.h"
+#include "app/tables/reportview.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

@@ -11,8 +11,8 @@
 
 #include "../share/csvreader.h"
 
-#include "app/shareui/clipboardcopier.h"
 #include "app/picture/picturebox.h"
+#include "app/shareui/clipboardcopier.h"
 #include "app/shareui/pictureexport.h"
 #include "app/shareui/tableexport.h"
 #include "drawing/export.h"

@@ -6,8 +6,8 @@
 // circle element per box, one red line per stage of the path), a PDF, and
 // PNG images at one and two device pixels per drawing pixel.
 
-#include "drawing/export.h"
 #include "drawing/colours.h"
+#include "drawing/export.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -229,7 +229,7 @@ private Q_SLOTS:
                 texts << text;
             }
             const EdgeDataPtr typed = table.snapshot();
-            const QByteArray file = writeLesson({QStringList{QString::number(rows), QStringLiteral("1")}, typed, {}});
+            const QByteArray file = writeLesson({QStringList{QString::number(rows), QStringLiteral("1")}, typed, {}, {}, {}});
             std::vector<EdgeDataPtr> opened;
             for (const QLocale &reader : locales) {
                 QLocale::setDefault(reader); // a cell in the general form is shown in the locale of the moment

@@ -4,17 +4,17 @@
 
 #include "app/lessonui/lessonfiles.h"
 
-#include "app/window/busycursor.h"
-#include "app/window/errorfence.h"
-#include "app/tasks/backgroundtask.h"
-#include "app/window/keyboard.h"
 #include "app/lessonui/lastfolder.h"
 #include "app/lessonui/recentfiles.h"
+#include "app/tasks/backgroundtask.h"
+#include "app/window/busycursor.h"
+#include "app/window/errorfence.h"
+#include "app/window/keyboard.h"
 
 #include "background/backgroundlimits.h"
 #include "lesson/lessondocument.h"
-#include "share/picturefile.h"
 #include "lesson/lessonfile.h"
+#include "share/picturefile.h"
 
 #include <QAction>
 #include <QDir>

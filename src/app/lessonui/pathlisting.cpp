@@ -4,8 +4,8 @@
 
 #include "app/lessonui/pathlisting.h"
 
-#include "app/tables/reportview.h"
 #include "app/stepsui/solutionviews.h"
+#include "app/tables/reportview.h"
 #include "app/window/windowmessages.h"
 
 #include "lesson/lessondocument.h"

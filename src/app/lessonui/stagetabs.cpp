@@ -4,8 +4,8 @@
 
 #include "app/lessonui/stagetabs.h"
 
-#include "app/tables/reportview.h"
 #include "app/lessonui/tabstrip.h"
+#include "app/tables/reportview.h"
 
 #include "model/stagefilter.h"
 #include "model/stagetable.h"

@@ -4,9 +4,9 @@
 
 #include "app/picture/pictureviewport.h"
 
-#include "app/window/keyboard.h"
 #include "app/picture/picturebox.h"
 #include "app/picture/picturelayout.h"
+#include "app/window/keyboard.h"
 #include "app/window/wheelscroller.h"
 
 #include <QAction>

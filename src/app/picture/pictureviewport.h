@@ -9,8 +9,8 @@
 // "Görünüm". The scroll bars keep holding twips; at 100 % everything is as
 // the drawing sizes it.
 
-#include "app/window/clientarea.h"
 #include "app/picture/zoomlevel.h"
+#include "app/window/clientarea.h"
 
 #include <QObject>
 #include <QSize>

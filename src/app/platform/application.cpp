@@ -5,8 +5,8 @@
 #include "app/platform/application.h"
 
 #include "app/platform/commandline.h"
-#include "app/window/mainwindow.h"
 #include "app/tables/reportaccessible.h"
+#include "app/window/mainwindow.h"
 
 #include <QCommandLineParser>
 #include <QDropEvent>

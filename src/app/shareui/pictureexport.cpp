@@ -4,8 +4,8 @@
 
 #include "app/shareui/pictureexport.h"
 
-#include "app/tasks/backgroundtask.h"
 #include "app/lessonui/lastfolder.h"
+#include "app/tasks/backgroundtask.h"
 
 #include "share/picturefile.h"
 

@@ -7,10 +7,10 @@
 #include "app/window/errorfence.h"
 
 #include "app/shareui/clipboardcopier.h"
-#include "app/window/keyboard.h"
-#include "app/shareui/pictureexport.h"
 #include "app/shareui/lessonprinter.h"
+#include "app/shareui/pictureexport.h"
 #include "app/shareui/tableexport.h"
+#include "app/window/keyboard.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -4,8 +4,8 @@
 
 #include "app/shareui/tableexport.h"
 
-#include "app/tasks/backgroundtask.h"
 #include "app/lessonui/lastfolder.h"
+#include "app/tasks/backgroundtask.h"
 
 #include "model/edgetable.h"
 #include "share/edgecsv.h"

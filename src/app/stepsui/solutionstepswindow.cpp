@@ -7,9 +7,9 @@
 #include "app/window/namedwidget.h"
 
 #include "app/picture/colourlegend.h"
+#include "app/stepsui/tableaupanel.h"
 #include "app/tables/longtextdelegate.h"
 #include "app/tables/reportview.h"
-#include "app/stepsui/tableaupanel.h"
 
 #include "solver/rankedpathtable.h"
 #include "solver/steptable.h"

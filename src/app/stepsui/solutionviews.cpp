@@ -7,18 +7,18 @@
 #include "app/window/errorfence.h"
 
 #include "app/picture/picturebox.h"
-#include "app/shareui/lessonprinter.h"
 #include "app/picture/pictureviewport.h"
+#include "app/platform/usersettings.h"
+#include "app/shareui/lessonprinter.h"
+#include "app/stepsui/solutionstepswindow.h"
 #include "app/tables/reportview.h"
 #include "app/tasks/solutionrunner.h"
-#include "app/stepsui/solutionstepswindow.h"
-#include "app/platform/usersettings.h"
 
 #include "app/tasks/backgroundtask.h"
 
 #include "lesson/lessondocument.h"
-#include "share/stepsprintout.h"
 #include "model/edgetable.h"
+#include "share/stepsprintout.h"
 #include "solver/rankedpathtable.h"
 #include "solver/resulttable.h"
 

@@ -4,10 +4,10 @@
 
 #include "app/window/clientarea.h"
 
-#include "app/window/keyboard.h"
+#include "app/lessonui/tabstrip.h"
 #include "app/picture/picturebox.h"
 #include "app/tables/reportview.h"
-#include "app/lessonui/tabstrip.h"
+#include "app/window/keyboard.h"
 #include "app/window/twips.h"
 
 #include <QCheckBox>
@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -175,6 +176,27 @@ void retranslateClientArea(const ClientArea &c)
 QSize designClientSize()
 {
     return QSize(twips::toPixels(designWidthTwips), twips::toPixels(designHeightTwips));
+}
+
+namespace {
+
+QFont windowFont()
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(6.75);
+    return font;
+}
+
+} // namespace
+
+ClientArea createMainClientArea(QMainWindow *window)
+{
+    window->setObjectName(QStringLiteral("Form1"));
+    window->setFont(windowFont());
+    ClientArea area = createClientArea(window);
+    window->setCentralWidget(area.widget);
+    return area;
 }
 
 ClientArea createClientArea(QWidget *window)

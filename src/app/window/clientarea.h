@@ -22,6 +22,8 @@ class QSize;
 class QTimer;
 class QWidget;
 
+class QMainWindow;
+
 namespace stagepath {
 
 class PictureBox;
@@ -64,6 +66,9 @@ struct ClientArea {
 // Creates the client area as a child of window and every control on it, in
 // tab order, at its place.
 ClientArea createClientArea(QWidget *window);
+// Names the main window "Form1", gives it the design's font, and creates the
+// client area as its central widget.
+ClientArea createMainClientArea(QMainWindow *window);
 
 // The design's column widths of the stage and edge tables; call once their
 // models are set.

@@ -8,21 +8,22 @@
 #include "app/exerciseui/exercisemode.h"
 #include "app/help/helpmenu.h"
 #include "app/lessonui/historyactions.h"
-#include "app/platform/languagemenu.h"
 #include "app/lessonui/lessonfiles.h"
 #include "app/lessonui/pathlisting.h"
-#include "app/picture/picturedrawing.h"
-#include "app/picture/picturebox.h"
-#include "app/picture/pictureviewport.h"
-#include "app/tables/reportview.h"
 #include "app/lessonui/settingcontrols.h"
-#include "app/shareui/shareactions.h"
-#include "app/stepsui/solutionviews.h"
 #include "app/lessonui/stagenavigation.h"
 #include "app/lessonui/tabstrip.h"
 #include "app/lessonui/textbookactions.h"
-#include "app/window/twips.h"
 #include "app/lessonui/valueediting.h"
+#include "app/picture/picturebox.h"
+#include "app/picture/picturedrawing.h"
+#include "app/picture/pictureviewport.h"
+#include "app/platform/languagemenu.h"
+#include "app/platform/languagewatch.h"
+#include "app/shareui/shareactions.h"
+#include "app/stepsui/solutionviews.h"
+#include "app/tables/reportview.h"
+#include "app/window/twips.h"
 #include "app/window/windowfit.h"
 #include "app/window/windowmessages.h"
 #include "app/window/windowrouting.h"
@@ -35,7 +36,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDropEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -51,28 +51,6 @@
 
 namespace stagepath {
 
-namespace {
-
-QFont windowFont()
-{
-    QFont font(QStringLiteral("Verdana"));
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    font.setPointSizeF(6.75);
-    return font;
-}
-
-// The window's name and font, then the client area in it.
-ClientArea createClientAreaOf(QMainWindow *window)
-{
-    window->setObjectName(QStringLiteral("Form1"));
-    window->setFont(windowFont());
-    ClientArea area = createClientArea(window);
-    window->setCentralWidget(area.widget);
-    return area;
-}
-
-} // namespace
-
 MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     : QMainWindow(parent)
     , m_lesson(new LessonDocument(random ? std::move(random) : std::make_unique<ClockStirredRandom>(), this))
@@ -80,7 +58,7 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     , m_stageTable(m_lesson->stageTable())
     , m_edgeTable(m_lesson->edgeTable())
     , m_messages(new WindowMessages(this))
-    , m_controls(createClientAreaOf(this))
+    , m_controls(createMainClientArea(this))
     , m_pictureView(new PictureViewport(m_controls, this))
     , m_windowFit(new WindowFit(m_controls, m_pictureView, this))
     , m_resultTable(new ResultTable(this))
@@ -97,7 +75,9 @@ MainWindow::MainWindow(std::unique_ptr<RandomSource> random, QWidget *parent)
     wireEvents();
     wireLesson();
     retranslateUi();
-    m_built = true;
+    // From here on a change of language retranslates the window: nothing is
+    // left unbuilt to translate.
+    installEventFilter(new LanguageWatch([this] { retranslateUi(); }, this));
     // The client area has its design size before anything is drawn; the menu
     // bar comes on top of it.
     m_controls.widget->resize(designClientSize());
@@ -194,13 +174,6 @@ void MainWindow::retranslateControls()
     m_settingControls->retranslate();
 }
 
-void MainWindow::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange && m_built)
-        retranslateUi();
-    QMainWindow::changeEvent(event);
-}
-
 void MainWindow::wireEvents()
 {
     const ClientArea &c = m_controls;
@@ -244,9 +217,8 @@ void MainWindow::wireLesson()
             [this](const std::exception_ptr &error) { m_messages->fenced([&] { std::rethrow_exception(error); }); });
     m_routing = new WindowRouting([this](const QString &file) { m_files->open(file); }, this);
     const ClientArea &c = m_controls;
-    for (QWidget *w : QList<QWidget *>{c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
+    for (QWidget *w : QList<QWidget *>{this, c.widget, c.stageCountEdit, c.xSpacingEdit, c.ySpacingEdit, c.penWidthEdit})
         m_routing->watch(w);
-    setAcceptDrops(true); // dropped lesson files: dropEvent()
 }
 
 // "En Kısa Yol :: stagepath ekibi", then the lesson's file name, then the
@@ -317,22 +289,6 @@ void MainWindow::showSettings(Setting which, ChangeOrigin origin)
         if (fromHistory || which != Setting::Mode)
             m_drawing->redraw();
     });
-}
-
-// A lesson file dragged onto the window itself.
-void MainWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    m_routing->takeDrop(event);
-}
-
-void MainWindow::dragMoveEvent(QDragMoveEvent *event)
-{
-    m_routing->takeDrop(event);
-}
-
-void MainWindow::dropEvent(QDropEvent *event)
-{
-    m_routing->takeDrop(event);
 }
 
 } // namespace stagepath

@@ -27,9 +27,9 @@
 // back and do again; the window then shows the document as the step left it
 // and redraws. The title names the lesson's file and marks it modified.
 
+#include "app/lessonui/stagetabs.h"
 #include "app/window/busycursor.h"
 #include "app/window/clientarea.h"
-#include "app/lessonui/stagetabs.h"
 
 #include "lesson/lessonstate.h"
 #include "model/lessonsettings.h"
@@ -40,9 +40,6 @@
 #include <memory>
 
 class QCloseEvent;
-class QDragEnterEvent;
-class QDragMoveEvent;
-class QDropEvent;
 class QMenu;
 
 namespace stagepath {
@@ -83,11 +80,6 @@ public:
     bool openLesson(const QString &fileName);
 
 protected:
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
-    void dropEvent(QDropEvent *event) override;
-    // A change of language retranslates the whole window.
-    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -139,9 +131,6 @@ private:
     WindowRouting *m_routing = nullptr;
 
     BusyCursor m_busyCursor; // while the document draws a regeneration on a worker
-    // Set when the constructor ends: until then a change of language has
-    // nothing built to retranslate (the constructor translates at its end).
-    bool m_built = false;
 };
 
 } // namespace stagepath

@@ -4,10 +4,10 @@
 
 #include "app/window/windowfit.h"
 
-#include "app/picture/pictureviewport.h"
-#include "app/tables/reportview.h"
 #include "app/lessonui/tabstrip.h"
+#include "app/picture/pictureviewport.h"
 #include "app/platform/usersettings.h"
+#include "app/tables/reportview.h"
 
 #include <QAction>
 #include <QEvent>
