@@ -704,7 +704,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/app/window/errorfence.cpp" line="+20"/>
+        <location filename="../src/app/common/errorfence.cpp" line="+20"/>
         <source>Bellek yetmedi; işlem yapılamadı. Pencere çalışmaya devam ediyor.</source>
         <translation>There was not enough memory, so the command was not done. The window goes on working.</translation>
     </message>
@@ -1834,12 +1834,12 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::MainWindow</name>
     <message>
-        <location filename="../src/app/window/mainwindow.cpp" line="+256"/>
+        <location filename="../src/app/window/mainwindow.cpp" line="+228"/>
         <source>En Kısa Yol :: stagepath ekibi</source>
         <translation>Shortest Path :: the stagepath team</translation>
     </message>
     <message>
-        <location line="-87"/>
+        <location line="-79"/>
         <source>Dosya</source>
         <translation>File</translation>
     </message>
@@ -1864,7 +1864,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../src/app/window/clientarea.cpp" line="+140"/>
+        <location filename="../src/app/window/clientarea.cpp" line="+141"/>
         <source>Vorta Sayısı :</source>
         <translation>Stages :</translation>
     </message>
@@ -1976,7 +1976,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
         <translation>Pen width must be a number from 1 to %1; the previous value (%2) is used.</translation>
     </message>
     <message>
-        <location filename="../src/app/window/windowmessages.cpp" line="+44"/>
+        <location filename="../src/app/common/windowmessages.cpp" line="+44"/>
         <source>En Kısa Yol</source>
         <comment>the program&apos;s name</comment>
         <translation>Shortest Path</translation>
@@ -2354,7 +2354,7 @@ With --solve or an --export option no window opens: the lesson file is read, wha
 <context>
     <name>stagepath::SolutionViews</name>
     <message>
-        <location filename="../src/app/stepsui/solutionviews.cpp" line="+133"/>
+        <location filename="../src/app/stepsui/solutionviews.cpp" line="+139"/>
         <source>Çözüm Adımları</source>
         <translation>Solution Steps</translation>
     </message>

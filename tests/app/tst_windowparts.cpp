@@ -5,9 +5,9 @@
 // The window's parts without the window: the setting controls against the
 // number reader they must agree with, and undo shown back in the boxes.
 
+#include "app/common/windowmessages.h"
 #include "app/lessonui/settingcontrols.h"
 #include "app/window/clientarea.h"
-#include "app/window/windowmessages.h"
 
 #include "lesson/lessondocument.h"
 #include "model/inputlimits.h"

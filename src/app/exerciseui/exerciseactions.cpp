@@ -4,10 +4,10 @@
 
 #include "app/exerciseui/exerciseactions.h"
 
+#include "app/common/busycursor.h"
 #include "app/exerciseui/newexercisedialog.h"
 #include "app/lessonui/lastfolder.h"
 #include "app/lessonui/lessonfiles.h"
-#include "app/window/busycursor.h"
 
 #include "lesson/exercisegenerator.h"
 #include "lesson/lessondocument.h"

@@ -4,7 +4,7 @@
 
 #include "app/exerciseui/exercisemode.h"
 
-#include "app/window/namedwidget.h"
+#include "app/common/namedwidget.h"
 
 #include "app/picture/picturebox.h"
 #include "app/stepsui/solutionviews.h"

@@ -4,9 +4,9 @@
 
 #include "app/help/helpmenu.h"
 
+#include "app/common/keyboard.h"
 #include "app/help/helptext.h"
 #include "app/help/helpwindow.h"
-#include "app/window/keyboard.h"
 
 #include <QAction>
 #include <QMenu>

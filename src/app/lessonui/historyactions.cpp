@@ -4,7 +4,7 @@
 
 #include "app/lessonui/historyactions.h"
 
-#include "app/window/errorfence.h"
+#include "app/common/errorfence.h"
 
 #include "lesson/lessondocument.h"
 

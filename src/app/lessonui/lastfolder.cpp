@@ -4,7 +4,7 @@
 
 #include "app/lessonui/lastfolder.h"
 
-#include "app/platform/usersettings.h"
+#include "app/common/usersettings.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>

@@ -4,12 +4,12 @@
 
 #include "app/lessonui/lessonfiles.h"
 
+#include "app/common/busycursor.h"
+#include "app/common/errorfence.h"
+#include "app/common/keyboard.h"
 #include "app/lessonui/lastfolder.h"
 #include "app/lessonui/recentfiles.h"
 #include "app/tasks/backgroundtask.h"
-#include "app/window/busycursor.h"
-#include "app/window/errorfence.h"
-#include "app/window/keyboard.h"
 
 #include "background/backgroundlimits.h"
 #include "lesson/lessondocument.h"

@@ -4,9 +4,9 @@
 
 #include "app/lessonui/pathlisting.h"
 
+#include "app/common/windowmessages.h"
 #include "app/stepsui/solutionviews.h"
 #include "app/tables/reportview.h"
-#include "app/window/windowmessages.h"
 
 #include "lesson/lessondocument.h"
 #include "model/edgetable.h"

@@ -4,7 +4,7 @@
 
 #include "app/lessonui/recentfiles.h"
 
-#include "app/platform/usersettings.h"
+#include "app/common/usersettings.h"
 
 #include <QAction>
 #include <QDir>

@@ -4,7 +4,7 @@
 
 #include "app/lessonui/settingcontrols.h"
 
-#include "app/window/windowmessages.h"
+#include "app/common/windowmessages.h"
 
 #include "lesson/lessondocument.h"
 #include "model/inputlimits.h"

@@ -4,7 +4,7 @@
 
 #include "app/lessonui/stagenavigation.h"
 
-#include "app/window/keyboard.h"
+#include "app/common/keyboard.h"
 
 #include <QAction>
 #include <QMenu>

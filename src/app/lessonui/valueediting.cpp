@@ -4,7 +4,7 @@
 
 #include "app/lessonui/valueediting.h"
 
-#include "app/window/keyboard.h"
+#include "app/common/keyboard.h"
 
 #include "lesson/lessondocument.h"
 #include "lesson/pastedvalues.h"

@@ -4,10 +4,10 @@
 
 #include "app/picture/picturedrawing.h"
 
+#include "app/common/windowmessages.h"
 #include "app/picture/picturebox.h"
 #include "app/picture/pictureviewport.h"
 #include "app/stepsui/solutionviews.h"
-#include "app/window/windowmessages.h"
 
 #include "lesson/lessondocument.h"
 #include "model/edgetable.h"

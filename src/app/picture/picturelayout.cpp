@@ -4,7 +4,7 @@
 
 #include "app/picture/picturelayout.h"
 
-#include "app/window/twips.h"
+#include "app/common/twips.h"
 
 #include "drawing/surface.h"
 

@@ -4,10 +4,10 @@
 
 #include "app/picture/pictureviewport.h"
 
+#include "app/common/keyboard.h"
 #include "app/picture/picturebox.h"
 #include "app/picture/picturelayout.h"
-#include "app/window/keyboard.h"
-#include "app/window/wheelscroller.h"
+#include "app/picture/wheelscroller.h"
 
 #include <QAction>
 #include <QFrame>

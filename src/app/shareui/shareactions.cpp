@@ -4,13 +4,13 @@
 
 #include "app/shareui/shareactions.h"
 
-#include "app/window/errorfence.h"
+#include "app/common/errorfence.h"
 
+#include "app/common/keyboard.h"
 #include "app/shareui/clipboardcopier.h"
 #include "app/shareui/lessonprinter.h"
 #include "app/shareui/pictureexport.h"
 #include "app/shareui/tableexport.h"
-#include "app/window/keyboard.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -4,7 +4,7 @@
 
 #include "app/stepsui/solutionstepswindow.h"
 
-#include "app/window/namedwidget.h"
+#include "app/common/namedwidget.h"
 
 #include "app/picture/colourlegend.h"
 #include "app/stepsui/tableaupanel.h"

@@ -4,11 +4,11 @@
 
 #include "app/stepsui/solutionviews.h"
 
-#include "app/window/errorfence.h"
+#include "app/common/errorfence.h"
 
+#include "app/common/usersettings.h"
 #include "app/picture/picturebox.h"
 #include "app/picture/pictureviewport.h"
-#include "app/platform/usersettings.h"
 #include "app/shareui/lessonprinter.h"
 #include "app/stepsui/solutionstepswindow.h"
 #include "app/tables/reportview.h"

@@ -4,7 +4,7 @@
 
 #include "app/tasks/backgroundtask.h"
 
-#include "app/window/errorfence.h"
+#include "app/common/errorfence.h"
 
 #include "background/backgroundlimits.h"
 

@@ -13,7 +13,7 @@
 // type it threw). When the window goes first, the work is asked to stop and
 // nothing runs after it.
 
-#include "app/window/busycursor.h"
+#include "app/common/busycursor.h"
 #include "share/savedfile.h"
 #include "share/taskprogress.h"
 

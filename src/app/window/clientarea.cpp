@@ -4,11 +4,11 @@
 
 #include "app/window/clientarea.h"
 
+#include "app/common/keyboard.h"
+#include "app/common/twips.h"
 #include "app/lessonui/tabstrip.h"
 #include "app/picture/picturebox.h"
 #include "app/tables/reportview.h"
-#include "app/window/keyboard.h"
-#include "app/window/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,6 +4,8 @@
 
 #include "app/window/mainwindow.h"
 
+#include "app/common/twips.h"
+#include "app/common/windowmessages.h"
 #include "app/exerciseui/exerciseactions.h"
 #include "app/exerciseui/exercisemode.h"
 #include "app/help/helpmenu.h"
@@ -23,9 +25,7 @@
 #include "app/shareui/shareactions.h"
 #include "app/stepsui/solutionviews.h"
 #include "app/tables/reportview.h"
-#include "app/window/twips.h"
 #include "app/window/windowfit.h"
-#include "app/window/windowmessages.h"
 #include "app/window/windowrouting.h"
 
 #include "lesson/lessondocument.h"

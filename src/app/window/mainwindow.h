@@ -27,8 +27,8 @@
 // back and do again; the window then shows the document as the step left it
 // and redraws. The title names the lesson's file and marks it modified.
 
+#include "app/common/busycursor.h"
 #include "app/lessonui/stagetabs.h"
-#include "app/window/busycursor.h"
 #include "app/window/clientarea.h"
 
 #include "lesson/lessonstate.h"

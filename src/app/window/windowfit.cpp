@@ -4,9 +4,9 @@
 
 #include "app/window/windowfit.h"
 
+#include "app/common/usersettings.h"
 #include "app/lessonui/tabstrip.h"
 #include "app/picture/pictureviewport.h"
-#include "app/platform/usersettings.h"
 #include "app/tables/reportview.h"
 
 #include <QAction>

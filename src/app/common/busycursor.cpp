@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/busycursor.h"
+#include "app/common/busycursor.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -42,7 +42,7 @@ private:
 
 } // namespace stagepath
 
-#include "app/window/errorfence.h"
+#include "app/common/errorfence.h"
 
 template <typename Handler>
 bool stagepath::WindowMessages::fenced(Handler &&handler)

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/errorfence.h"
+#include "app/common/errorfence.h"
 
 #include <QCoreApplication>
 

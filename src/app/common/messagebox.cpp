@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/messagebox.h"
+#include "app/common/messagebox.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/wheelscroller.h"
+#include "app/picture/wheelscroller.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/keyboard.h"
+#include "app/common/keyboard.h"
 
 #include <QAction>
 #include <QEvent>

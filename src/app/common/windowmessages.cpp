@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/windowmessages.h"
+#include "app/common/windowmessages.h"
 
-#include "app/window/messagebox.h"
+#include "app/common/messagebox.h"
 
 #include <QCoreApplication>
 #include <QStyle>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/window/twips.h"
+#include "app/common/twips.h"
 
 #include <QScrollBar>
 
