@@ -361,21 +361,30 @@ std::pair<double, double> MeshSpans::blockReach(const Stage &st, double x, Index
 bool MeshSpans::renderBlock(const Stage &st, double x, IndexRange fans, IndexRange to, bool nearEnds)
 {
     const auto [low, high] = blockReach(st, x, fans, to);
-    if (!hasEmptyRow(low, high))
+    const int empty = firstEmptyRow(low, high);
+    if (empty < 0)
         return false;
     const qint64 fanCount = fans.last - fans.first + 1, boxCount = to.last - to.first + 1;
     if (fanCount == 1 && (boxCount <= 16 || !nearEnds))
         return renderFan(st, x, fans.first, nearEnds, to);
-    // One colour for all (or a single fan): the order of the lines does not
-    // matter, and the longer side is split.
+    // Where the order of the lines does not matter (one colour for all, or
+    // a single fan), the half whose lines lie nearer the first empty row
+    // goes first (the boxes higher up are the first ones), so that the rows
+    // it fills let the other half be passed over whole.
+    const bool upperFirst = double(empty) + m_device.top() + 0.5 < (low + high) / 2;
+    // One colour for all (or a single fan): the longer side is split.
     if (fanCount > 1 && (m_set.coloured || fanCount >= boxCount)) {
         const qint64 mid = fans.first + fanCount / 2;
-        return renderBlock(st, x, IndexRange{mid, fans.last}, to, nearEnds)
-            || renderBlock(st, x, IndexRange{fans.first, mid - 1}, to, nearEnds);
+        const IndexRange later{mid, fans.last}, earlier{fans.first, mid - 1};
+        if (!m_set.coloured && upperFirst)
+            return renderBlock(st, x, earlier, to, nearEnds) || renderBlock(st, x, later, to, nearEnds);
+        return renderBlock(st, x, later, to, nearEnds) || renderBlock(st, x, earlier, to, nearEnds);
     }
     const qint64 mid = to.first + boxCount / 2;
-    return renderBlock(st, x, fans, IndexRange{mid, to.last}, nearEnds)
-        || renderBlock(st, x, fans, IndexRange{to.first, mid - 1}, nearEnds);
+    const IndexRange later{mid, to.last}, earlier{to.first, mid - 1};
+    if (upperFirst)
+        return renderBlock(st, x, fans, earlier, nearEnds) || renderBlock(st, x, fans, later, nearEnds);
+    return renderBlock(st, x, fans, later, nearEnds) || renderBlock(st, x, fans, earlier, nearEnds);
 }
 
 bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds, IndexRange to)
@@ -416,9 +425,17 @@ bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds,
 
 bool MeshSpans::hasEmptyRow(double low, double high)
 {
+    return firstEmptyRow(low, high) >= 0;
+}
+
+int MeshSpans::firstEmptyRow(double low, double high)
+{
     const double first = std::max(std::ceil(low - 0.5 - m_device.top()), 0.0);
     const double last = std::min(std::ceil(high - 0.5 - m_device.top()) - 1, double(m_device.height() - 1));
-    return first <= last && nextEmpty(int(first)) <= int(last);
+    if (!(first <= last))
+        return -1;
+    const int row = nextEmpty(int(first));
+    return row <= int(last) ? row : -1;
 }
 
 int MeshSpans::nextEmpty(int row)

@@ -18,6 +18,8 @@
 // Lines drawn later cover earlier ones. Walking the lines backwards and
 // filling only the pixels still empty gives the same picture, and a column is
 // left as soon as it is full, so however wide the pen, a pixel is set once.
+// Where all the lines have one colour their order does not matter: there the
+// lines nearest the column's first empty row go first.
 // Rows beyond the reach of every stroke in a column (above the mesh's top
 // line or below its bottom line by more than a stroke reaches: the mesh's
 // edge, in view) count as done from the start, so that a column is left as
@@ -113,6 +115,8 @@ private:
     int nextEmpty(int row);
     // Whether a row whose centre lies in [low, high) is still empty.
     bool hasEmptyRow(double low, double high);
+    // The first such row; -1 when none.
+    int firstEmptyRow(double low, double high);
 
     const GraphPicture::Content &m_content;
     const DeviceMap &m_map;

@@ -403,6 +403,8 @@ void TestPicture::denseMeshMatchesStrokes_data()
     // are reached by the caps of steep lines only.
     QTest::newRow("pen 100, zoom 200 %") << 100 << false << 2.0 << false;
     QTest::newRow("pen 75, coloured, zoom 400 %") << 75 << true << 4.0 << false;
+    // One colour: the lines nearest the empty rows go first there.
+    QTest::newRow("pen 300, zoom 400 %") << 300 << false << 4.0 << false;
 }
 
 void TestPicture::denseMeshMatchesStrokes()
