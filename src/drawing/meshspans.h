@@ -75,6 +75,7 @@ private:
     double rightY(const Stage &st, qint64 to) const;
     // Half the height a line's stroke covers in a column.
     double halfHeight(const Stage &st, double rise) const;
+    static IndexRange overlap(IndexRange a, IndexRange b);
 
     bool renderColumn(int column, const std::vector<Stage> &stages);
     // The heights (device pixels) between which the strokes of the stages
