@@ -223,6 +223,33 @@ bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds,
         return fill(low, high, colour);
     if (!hasEmptyRow(low, high))
         return false;
+    return renderLines(st, x, from, to);
+}
+
+bool MeshSpans::renderLines(const Stage &st, double x, qint64 from, IndexRange to)
+{
+    const double t = (x - st.x1) / (st.x2 - st.x1);
+    const double y1 = leftY(st, from);
+    const qint64 count = to.last - to.first + 1;
+    if (count > 16) {
+        // The lines of one fan share a colour: the half nearer the first
+        // empty row goes first, and a half whose strokes reach no empty row
+        // is passed over whole. A stroke lies within its band, and within
+        // what its ends and caps allow.
+        const auto [bandLow, bandHigh] = bandHull(st, t, y1, to);
+        const auto [endsLow, endsHigh] = strokesExtent(st, y1, to);
+        const double low = std::max(bandLow, endsLow), high = std::min(bandHigh, endsHigh);
+        const double margin = 1e-6 * (1 + std::abs(low) + std::abs(high));
+        const int empty = firstEmptyRow(low - margin, high + margin);
+        if (empty < 0)
+            return false;
+        const qint64 mid = to.first + count / 2;
+        const IndexRange upper{to.first, mid - 1}, lower{mid, to.last};
+        if (double(empty) + m_device.top() + 0.5 < (low + high) / 2)
+            return renderLines(st, x, from, upper) || renderLines(st, x, from, lower);
+        return renderLines(st, x, from, lower) || renderLines(st, x, from, upper);
+    }
+    const QRgb colour = m_set.colourOf(from) | 0xff000000u;
     for (qint64 m = to.first; m <= to.last; ++m) {
         if (m_set.only && !(*m_set.only)[size_t(st.firstRow + from * st.right + m)])
             continue;

@@ -88,6 +88,10 @@ private:
     // `nearEnds`: the column lies within half a pen of the lines' ends,
     // where their caps cut the strokes.
     bool renderFan(const Stage &st, double x, qint64 from, bool nearEnds, IndexRange to);
+    // The lines of the fan one by one (a road may be missing, or left out),
+    // long runs split in halves that are passed over whole where their
+    // strokes reach no empty row.
+    bool renderLines(const Stage &st, double x, qint64 from, IndexRange to);
     // The lines from the left boxes `fans` to the right boxes `to`, later
     // lines first; a block whose strokes can reach no empty row is passed
     // over whole, else it is split (by fan only when the colour changes
