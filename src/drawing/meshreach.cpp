@@ -144,6 +144,45 @@ IndexRange MeshSpans::strokesNearRows(const Stage &st, double y1, IndexRange to)
 
 std::pair<double, double> MeshSpans::blockReach(const Stage &st, double x, IndexRange fans, IndexRange to) const
 {
+    // The caps bound only lines that all rise or all fall: the right boxes
+    // that end above every left end of the block, those that end below
+    // every one, and those between are bounded apart. The ends' heights (on
+    // the pixel grid) never fall as the box grows. Where the lines have one
+    // colour the walk finds the lines that fill the empty rows first, and
+    // the plain bound passes over the rest as well.
+    const double run = st.x2 - st.x1;
+    if (!m_set.coloured || cutUpright(m_pen, run) || run <= 0 || to.first == to.last)
+        return cornerReach(st, x, fans, to);
+    const double s1 = leftY(st, fans.first), s2 = leftY(st, fans.last);
+    const double aLow = std::min(s1, s2), aHigh = std::max(s1, s2);
+    // The first box of the run not `below` a height: guessed from the even
+    // step of the heights, then walked to the exact one.
+    const auto firstBox = [&](double height, auto below) {
+        const double guess = st.rightStep != 0 ? std::ceil((height - st.rightY0) / st.rightStep) : double(to.first);
+        qint64 box = qint64(std::clamp(std::isfinite(guess) ? guess : double(to.first), double(to.first), double(to.last + 1)));
+        while (box > to.first && !below(rightY(st, box - 1)))
+            --box;
+        while (box <= to.last && below(rightY(st, box)))
+            ++box;
+        return box;
+    };
+    const qint64 level = firstBox(aLow, [&](double y) { return y < aLow; });
+    const qint64 falling = firstBox(aHigh, [&](double y) { return y <= aHigh; });
+    if ((level == to.first && falling == to.first) || level > to.last || (level == to.first && falling > to.last))
+        return cornerReach(st, x, fans, to);
+    double low = INFINITY, high = -INFINITY;
+    for (const IndexRange part : {IndexRange{to.first, level - 1}, IndexRange{level, falling - 1}, IndexRange{falling, to.last}}) {
+        if (part.isEmpty())
+            continue;
+        const auto [partLow, partHigh] = cornerReach(st, x, fans, part);
+        low = std::min(low, partLow);
+        high = std::max(high, partHigh);
+    }
+    return {low, high};
+}
+
+std::pair<double, double> MeshSpans::cornerReach(const Stage &st, double x, IndexRange fans, IndexRange to) const
+{
     // The ends' heights grow with the box, so the block's lines run between
     // the corners of a rectangle of left and right heights. A band's top
     // edge is concave and its bottom edge convex over that rectangle, and a
@@ -182,16 +221,31 @@ std::pair<double, double> MeshSpans::blockReach(const Stage &st, double x, Index
         // The caps: a stroke lies between the lines through its ends square
         // to it. Where every line of the block rises (or every one falls),
         // that bounds the heights in the column by the flattest and the
-        // steepest line's rise.
+        // steepest line's rise. Between the ends' columns the bound of a
+        // line, b - c / (a - b) and the like, is concave (or convex) in
+        // either height: there the corners hold its extremes.
         const double aLow = ys[0], aHigh = ys[1], bLow = ye[0], bHigh = ye[1];
+        const auto corners = [&](auto bound, bool least) {
+            double v = least ? INFINITY : -INFINITY;
+            for (double a : ys)
+                for (double b : ye)
+                    v = least ? std::min(v, bound(a, b)) : std::max(v, bound(a, b));
+            return v;
+        };
         if (run > 0 && bHigh < aLow) { // rising: b < a
-            const double least = aLow - bHigh, most = aHigh - bLow;
-            low = std::max(low, x <= st.x2 ? bLow - (st.x2 - x) * run / least : bLow + (x - st.x2) * run / most);
-            high = std::min(high, x >= st.x1 ? aHigh + (x - st.x1) * run / least : aHigh - (st.x1 - x) * run / most);
+            const double most = aHigh - bLow;
+            const double toEnd = (st.x2 - x) * run, fromStart = (x - st.x1) * run;
+            low = std::max(low, x <= st.x2 ? corners([&](double a, double b) { return b - toEnd / (a - b); }, true)
+                                           : bLow + (x - st.x2) * run / most);
+            high = std::min(high, x >= st.x1 ? corners([&](double a, double b) { return a + fromStart / (a - b); }, false)
+                                             : aHigh - (st.x1 - x) * run / most);
         } else if (run > 0 && bLow > aHigh) { // falling: b > a
-            const double least = bLow - aHigh, most = bHigh - aLow;
-            low = std::max(low, x >= st.x1 ? aLow - (x - st.x1) * run / least : aLow + (st.x1 - x) * run / most);
-            high = std::min(high, x <= st.x2 ? bHigh + (st.x2 - x) * run / least : bHigh - (x - st.x2) * run / most);
+            const double most = bHigh - aLow;
+            const double toEnd = (st.x2 - x) * run, fromStart = (x - st.x1) * run;
+            low = std::max(low, x >= st.x1 ? corners([&](double a, double b) { return a - fromStart / (b - a); }, true)
+                                           : aLow + (st.x1 - x) * run / most);
+            high = std::min(high, x <= st.x2 ? corners([&](double a, double b) { return b + toEnd / (b - a); }, false)
+                                             : bHigh - (x - st.x2) * run / most);
         }
     }
     // A margin for rounding only: the bounds are exact.

@@ -101,6 +101,8 @@ private:
     // at x, at most: the hull of their bands, and within half a pen of
     // their segments unless the strokes are cut upright.
     std::pair<double, double> blockReach(const Stage &st, double x, IndexRange fans, IndexRange to) const;
+    // The same for a block whose lines all rise, all fall, or lie between.
+    std::pair<double, double> cornerReach(const Stage &st, double x, IndexRange fans, IndexRange to) const;
     // The right boxes whose lines' bands (strokes before their caps) from
     // box `from`, at height y1, meet the rows at the fraction t of the way.
     IndexRange bandsMeetingRows(const Stage &st, double t, double y1) const;
