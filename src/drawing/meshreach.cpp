@@ -155,16 +155,24 @@ std::pair<double, double> MeshSpans::blockReach(const Stage &st, double x, Index
         return cornerReach(st, x, fans, to);
     const double s1 = leftY(st, fans.first), s2 = leftY(st, fans.last);
     const double aLow = std::min(s1, s2), aHigh = std::max(s1, s2);
-    // The first box of the run not `below` a height: guessed from the even
-    // step of the heights, then walked to the exact one.
+    // The first box of the run not `below` a height: searched for about
+    // the guess that the even step of the heights gives.
     const auto firstBox = [&](double height, auto below) {
-        const double guess = st.rightStep != 0 ? std::ceil((height - st.rightY0) / st.rightStep) : double(to.first);
-        qint64 box = qint64(std::clamp(std::isfinite(guess) ? guess : double(to.first), double(to.first), double(to.last + 1)));
-        while (box > to.first && !below(rightY(st, box - 1)))
-            --box;
-        while (box <= to.last && below(rightY(st, box)))
-            ++box;
-        return box;
+        const double guess = st.rightStep > 0 ? std::ceil((height - st.rightY0) / st.rightStep) : double(to.first);
+        const qint64 near = qint64(std::clamp(std::isfinite(guess) ? guess : double(to.first), double(to.first), double(to.last + 1)));
+        qint64 lo = to.first, hi = to.last + 1;
+        if (near - 3 >= lo && below(rightY(st, near - 3)))
+            lo = near - 2;
+        if (near + 2 < hi && !below(rightY(st, near + 2)))
+            hi = near + 2;
+        while (lo < hi) {
+            const qint64 mid = lo + (hi - lo) / 2;
+            if (below(rightY(st, mid)))
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
     };
     const qint64 level = firstBox(aLow, [&](double y) { return y < aLow; });
     const qint64 falling = firstBox(aHigh, [&](double y) { return y <= aHigh; });
