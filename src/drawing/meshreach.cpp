@@ -256,9 +256,17 @@ std::pair<double, double> MeshSpans::cornerReach(const Stage &st, double x, Inde
                                              : bHigh - (x - st.x2) * run / most);
         }
     }
-    // A margin for rounding only: the bounds are exact.
-    const double margin = 1e-6 * (1 + std::abs(low) + std::abs(high));
-    return {low - margin, high + margin};
+    return withMargin(st, low, high, std::max({std::abs(ys[0]), std::abs(ys[1]), std::abs(ye[0]), std::abs(ye[1])}));
+}
+
+std::pair<double, double> MeshSpans::withMargin(const Stage &st, double low, double high, double heights) const
+{
+    // A margin for rounding only, as the bounds are exact: a bound is worked
+    // out from the ends' heights, the half heights of bands (at most the
+    // pen times the rise over the run) and itself, each correct to a few
+    // units in the last place.
+    const double size = (1 + heights + m_pen) * (1 + m_pen / std::abs(st.x2 - st.x1));
+    return {low - 1e-9 * (std::abs(low) + size), high + 1e-9 * (std::abs(high) + size)};
 }
 
 } // namespace stagepath

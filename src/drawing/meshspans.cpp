@@ -238,9 +238,9 @@ bool MeshSpans::renderLines(const Stage &st, double x, qint64 from, IndexRange t
         // what its ends and caps allow.
         const auto [bandLow, bandHigh] = bandHull(st, t, y1, to);
         const auto [endsLow, endsHigh] = strokesExtent(st, y1, to);
-        const double low = std::max(bandLow, endsLow), high = std::min(bandHigh, endsHigh);
-        const double margin = 1e-6 * (1 + std::abs(low) + std::abs(high));
-        const int empty = firstEmptyRow(low - margin, high + margin);
+        const double heights = std::max({std::abs(y1), std::abs(rightY(st, to.first)), std::abs(rightY(st, to.last))});
+        const auto [low, high] = withMargin(st, std::max(bandLow, endsLow), std::min(bandHigh, endsHigh), heights);
+        const int empty = firstEmptyRow(low, high);
         if (empty < 0)
             return false;
         const qint64 mid = to.first + count / 2;

@@ -103,6 +103,9 @@ private:
     std::pair<double, double> blockReach(const Stage &st, double x, IndexRange fans, IndexRange to) const;
     // The same for a block whose lines all rise, all fall, or lie between.
     std::pair<double, double> cornerReach(const Stage &st, double x, IndexRange fans, IndexRange to) const;
+    // A bound worked out from ends' heights of at most `heights`, widened
+    // by what rounding can have taken off.
+    std::pair<double, double> withMargin(const Stage &st, double low, double high, double heights) const;
     // The right boxes whose lines' bands (strokes before their caps) from
     // box `from`, at height y1, meet the rows at the fraction t of the way.
     IndexRange bandsMeetingRows(const Stage &st, double t, double y1) const;
