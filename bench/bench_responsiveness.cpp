@@ -19,6 +19,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -208,6 +209,13 @@ void meshAt(QWidget &w, int pen, int zoomSteps)
     post(w, [bar] { bar->setValue(bar->maximum() / 2); });
 }
 
+// The same with its lines coloured by their left box.
+void colouredMeshAt(QWidget &w, int pen, int zoomSteps)
+{
+    meshAt(w, pen, zoomSteps);
+    post(w, [&w] { child<QCheckBox>(w, "Check1")->click(); });
+}
+
 // The mesh's top or bottom edge scrolled into view.
 void scrollToEdge(QWidget &w, bool top)
 {
@@ -370,6 +378,8 @@ const std::vector<std::pair<const char *, Action>> &actions()
         {"MeshTopPen100Zoom100", {[](QWidget &w) { meshAt(w, 100, 0); }, [](QWidget &w) { scrollToEdge(w, true); }}},
         {"MeshTopPen200Zoom200", {[](QWidget &w) { meshAt(w, 200, 4); }, [](QWidget &w) { scrollToEdge(w, true); }}},
         {"MeshTopPen300Zoom400", {[](QWidget &w) { meshAt(w, 300, 12); }, [](QWidget &w) { scrollToEdge(w, true); }}},
+        {"MeshTopColouredPen300Zoom400",
+         {[](QWidget &w) { colouredMeshAt(w, 300, 12); }, [](QWidget &w) { scrollToEdge(w, true); }}},
         {"MeshBottomPen150Zoom100", {[](QWidget &w) { meshAt(w, 150, 0); }, [](QWidget &w) { scrollToEdge(w, false); }}},
         {"MeshBottomPen250Zoom300", {[](QWidget &w) { meshAt(w, 250, 8); }, [](QWidget &w) { scrollToEdge(w, false); }}},
         {"MeshZoomInPen300",

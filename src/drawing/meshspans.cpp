@@ -54,12 +54,6 @@ double MeshSpans::rightY(const Stage &st, qint64 to) const
     return kept ? (*kept = device) : device;
 }
 
-double MeshSpans::halfHeight(const Stage &st, double rise) const
-{
-    const double slope = rise / (st.x2 - st.x1);
-    return m_pen / 2 * std::sqrt(1 + slope * slope);
-}
-
 MeshSpans::Stage MeshSpans::describe(int stage) const
 {
     const GraphGeometry &g = m_content.geometry;
@@ -120,35 +114,6 @@ const QImage &MeshSpans::render(const std::vector<int> &stages)
     return m_image;
 }
 
-std::pair<double, double> MeshSpans::reachableHeights(double x, const std::vector<Stage> &stages) const
-{
-    // At every column the line between the two columns' topmost boxes lies
-    // above every other line of a stage, and that between the lowest boxes
-    // below; a stroke covers only points within half a pen of its line, or,
-    // cut upright, within its band.
-    const double half = m_pen / 2;
-    double low = INFINITY, high = -INFINITY;
-    for (const Stage &st : stages) {
-        const double left = std::min(st.x1, st.x2), right = std::max(st.x1, st.x2);
-        const bool upright = cutUpright(m_pen, st.x2 - st.x1);
-        const double beyond = upright ? 0 : half;
-        if (x < left - beyond || x > right + beyond)
-            continue;
-        const double leftLast = st.leftY0 + st.leftStep * double(st.left - 1);
-        const double rightLast = st.rightY0 + st.rightStep * double(st.right - 1);
-        const auto edgeAt = [&](double at, bool top) {
-            const double t = (std::clamp(at, left, right) - st.x1) / (st.x2 - st.x1);
-            return top ? (1 - t) * std::min(st.leftY0, leftLast) + t * std::min(st.rightY0, rightLast)
-                       : (1 - t) * std::max(st.leftY0, leftLast) + t * std::max(st.rightY0, rightLast);
-        };
-        const double reach = upright ? uprightReach(m_pen, st.steepest) : half + 1;
-        const double from = upright ? x : x - half, to = upright ? x : x + half;
-        low = std::min({low, edgeAt(from, true) - reach, edgeAt(to, true) - reach});
-        high = std::max({high, edgeAt(from, false) + reach, edgeAt(to, false) + reach});
-    }
-    return {low, high};
-}
-
 void MeshSpans::skipRowsOutside(double low, double high)
 {
     const int rows = m_device.height();
@@ -205,177 +170,33 @@ bool MeshSpans::renderColumn(int column, const std::vector<Stage> &stages)
     return m_filled == m_device.height();
 }
 
-std::pair<double, double> MeshSpans::strokeAt(const Stage &st, double x, double y1, double y2) const
-{
-    const double dx = st.x2 - st.x1, dy = y2 - y1, half = m_pen / 2;
-    const double length = std::sqrt(dx * dx + dy * dy), along = (x - st.x1) * dx;
-    // Within half a pen of the line...
-    double low = y1 + ((x - st.x1) * dy - half * length) / dx;
-    double high = y1 + ((x - st.x1) * dy + half * length) / dx;
-    if (low > high)
-        std::swap(low, high);
-    // ...between the caps through its ends: 0 <= (p - p1) . d <= |d|^2.
-    const double end = length * length - along;
-    if (dy > 0) {
-        low = std::max(low, y1 - along / dy);
-        high = std::min(high, y1 + end / dy);
-    } else if (dy < 0) {
-        low = std::max(low, y1 + end / dy);
-        high = std::min(high, y1 - along / dy);
-    } else if (along < 0 || end < 0) {
-        return {1, 0};
-    }
-    return {low, high};
-}
-
-namespace {
-
-IndexRange overlap(IndexRange a, IndexRange b)
-{
-    return IndexRange{std::max(a.first, b.first), std::min(a.last, b.last)};
-}
-
-IndexRange hull(IndexRange a, IndexRange b)
-{
-    if (a.isEmpty())
-        return b;
-    if (b.isEmpty())
-        return a;
-    return IndexRange{std::min(a.first, b.first), std::max(a.last, b.last)};
-}
-
-} // namespace
-
-IndexRange MeshSpans::bandsMeetingRows(const Stage &st, double t, double y1) const
-{
-    // The line to box m rises D = D0 + m * S; at this column its band runs
-    // from y1 + t * D - h to y1 + t * D + h, where h, half the band's
-    // height, lies between p and p * (1 + |D| / run) for a pen of half
-    // width p: linear bounds on either side of D = 0.
-    const double top = m_device.top() - 1, bottom = m_device.top() + m_device.height() + 1;
-    const double p = m_pen / 2, k = p / std::abs(st.x2 - st.x1);
-    const double d0 = st.rightY0 - y1, slope = st.rightStep;
-    const IndexRange rising = linearRange(d0, slope, 0, 1e300, st.right);
-    const IndexRange falling = linearRange(d0, slope, -1e300, 0, st.right);
-    auto meeting = [&](IndexRange side, double sign) {
-        // lowest edge y1 - p + (t - sign * k) * D, highest y1 + p + (t + sign * k) * D
-        const IndexRange low = linearRange(y1 - p + (t - sign * k) * d0, (t - sign * k) * slope, -1e300, bottom, st.right);
-        const IndexRange high = linearRange(y1 + p + (t + sign * k) * d0, (t + sign * k) * slope, top, 1e300, st.right);
-        return overlap(side, overlap(low, high));
-    };
-    return hull(meeting(rising, 1), meeting(falling, -1));
-}
-
-std::pair<double, double> MeshSpans::bandHull(const Stage &st, double t, double y1, IndexRange to) const
-{
-    // A band's top edge is concave and its bottom edge convex in the right
-    // box: the outermost lines hold the extremes.
-    double low = INFINITY, high = -INFINITY;
-    for (qint64 m : {to.first, to.last}) {
-        const double rise = rightY(st, m) - y1, hh = halfHeight(st, rise);
-        low = std::min(low, y1 + t * rise - hh);
-        high = std::max(high, y1 + t * rise + hh);
-    }
-    return {low, high};
-}
-
-std::pair<double, double> MeshSpans::strokesExtent(const Stage &st, double y1, IndexRange to) const
-{
-    // A stroke reaches beyond its line's ends by half the pen times the
-    // cosine of its slope, at most that of the run's flattest line.
-    const double ya = rightY(st, to.first), yb = rightY(st, to.last), dx = st.x2 - st.x1;
-    const double flattest = (ya > y1) != (yb > y1) ? 0 : std::min(std::abs(ya - y1), std::abs(yb - y1));
-    const double across = m_pen / 2 * std::abs(dx) / std::sqrt(dx * dx + flattest * flattest);
-    return {std::min({y1, ya, yb}) - across, std::max({y1, ya, yb}) + across};
-}
-
-IndexRange MeshSpans::strokesNearRows(const Stage &st, double y1, IndexRange to) const
-{
-    // Lines that start below the rows must end within a stroke's reach of
-    // them, and likewise above; the ends run monotonously with the box.
-    const double across = strokesExtent(st, y1, IndexRange{0, st.right - 1}).second - std::max({y1, st.rightY0, rightY(st, st.right - 1)}) + 1;
-    const double top = m_device.top(), bottom = top + m_device.height();
-    const IndexRange ends = y1 > bottom + across ? linearRange(st.rightY0, st.rightStep, -1e300, bottom + across, st.right)
-        : y1 < top - across                      ? linearRange(st.rightY0, st.rightStep, top - across, 1e300, st.right)
-                                                 : IndexRange{0, st.right - 1};
-    return IndexRange{std::max(to.first, ends.first), std::min(to.last, ends.last)};
-}
-
-std::pair<double, double> MeshSpans::blockReach(const Stage &st, double x, IndexRange fans, IndexRange to) const
-{
-    // The ends' heights grow with the box, so the block's lines run between
-    // the corners of a rectangle of left and right heights. A band's top
-    // edge is concave and its bottom edge convex over that rectangle, and a
-    // point of a segment is linear in either height and in the way along:
-    // the corners hold every extreme.
-    // The ends' heights (on the pixel grid) never fall as the box grows.
-    const double s1 = leftY(st, fans.first), s2 = leftY(st, fans.last);
-    const double e1 = rightY(st, to.first), e2 = rightY(st, to.last);
-    const double ys[2] = {std::min(s1, s2), std::max(s1, s2)};
-    const double ye[2] = {std::min(e1, e2), std::max(e1, e2)};
-    const double run = st.x2 - st.x1, t = (x - st.x1) / run, p = m_pen / 2;
-    double low = INFINITY, high = -INFINITY;
-    for (double a : ys)
-        for (double b : ye) {
-            const double hh = halfHeight(st, b - a);
-            low = std::min(low, a + t * (b - a) - hh);
-            high = std::max(high, a + t * (b - a) + hh);
-        }
-    if (!cutUpright(m_pen, run)) {
-        // A flat-capped stroke lies within half a pen of its segment: the
-        // points of the segments within half a pen of the column, widened
-        // by the vertical part of half a pen across the flattest line.
-        const double ta = std::clamp((x - p - st.x1) / run, 0.0, 1.0), tb = std::clamp((x + p - st.x1) / run, 0.0, 1.0);
-        double segLow = INFINITY, segHigh = -INFINITY;
-        for (double w : {ta, tb})
-            for (double a : ys)
-                for (double b : ye) {
-                    segLow = std::min(segLow, a + w * (b - a));
-                    segHigh = std::max(segHigh, a + w * (b - a));
-                }
-        const double gap = std::max({0.0, std::min(ys[0], ys[1]) - std::max(ye[0], ye[1]),
-                                     std::min(ye[0], ye[1]) - std::max(ys[0], ys[1])});
-        const double across = p * std::abs(run) / std::sqrt(run * run + gap * gap);
-        low = std::max(low, segLow - across);
-        high = std::min(high, segHigh + across);
-        // The caps: a stroke lies between the lines through its ends square
-        // to it. Where every line of the block rises (or every one falls),
-        // that bounds the heights in the column by the flattest and the
-        // steepest line's rise.
-        const double aLow = ys[0], aHigh = ys[1], bLow = ye[0], bHigh = ye[1];
-        if (run > 0 && bHigh < aLow) { // rising: b < a
-            const double least = aLow - bHigh, most = aHigh - bLow;
-            low = std::max(low, x <= st.x2 ? bLow - (st.x2 - x) * run / least : bLow + (x - st.x2) * run / most);
-            high = std::min(high, x >= st.x1 ? aHigh + (x - st.x1) * run / least : aHigh - (st.x1 - x) * run / most);
-        } else if (run > 0 && bLow > aHigh) { // falling: b > a
-            const double least = bLow - aHigh, most = bHigh - aLow;
-            low = std::max(low, x >= st.x1 ? aLow - (x - st.x1) * run / least : aLow + (st.x1 - x) * run / most);
-            high = std::min(high, x <= st.x2 ? bHigh + (st.x2 - x) * run / least : bHigh - (x - st.x2) * run / most);
-        }
-    }
-    // A margin for rounding only: the bounds are exact.
-    const double margin = 1e-6 * (1 + std::abs(low) + std::abs(high));
-    return {low - margin, high + margin};
-}
-
 bool MeshSpans::renderBlock(const Stage &st, double x, IndexRange fans, IndexRange to, bool nearEnds)
 {
     const auto [low, high] = blockReach(st, x, fans, to);
-    if (!hasEmptyRow(low, high))
+    const int empty = firstEmptyRow(low, high);
+    if (empty < 0)
         return false;
     const qint64 fanCount = fans.last - fans.first + 1, boxCount = to.last - to.first + 1;
     if (fanCount == 1 && (boxCount <= 16 || !nearEnds))
         return renderFan(st, x, fans.first, nearEnds, to);
-    // One colour for all (or a single fan): the order of the lines does not
-    // matter, and the longer side is split.
+    // Where the order of the lines does not matter (one colour for all, or
+    // a single fan), the half whose lines lie nearer the first empty row
+    // goes first (the boxes higher up are the first ones), so that the rows
+    // it fills let the other half be passed over whole.
+    const bool upperFirst = double(empty) + m_device.top() + 0.5 < (low + high) / 2;
+    // One colour for all (or a single fan): the longer side is split.
     if (fanCount > 1 && (m_set.coloured || fanCount >= boxCount)) {
         const qint64 mid = fans.first + fanCount / 2;
-        return renderBlock(st, x, IndexRange{mid, fans.last}, to, nearEnds)
-            || renderBlock(st, x, IndexRange{fans.first, mid - 1}, to, nearEnds);
+        const IndexRange later{mid, fans.last}, earlier{fans.first, mid - 1};
+        if (!m_set.coloured && upperFirst)
+            return renderBlock(st, x, earlier, to, nearEnds) || renderBlock(st, x, later, to, nearEnds);
+        return renderBlock(st, x, later, to, nearEnds) || renderBlock(st, x, earlier, to, nearEnds);
     }
     const qint64 mid = to.first + boxCount / 2;
-    return renderBlock(st, x, fans, IndexRange{mid, to.last}, nearEnds)
-        || renderBlock(st, x, fans, IndexRange{to.first, mid - 1}, nearEnds);
+    const IndexRange later{mid, to.last}, earlier{to.first, mid - 1};
+    if (upperFirst)
+        return renderBlock(st, x, fans, earlier, nearEnds) || renderBlock(st, x, fans, later, nearEnds);
+    return renderBlock(st, x, fans, later, nearEnds) || renderBlock(st, x, fans, earlier, nearEnds);
 }
 
 bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds, IndexRange to)
@@ -402,6 +223,33 @@ bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds,
         return fill(low, high, colour);
     if (!hasEmptyRow(low, high))
         return false;
+    return renderLines(st, x, from, to);
+}
+
+bool MeshSpans::renderLines(const Stage &st, double x, qint64 from, IndexRange to)
+{
+    const double t = (x - st.x1) / (st.x2 - st.x1);
+    const double y1 = leftY(st, from);
+    const qint64 count = to.last - to.first + 1;
+    if (count > 16) {
+        // The lines of one fan share a colour: the half nearer the first
+        // empty row goes first, and a half whose strokes reach no empty row
+        // is passed over whole. A stroke lies within its band, and within
+        // what its ends and caps allow.
+        const auto [bandLow, bandHigh] = bandHull(st, t, y1, to);
+        const auto [endsLow, endsHigh] = strokesExtent(st, y1, to);
+        const double heights = std::max({std::abs(y1), std::abs(rightY(st, to.first)), std::abs(rightY(st, to.last))});
+        const auto [low, high] = withMargin(st, std::max(bandLow, endsLow), std::min(bandHigh, endsHigh), heights);
+        const int empty = firstEmptyRow(low, high);
+        if (empty < 0)
+            return false;
+        const qint64 mid = to.first + count / 2;
+        const IndexRange upper{to.first, mid - 1}, lower{mid, to.last};
+        if (double(empty) + m_device.top() + 0.5 < (low + high) / 2)
+            return renderLines(st, x, from, upper) || renderLines(st, x, from, lower);
+        return renderLines(st, x, from, lower) || renderLines(st, x, from, upper);
+    }
+    const QRgb colour = m_set.colourOf(from) | 0xff000000u;
     for (qint64 m = to.first; m <= to.last; ++m) {
         if (m_set.only && !(*m_set.only)[size_t(st.firstRow + from * st.right + m)])
             continue;
@@ -416,9 +264,17 @@ bool MeshSpans::renderFan(const Stage &st, double x, qint64 from, bool nearEnds,
 
 bool MeshSpans::hasEmptyRow(double low, double high)
 {
+    return firstEmptyRow(low, high) >= 0;
+}
+
+int MeshSpans::firstEmptyRow(double low, double high)
+{
     const double first = std::max(std::ceil(low - 0.5 - m_device.top()), 0.0);
     const double last = std::min(std::ceil(high - 0.5 - m_device.top()) - 1, double(m_device.height() - 1));
-    return first <= last && nextEmpty(int(first)) <= int(last);
+    if (!(first <= last))
+        return -1;
+    const int row = nextEmpty(int(first));
+    return row <= int(last) ? row : -1;
 }
 
 int MeshSpans::nextEmpty(int row)

@@ -18,6 +18,8 @@
 // Lines drawn later cover earlier ones. Walking the lines backwards and
 // filling only the pixels still empty gives the same picture, and a column is
 // left as soon as it is full, so however wide the pen, a pixel is set once.
+// Where all the lines have one colour their order does not matter: there the
+// lines nearest the column's first empty row go first.
 // Rows beyond the reach of every stroke in a column (above the mesh's top
 // line or below its bottom line by more than a stroke reaches: the mesh's
 // edge, in view) count as done from the start, so that a column is left as
@@ -73,6 +75,7 @@ private:
     double rightY(const Stage &st, qint64 to) const;
     // Half the height a line's stroke covers in a column.
     double halfHeight(const Stage &st, double rise) const;
+    static IndexRange overlap(IndexRange a, IndexRange b);
 
     bool renderColumn(int column, const std::vector<Stage> &stages);
     // The heights (device pixels) between which the strokes of the stages
@@ -85,6 +88,10 @@ private:
     // `nearEnds`: the column lies within half a pen of the lines' ends,
     // where their caps cut the strokes.
     bool renderFan(const Stage &st, double x, qint64 from, bool nearEnds, IndexRange to);
+    // The lines of the fan one by one (a road may be missing, or left out),
+    // long runs split in halves that are passed over whole where their
+    // strokes reach no empty row.
+    bool renderLines(const Stage &st, double x, qint64 from, IndexRange to);
     // The lines from the left boxes `fans` to the right boxes `to`, later
     // lines first; a block whose strokes can reach no empty row is passed
     // over whole, else it is split (by fan only when the colour changes
@@ -94,6 +101,11 @@ private:
     // at x, at most: the hull of their bands, and within half a pen of
     // their segments unless the strokes are cut upright.
     std::pair<double, double> blockReach(const Stage &st, double x, IndexRange fans, IndexRange to) const;
+    // The same for a block whose lines all rise, all fall, or lie between.
+    std::pair<double, double> cornerReach(const Stage &st, double x, IndexRange fans, IndexRange to) const;
+    // A bound worked out from ends' heights of at most `heights`, widened
+    // by what rounding can have taken off.
+    std::pair<double, double> withMargin(const Stage &st, double low, double high, double heights) const;
     // The right boxes whose lines' bands (strokes before their caps) from
     // box `from`, at height y1, meet the rows at the fraction t of the way.
     IndexRange bandsMeetingRows(const Stage &st, double t, double y1) const;
@@ -113,6 +125,8 @@ private:
     int nextEmpty(int row);
     // Whether a row whose centre lies in [low, high) is still empty.
     bool hasEmptyRow(double low, double high);
+    // The first such row; -1 when none.
+    int firstEmptyRow(double low, double high);
 
     const GraphPicture::Content &m_content;
     const DeviceMap &m_map;

@@ -392,17 +392,25 @@ void TestPicture::denseMeshMatchesStrokes_data()
     QTest::addColumn<bool>("coloured");
     QTest::addColumn<double>("zoom");
     QTest::addColumn<bool>("bottom");
-    QTest::newRow("pen 1") << 1 << false << 1.0 << false;
-    QTest::newRow("pen 1, coloured") << 1 << true << 1.0 << false;
-    QTest::newRow("pen 3, coloured, zoom 125 %") << 3 << true << 1.25 << false;
-    QTest::newRow("pen 2, zoom 50 %") << 2 << false << 0.5 << false;
-    QTest::newRow("pen 40, coloured: caps cut the strokes") << 40 << true << 1.0 << false;
-    QTest::newRow("pen 120, coloured, zoom 200 %") << 120 << true << 2.0 << false;
-    QTest::newRow("pen 3, bottom edge") << 3 << false << 1.0 << true;
+    QTest::addColumn<bool>("missing"); // every seventh road does not exist
+    QTest::newRow("pen 1") << 1 << false << 1.0 << false << false;
+    QTest::newRow("pen 1, coloured") << 1 << true << 1.0 << false << false;
+    QTest::newRow("pen 3, coloured, zoom 125 %") << 3 << true << 1.25 << false << false;
+    QTest::newRow("pen 2, zoom 50 %") << 2 << false << 0.5 << false << false;
+    QTest::newRow("pen 40, coloured: caps cut the strokes") << 40 << true << 1.0 << false << false;
+    QTest::newRow("pen 120, coloured, zoom 200 %") << 120 << true << 2.0 << false << false;
+    QTest::newRow("pen 3, bottom edge") << 3 << false << 1.0 << true << false;
     // Wide pens at the mesh's top edge, where the rows above the top line
     // are reached by the caps of steep lines only.
-    QTest::newRow("pen 100, zoom 200 %") << 100 << false << 2.0 << false;
-    QTest::newRow("pen 75, coloured, zoom 400 %") << 75 << true << 4.0 << false;
+    QTest::newRow("pen 100, zoom 200 %") << 100 << false << 2.0 << false << false;
+    QTest::newRow("pen 75, coloured, zoom 400 %") << 75 << true << 4.0 << false << false;
+    // One colour: the lines nearest the empty rows go first there.
+    QTest::newRow("pen 300, zoom 400 %") << 300 << false << 4.0 << false << false;
+    // Roads missing: the lines are set one by one, runs of them passed over
+    // where their caps keep them from the empty rows.
+    QTest::newRow("pen 6, coloured, roads missing") << 6 << true << 1.0 << false << true;
+    QTest::newRow("pen 40, roads missing") << 40 << false << 1.0 << false << true;
+    QTest::newRow("pen 400, coloured, roads missing: one blot") << 400 << true << 1.0 << false << true;
 }
 
 void TestPicture::denseMeshMatchesStrokes()
@@ -411,6 +419,7 @@ void TestPicture::denseMeshMatchesStrokes()
     QFETCH(bool, coloured);
     QFETCH(double, zoom);
     QFETCH(bool, bottom);
+    QFETCH(bool, missing);
     // Two columns of 150 boxes: 22,500 lines, set as spans. The reference is
     // the painter filling the strokes of the same lines (same ends, same
     // order and colours) without antialiasing, over a view between the columns where
@@ -420,7 +429,10 @@ void TestPicture::denseMeshMatchesStrokes()
     s.penWidth = pen;
     s.coloured = coloured;
     s.ySpacing = 60;
-    const GraphPicture picture(makeEdges({150, 150}), s);
+    auto edges = std::make_shared<EdgeData>(*makeEdges({150, 150}));
+    for (size_t i = 3; missing && i < edges->values.size(); i += 7)
+        edges->values[i] = kMissingRoad;
+    const GraphPicture picture(edges, s);
     const double lowest = picture.geometry().edgeLine(0, 149, 149).y1();
     // Below the mesh the lowest box's values are written: the view there
     // starts right of them.
@@ -439,6 +451,8 @@ void TestPicture::denseMeshMatchesStrokes()
     const GraphGeometry &g = picture.geometry();
     for (qint64 j = 0; j < 150; ++j) {
         for (qint64 m = 0; m < 150; ++m) {
+            if (edges->isMissing(j * 150 + m))
+                continue;
             const QLineF l = g.edgeLine(0, j, m);
             QPainterPath line(QPointF(DeviceMap::snap(l.x1() * zoom, w), DeviceMap::snap(l.y1() * zoom, w)));
             line.lineTo(DeviceMap::snap(l.x2() * zoom, w), DeviceMap::snap(l.y2() * zoom, w));
